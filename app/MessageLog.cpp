@@ -1,0 +1,26 @@
+#include "app/MessageLog.h"
+
+#include "framework/core/NVMessageDisplay.h"
+
+void MessageLog::add(const NVString& line) {
+  lines_.push_back(line);
+  while (lines_.size() > static_cast<size_t>(MaxMessageLines)) lines_.pop_front();
+  setMessageText(text());
+  if (listener_) listener_(line);
+}
+
+NVString MessageLog::text() const {
+  std::string joined;
+  for (const NVString& line : lines_) {
+    joined += line.bytes();
+    joined += '\n';
+  }
+  return NVString(joined);
+}
+
+MessageLog& applicationLog() {
+  static MessageLog log;
+  return log;
+}
+
+void addMessage(NVString line) { applicationLog().add(line); }

@@ -1,0 +1,32 @@
+// The tool's message log: the last lines of what it did, shown in the
+// message widget one per line, oldest first.
+#pragma once
+
+#include <deque>
+#include <functional>
+
+#include "framework/core/NVString.h"
+
+class MessageLog {
+ public:
+  static constexpr int MaxMessageLines = 20;
+
+  // Appends a line, drops the oldest beyond the limit, shows the result with
+  // setMessageText and tells the listener.
+  void add(const NVString& line);
+  // Every line, oldest first, each followed by "\n".
+  NVString text() const;
+  const std::deque<NVString>& lines() const { return lines_; }
+  void clear() { lines_.clear(); }
+  // Called with every added line (the terminal front end prints them).
+  void setListener(std::function<void(const NVString&)> listener) { listener_ = std::move(listener); }
+
+ private:
+  std::deque<NVString> lines_;
+  std::function<void(const NVString&)> listener_;
+};
+
+// The application's one log.
+MessageLog& applicationLog();
+// Adds a line to the application's log.
+void addMessage(NVString line);

@@ -1,0 +1,3 @@
+#include "framework/widgets/NVWidget.h"
+
+void NVWidget::setText(NVString text) { text_ = text; }

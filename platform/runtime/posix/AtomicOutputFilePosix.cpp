@@ -1,0 +1,101 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <mutex>
+#include <random>
+
+#include "platform/runtime/AtomicOutputFile.h"
+#include "platform/runtime/NativePath.h"
+
+namespace nvrt {
+
+namespace {
+
+// A file-size limit must end in a failed write, not in SIGXFSZ killing the
+// process with the user's work half done.
+void ignoreFileSizeSignal() {
+  static std::once_flag once;
+  std::call_once(once, [] { signal(SIGXFSZ, SIG_IGN); });
+}
+
+// A short, fixed-length name, so that a target whose name is near the
+// system's limit still gets a temporary file.
+std::string temporaryName(std::mt19937_64& random) {
+  char name[32];
+  std::snprintf(name, sizeof name, ".noUV-%012llx.tmp",
+                static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+  return name;
+}
+
+}  // namespace
+
+AtomicOutputFile::~AtomicOutputFile() { discard(); }
+
+bool AtomicOutputFile::open(std::string_view cp932Target) {
+  if (isOpen()) return false;
+  ignoreFileSizeSignal();
+  targetPath_ = nativePath(cp932Target);
+  struct stat target;
+  const bool targetExists = stat(targetPath_.c_str(), &target) == 0;
+  if (targetExists && (!S_ISREG(target.st_mode) || access(targetPath_.c_str(), W_OK) != 0))
+    return false;
+  const std::filesystem::path folder = targetPath_.parent_path();
+  std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned long long>(getpid()));
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath_ = folder / temporaryName(random);
+    const int fd = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      // Overwriting keeps the target's permissions, as truncating it would.
+      if (targetExists) fchmod(fd, target.st_mode & 07777);
+      handle_ = fd;
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  tempPath_.clear();
+  return false;
+}
+
+bool AtomicOutputFile::write(const void* data, std::size_t size) {
+  if (!isOpen()) return false;
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t n = ::write(static_cast<int>(handle_), p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool AtomicOutputFile::commit() {
+  if (!isOpen()) return false;
+  const int fd = static_cast<int>(handle_);
+  handle_ = kClosed;
+  const bool closed = ::close(fd) == 0;
+  if (closed && std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) {
+    tempPath_.clear();
+    return true;
+  }
+  unlink(tempPath_.c_str());
+  tempPath_.clear();
+  return false;
+}
+
+void AtomicOutputFile::discard() {
+  if (isOpen()) {
+    ::close(static_cast<int>(handle_));
+    handle_ = kClosed;
+  }
+  if (!tempPath_.empty()) {
+    unlink(tempPath_.c_str());
+    tempPath_.clear();
+  }
+}
+
+}  // namespace nvrt

@@ -1,0 +1,41 @@
+#include "platform/win32.h"
+#include "platform/runtime/InputFile.h"
+#include "platform/runtime/NativePath.h"
+
+namespace nvrt {
+
+namespace {
+HANDLE asHandle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+}  // namespace
+
+InputFile::~InputFile() { close(); }
+
+bool InputFile::open(std::string_view cp932Path) {
+  if (isOpen()) return false;
+  const std::wstring native = nativePath(cp932Path).wstring();
+  HANDLE h = CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  if (GetFileType(h) != FILE_TYPE_DISK) {
+    CloseHandle(h);
+    return false;
+  }
+  handle_ = reinterpret_cast<std::intptr_t>(h);
+  return true;
+}
+
+std::ptrdiff_t InputFile::read(void* buffer, std::size_t size) {
+  if (!isOpen()) return -1;
+  DWORD got = 0;
+  const DWORD want = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
+  if (!ReadFile(asHandle(handle_), buffer, want, &got, nullptr)) return -1;
+  return static_cast<std::ptrdiff_t>(got);
+}
+
+void InputFile::close() {
+  if (!isOpen()) return;
+  CloseHandle(asHandle(handle_));
+  handle_ = kClosed;
+}
+
+}  // namespace nvrt
