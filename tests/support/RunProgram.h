@@ -1,0 +1,18 @@
+// Runs a program with arguments (no shell) and collects its exit status and
+// standard output and error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProgramResult {
+  int exitCode = -1;  // -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& workingDirectory = "");
+
+// The folder of the built executables (BRISEL_BIN, set by CTest).
+std::string builtProgram(const std::string& name);
