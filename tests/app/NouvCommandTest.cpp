@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/RunProgram.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const std::string kWithUV = "Object\nvertex\nface\n3 V(0 1 2) UV(0 0 1 0 1 1)\n}\nEof\n";
+const std::string kConverted = "Object\nvertex\nface\n3 V(0 1 2) \n}\nEof\n\n";
+const std::string kWithoutUV = "Object\nvertex\nface\n3 V(0 1 2)\n}\n";
+
+ProgramResult nouv(const std::vector<std::string>& args, const std::string& cwd = "") {
+  return runProgram(builtProgram("brisel-nouv"), args, cwd);
+}
+
+TEST(BriselNouv, ConvertsEveryFileInOrderAndGoesOnAfterABadOne) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "b.mqo", kWithUV);
+  writeFileBytes(dir.path() / "a.mqo", kWithoutUV);
+  const ProgramResult r = nouv({"b.mqo", "missing.mqo", "x.txt", "a.mqo"}, dir.path().string());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out,
+            "「b.mqo」を処理中です。\nUVデータ削除完了。\n「b_noUV.mqo」を作成します。\n正しく終了しました。\n"
+            "「missing.mqo」が開けませんでした。\n"
+            "mqoファイルではありません。\n"
+            "「a.mqo」を処理中です。\nUVデータが無いので、新規ファイルは作りません。\n");
+  EXPECT_EQ(readFileBytes(dir.path() / "b_noUV.mqo"), kConverted);
+}
+
+TEST(BriselNouv, ExitsZeroWhenEveryFileWasConvertedOrHadNoUV) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "b.mqo", kWithUV);
+  writeFileBytes(dir.path() / "a.mqo", kWithoutUV);
+  EXPECT_EQ(nouv({dir.file("b.mqo"), dir.file("a.mqo")}).exitCode, 0);
+}
+
+TEST(BriselNouv, NamesInAndOutsideCodePage932) {
+  TempDir dir;
+  for (std::string base : {"表示モデル", "😀顔", "한국어"}) {
+    writeFileBytes(dir.path() / (base + ".mqo"), kWithUV);
+    const ProgramResult r = nouv({dir.file(base + ".mqo")});
+    EXPECT_EQ(r.exitCode, 0) << base;
+    EXPECT_EQ(r.out, "「" + base + ".mqo」を処理中です。\nUVデータ削除完了。\n「" + base +
+                         "_noUV.mqo」を作成します。\n正しく終了しました。\n");
+    EXPECT_EQ(readFileBytes(dir.path() / (base + "_noUV.mqo")), kConverted) << base;
+  }
+}
+
+TEST(BriselNouv, ANameThatIsNotUTF8ShowsAReplacementMark) {
+  TempDir dir;
+  const std::string base = "bad\xff";
+  writeFileBytes(dir.path() / (base + ".mqo"), kWithUV);
+  const ProgramResult r = nouv({dir.file(base + ".mqo")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "「bad\xef\xbf\xbd.mqo」を処理中です。");
+  EXPECT_EQ(readFileBytes(dir.path() / (base + "_noUV.mqo")), kConverted);
+}
+
+struct UsageCase {
+  std::vector<std::string> args;
+  int exitCode;
+  const char* outStart;  // what standard output starts with
+  bool errEmpty;
+};
+
+TEST(BriselNouv, Usage) {
+  const UsageCase cases[] = {
+      {{}, 2, "", false},
+      {{"--help"}, 0, "usage: brisel-nouv", true},
+      {{"--version"}, 0, "brisel-nouv 1.0.0\n", true},
+      {{"--frobnicate", "a.mqo"}, 2, "", false},
+      {{"--"}, 2, "", false},
+  };
+  for (const UsageCase& c : cases) {
+    const ProgramResult r = nouv(c.args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(r.out.substr(0, std::string(c.outStart).size()), c.outStart);
+    EXPECT_EQ(r.err.empty(), c.errEmpty) << r.err;
+  }
+}
+
+TEST(BriselNouv, DoubleDashAllowsNamesThatLookLikeOptions) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "-odd.mqo", kWithUV);
+  const ProgramResult r = nouv({"--", "-odd.mqo"}, dir.path().string());
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(readFileBytes(dir.path() / "-odd_noUV.mqo"), kConverted);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "app/MessageLog.h"
+#include "app/RemoveUV.h"
+#include "platform/runtime/TextCodec.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const std::string kWithUV =
+    "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n\t\t0 0 0\r\n\t}\r\n"
+    "\tface 1 {\r\n\t\t3 V(0 1 2) M(0) UV(0 0 1 0 1 1)\r\n\t}\r\n}\r\nEof\r\n";
+const std::string kWithUVConverted =
+    "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n\t\t0 0 0\r\n\t}\r\n"
+    "\tface 1 {\r\n\t\t3 V(0 1 2) M(0) \n\t}\r\n}\r\nEof\r\n\n";
+const std::string kWithoutUV = "Object \"a\" {\n vertex 0 {\n }\n face 1 {\n 3 V(0 1 2)\n }\n}\nEof\n";
+
+// Runs the conversion on a UTF-8 path and returns the messages it logged,
+// as UTF-8.
+class RemoveUVTest : public ::testing::Test {
+ protected:
+  void SetUp() override { applicationLog().clear(); }
+
+  bool convert(const std::string& utf8Path) {
+    result_ = removeUV(NVString(nvrt::utf8ToCp932Name(utf8Path)));
+    return result_;
+  }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> lines;
+    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
+    return lines;
+  }
+  int entries() const {
+    int n = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++n;
+    return n;
+  }
+
+  TempDir dir;
+  bool result_ = false;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(RemoveUVTest, WritesTheCopyBesideTheInputAndReportsEachStep) {
+  writeFileBytes(dir.path() / "cube.mqo", kWithUV);
+  EXPECT_TRUE(convert(dir.file("cube.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「cube.mqo」を処理中です。", "UVデータ削除完了。", "「cube_noUV.mqo」を作成します。",
+                               "正しく終了しました。"}));
+  EXPECT_EQ(readFileBytes(dir.path() / "cube_noUV.mqo"), kWithUVConverted);
+  EXPECT_EQ(readFileBytes(dir.path() / "cube.mqo"), kWithUV);
+  EXPECT_EQ(entries(), 2);
+}
+
+TEST_F(RemoveUVTest, OverwritesAnEarlierOutput) {
+  writeFileBytes(dir.path() / "cube.mqo", kWithUV);
+  writeFileBytes(dir.path() / "cube_noUV.mqo", "stale");
+  EXPECT_TRUE(convert(dir.file("cube.mqo")));
+  EXPECT_EQ(readFileBytes(dir.path() / "cube_noUV.mqo"), kWithUVConverted);
+}
+
+TEST_F(RemoveUVTest, NoUVDataWritesNothing) {
+  writeFileBytes(dir.path() / "plain.mqo", kWithoutUV);
+  EXPECT_TRUE(convert(dir.file("plain.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「plain.mqo」を処理中です。", "UVデータが無いので、新規ファイルは作りません。"}));
+  EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(RemoveUVTest, RefusedNames) {
+  for (const char* name : {"a.MQO", "a.txt", "a", "a.mqo.bak", "a.mqox"}) {
+    applicationLog().clear();
+    writeFileBytes(dir.path() / name, kWithUV);
+    EXPECT_FALSE(convert(dir.file(name))) << name;
+    EXPECT_EQ(messages(), (Lines{"mqoファイルではありません。"})) << name;
+  }
+  EXPECT_EQ(entries(), 5);
+}
+
+TEST_F(RemoveUVTest, ADottedNameKeepsItsDots) {
+  writeFileBytes(dir.path() / "a.b.mqo", kWithUV);
+  EXPECT_TRUE(convert(dir.file("a.b.mqo")));
+  EXPECT_EQ(readFileBytes(dir.path() / "a.b_noUV.mqo"), kWithUVConverted);
+}
+
+TEST_F(RemoveUVTest, UnopenableInputs) {
+  std::filesystem::create_directory(dir.path() / "folder.mqo");
+  ASSERT_EQ(mkfifo(dir.file("pipe.mqo").c_str(), 0600), 0);
+  for (const char* name : {"missing.mqo", "folder.mqo", "pipe.mqo"}) {
+    applicationLog().clear();
+    EXPECT_FALSE(convert(dir.file(name))) << name;
+    EXPECT_EQ(messages(), (Lines{std::string("「") + name + "」が開けませんでした。"})) << name;
+  }
+  EXPECT_EQ(entries(), 2);
+}
+
+TEST_F(RemoveUVTest, UnreadableInput) {
+  writeFileBytes(dir.path() / "secret.mqo", kWithUV);
+  chmod(dir.file("secret.mqo").c_str(), 0);
+  if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+  EXPECT_FALSE(convert(dir.file("secret.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「secret.mqo」が開けませんでした。"}));
+  EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(RemoveUVTest, ReadOnlyFolderReportsTheFailedWrite) {
+  writeFileBytes(dir.path() / "cube.mqo", kWithUV);
+  ReadOnlyFolder readOnly(dir.path());
+  if (!readOnly.active()) GTEST_SKIP() << "no way to make a read-only folder here";
+  EXPECT_FALSE(convert(dir.file("cube.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「cube.mqo」を処理中です。", "UVデータ削除完了。", "ファイル書き込み失敗。"}));
+  EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(RemoveUVTest, ReadOnlyFolderWithoutUVDataIsNotAFailure) {
+  writeFileBytes(dir.path() / "plain.mqo", kWithoutUV);
+  ReadOnlyFolder readOnly(dir.path());
+  if (!readOnly.active()) GTEST_SKIP() << "no way to make a read-only folder here";
+  EXPECT_TRUE(convert(dir.file("plain.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「plain.mqo」を処理中です。", "UVデータが無いので、新規ファイルは作りません。"}));
+}
+
+TEST_F(RemoveUVTest, AFailedWriteIsReportedAndTheOldOutputSurvives) {
+  // Larger than the conversion's output buffer, so the limit strikes while
+  // streaming, and again at the final flush for the small case.
+  for (size_t faces : {size_t(3), size_t(200000)}) {
+    applicationLog().clear();
+    std::string big = "Object\nvertex\nface\n";
+    for (size_t i = 0; i < faces; ++i) big += "3 V(0 1 2) M(0) UV(0 0 1 0 1 1)\n";
+    big += "}\n";
+    writeFileBytes(dir.path() / "big.mqo", big);
+    writeFileBytes(dir.path() / "big_noUV.mqo", "precious");
+    {
+      FileSizeLimit limit(40);
+      EXPECT_FALSE(convert(dir.file("big.mqo")));
+    }
+    EXPECT_EQ(messages(), (Lines{"「big.mqo」を処理中です。", "UVデータ削除完了。", "「big_noUV.mqo」を作成します。",
+                                 "ファイル書き込み失敗。"}));
+    EXPECT_EQ(readFileBytes(dir.path() / "big_noUV.mqo"), "precious");
+    EXPECT_EQ(entries(), 2);
+  }
+}
+
+TEST_F(RemoveUVTest, JapaneseAndUnrepresentableNames) {
+  // 表 and ソ end in the byte of a backslash in code page 932.
+  for (std::string base : {"表示ソ", "😀", "한국어", "café", "back\\slash"}) {
+    applicationLog().clear();
+    writeFileBytes(dir.path() / (base + ".mqo"), kWithUV);
+    EXPECT_TRUE(convert(dir.file(base + ".mqo"))) << base;
+    EXPECT_EQ(readFileBytes(dir.path() / (base + "_noUV.mqo")), kWithUVConverted) << base;
+    EXPECT_EQ(messages().at(2), "「" + base + "_noUV.mqo」を作成します。");
+  }
+  EXPECT_EQ(entries(), 10);
+}
+
+TEST_F(RemoveUVTest, LongPathsAreNotCut) {
+  std::filesystem::path deep = dir.path();
+  for (int i = 0; i < 3; ++i) deep /= std::string(120, 'd' + i);
+  std::filesystem::create_directories(deep);
+  const std::string base(200, 'n');
+  writeFileBytes(deep / (base + ".mqo"), kWithUV);
+  EXPECT_TRUE(convert((deep / (base + ".mqo")).string()));
+  EXPECT_EQ(readFileBytes(deep / (base + "_noUV.mqo")), kWithUVConverted);
+}
+
+TEST_F(RemoveUVTest, AHugeSingleLineIsRefusedWithoutOutput) {
+  std::string huge = "Object\nvertex\nface\n3 V(0) UV(0 ";
+  huge.append(40u << 20, '1');
+  writeFileBytes(dir.path() / "huge.mqo", huge);
+  EXPECT_FALSE(convert(dir.file("huge.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「huge.mqo」を処理中です。", "「huge.mqo」の行が長すぎるため、処理できません。"}));
+  EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(RemoveUVTest, LinesAcrossReadBlocksConvertAsAWhole) {
+  // Lines of every length around the read block size.
+  std::string doc = "Object\nvertex\nface\n";
+  std::string expected = doc;
+  for (size_t len : {size_t(1) << 20, (size_t(1) << 20) - 1, size_t(3) << 20}) {
+    const std::string head = "3 V(" + std::string(len, '0') + ") ";
+    doc += head + "UV(1 1)\n";
+    expected += head + "\n";
+  }
+  doc += "}\n";
+  expected += "}\n\n";
+  writeFileBytes(dir.path() / "long.mqo", doc);
+  EXPECT_TRUE(convert(dir.file("long.mqo")));
+  EXPECT_EQ(readFileBytes(dir.path() / "long_noUV.mqo"), expected);
+}
+
+}  // namespace
