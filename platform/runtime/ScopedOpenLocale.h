@@ -14,7 +14,7 @@ class ScopedOpenLocale {
   ScopedOpenLocale& operator=(const ScopedOpenLocale&) = delete;
 
  private:
-  bool switched_ = false;
+  [[maybe_unused]] bool switched_ = false;  // only some hosts switch
 };
 
 }  // namespace nvrt

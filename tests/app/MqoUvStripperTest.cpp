@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -132,6 +136,25 @@ TEST(MqoUvStripper, RandomDocumentsMatchTheReference) {
     ASSERT_EQ(actual.output, expected.output) << "iteration " << iteration << " block " << block;
     ASSERT_EQ(actual.hadUV, expected.hadUV) << "iteration " << iteration;
   }
+}
+
+// Inputs the fuzzer found interesting (and any that ever failed) are replayed
+// here; the first byte of each picks the block size, as in the fuzzer.
+TEST(MqoUvStripper, KeptFuzzInputsMatchTheReference) {
+  const std::filesystem::path folder = std::filesystem::path(BRISEL_SOURCE_DIR) / "tests/inputs/fuzz_mqo_conversion";
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.empty()) continue;
+    const std::string doc = bytes.substr(1);
+    const ReferenceResult expected = referenceConversion(doc);
+    const ReferenceResult actual = stream(doc, 1 + static_cast<unsigned char>(bytes[0]) % 17);
+    EXPECT_EQ(actual.output, expected.output) << entry.path();
+    EXPECT_EQ(actual.hadUV, expected.hadUV) << entry.path();
+    ++replayed;
+  }
+  EXPECT_GT(replayed, 0);
 }
 
 }  // namespace

@@ -63,7 +63,4 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
   return result;
 }
 
-std::string builtProgram(const std::string& name) {
-  const char* bin = std::getenv("BRISEL_BIN");
-  return std::string(bin ? bin : "build/bin") + "/" + name;
-}
+std::string builtProgram(const std::string& name) { return std::string(BRISEL_BIN_DIR) + "/" + name; }

@@ -14,5 +14,5 @@ struct ProgramResult {
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingDirectory = "");
 
-// The folder of the built executables (BRISEL_BIN, set by CTest).
+// The path of a program built with this tree.
 std::string builtProgram(const std::string& name);
