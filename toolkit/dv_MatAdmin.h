@@ -1,0 +1,34 @@
+// A shape's material table: one material of its own, a current id and an
+// indexed palette.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/dv_BaseObject.h"
+#include "toolkit/dv_Material.h"
+
+class dv_MatAdmin : public dv_BaseObject {
+ public:
+  dv_MatAdmin() : dv_BaseObject(dv_ObjectType::MatAdmin) {}
+
+  void setMaterial(const dv_Material& material);
+  const dv_Material& getMaterial() const { return thisMaterial_; }
+  void setMaterialID(int id) { colorID_ = id; }
+  int getMaterialID() const { return colorID_; }
+  void pushPalette(const dv_Material& material);
+  // Replaces entry n, or grows the palette with default materials so that
+  // the copy lands at index n. A negative n is ignored (false).
+  bool setPalette(const dv_Material& material, int n);
+  int getPaletteSize() const { return static_cast<int>(palette_.size()); }
+  // Entry i, or the process-wide default material when i is out of range.
+  const dv_Material& getPaletteMaterial(int i) const;
+  void clearPalette();
+
+  void Print(int depth, const std::string& tag) const;
+
+ private:
+  dv_Material thisMaterial_;
+  int colorID_ = -1;
+  std::vector<dv_Material> palette_;
+};
