@@ -1,0 +1,38 @@
+// The entry points through which display drivers hand real or injected input
+// and desktop changes to the host. They may be called from any thread; the
+// host turns them into the messages Windows would send and keeps its own
+// pointer, button and key state.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/host/include/nvhost_win32.h"
+
+namespace nvhost::input {
+
+// The desktop's size and the work area inside it, in screen pixels.
+void desktopChanged(const RECT& desktop, const RECT& workArea);
+
+// Pointer movement to a screen point. `time` is the message time in
+// milliseconds of timeGetTime; 0 means now.
+void pointerMoved(int x, int y, DWORD time = 0);
+// A mouse button (VK_LBUTTON, VK_RBUTTON or VK_MBUTTON) went down or up at
+// the current pointer position.
+void buttonDown(int button, DWORD time = 0);
+void buttonUp(int button, DWORD time = 0);
+// Wheel movement, in WHEEL_DELTA units per notch; positive away from the user.
+void wheel(int delta, DWORD time = 0);
+// A key (a virtual-key code) went down or up.
+void keyDown(BYTE virtualKey, DWORD time = 0);
+void keyUp(BYTE virtualKey, DWORD time = 0);
+// The input method committed a string (code page 932 bytes) for the window
+// with the keyboard focus.
+void imeCommit(const std::string& cp932);
+// Files (UTF-8 host paths) were dropped at a screen point. False when no
+// window there or above it accepts files.
+bool dropFiles(POINT screen, const std::vector<std::string>& utf8Paths);
+// The desktop asks a top-level window to close (its close box).
+void closeRequested(HWND window);
+
+}  // namespace nvhost::input

@@ -1,0 +1,63 @@
+// The null display: a virtual desktop without output, for tests. Its static
+// functions are the test API: they inject input through the host's entry
+// points exactly as a real driver would, and report what the host told the
+// display.
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/host/display/Display.h"
+
+namespace nvhost {
+
+class NullDisplay final : public Display {
+ public:
+  const char* name() const override { return "null"; }
+  void windowShown(HWND window, const RECT& screen) override;
+  void windowHidden(HWND window) override;
+  void windowMoved(HWND window, const RECT& screen) override;
+  void windowTitleChanged(HWND window, const std::string& cp932Title) override;
+  void windowDestroyed(HWND window) override;
+  void present(HWND window, const RECT& area) override;
+  void cursorChanged(HCURSOR cursor) override;
+
+  // Chooses the null display (before the first window) and resets the
+  // desktop to 1280 x 1024 with the whole desktop as work area.
+  static bool select();
+  static void setDesktop(int width, int height, const RECT& workArea);
+
+  // Input. Times are message times in milliseconds; 0 means now.
+  static void movePointer(int x, int y, DWORD time = 0);
+  static void pressButton(int button = VK_LBUTTON, DWORD time = 0);
+  static void releaseButton(int button = VK_LBUTTON, DWORD time = 0);
+  static void click(int x, int y, int button = VK_LBUTTON, DWORD time = 0);
+  static void pressKey(BYTE virtualKey);
+  static void releaseKey(BYTE virtualKey);
+  // A key pressed and released, with Shift and Control held around it when
+  // asked.
+  static void typeKey(BYTE virtualKey, bool shift = false, bool control = false);
+  // Wheel notches; positive away from the user.
+  static void turnWheel(int notches);
+  static void commitIme(const std::string& cp932);
+  static bool dropFiles(int x, int y, const std::vector<std::string>& utf8Paths);
+  static void requestClose(HWND window);
+
+  // What the display was told.
+  static bool isShown(HWND window);
+  static RECT shownRect(HWND window);
+  static std::string title(HWND window);
+  static HCURSOR cursor();
+
+ private:
+  static NullDisplay* instance();
+
+  std::mutex mutex_;
+  std::map<HWND, RECT> shown_;
+  std::map<HWND, std::string> titles_;
+  HCURSOR cursor_ = nullptr;
+};
+
+}  // namespace nvhost
