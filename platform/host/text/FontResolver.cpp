@@ -1,0 +1,71 @@
+// [x] the framework's Japanese face names through embedded aliases
+// [x] weight and slant, with synthetic bold and italic when the face lacks them
+// [x] Shift-JIS character set as a preference for Japanese coverage
+// [ ] per-character fallback to a second face for characters the first lacks
+#include "platform/host/text/FontResolver.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include "platform/host/text/FontAliases.h"
+
+namespace nvhost::text {
+
+namespace {
+
+constexpr int kBoldWeight = 600;
+
+std::string patternString(FcPattern* pattern, const char* object) {
+  FcChar8* value = nullptr;
+  if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch || !value) return {};
+  return reinterpret_cast<const char*>(value);
+}
+
+int patternInt(FcPattern* pattern, const char* object, int fallback) {
+  int value = fallback;
+  FcPatternGetInteger(pattern, object, 0, &value);
+  return value;
+}
+
+FcPattern* makePattern(const FaceQuery& query) {
+  FcPattern* pattern = FcPatternCreate();
+  if (!query.family.empty())
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(query.family.c_str()));
+  FcPatternAddDouble(pattern, FC_WEIGHT, FcWeightFromOpenTypeDouble(query.weight));
+  FcPatternAddInteger(pattern, FC_SLANT, query.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  if (query.japanese) FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  return pattern;
+}
+
+}  // namespace
+
+FontResolver::FontResolver() : config_(FcInitLoadConfig()) {
+  if (!config_) config_ = FcConfigCreate();
+  // The aliases go after the system rules; they assign the family in place,
+  // so whatever the system rules appended behind it stays a fallback.
+  FcConfigParseAndLoadFromMemory(config_, reinterpret_cast<const FcChar8*>(kFontAliasConfig), FcTrue);
+  FcConfigBuildFonts(config_);
+}
+
+FontResolver::~FontResolver() { FcConfigDestroy(config_); }
+
+bool FontResolver::resolve(const FaceQuery& query, ResolvedFace& out) const {
+  FcPattern* pattern = makePattern(query);
+  FcConfigSubstitute(config_, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(config_, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return false;
+  out.file = patternString(match, FC_FILE);
+  out.index = patternInt(match, FC_INDEX, 0);
+  out.family = patternString(match, FC_FAMILY);
+  const int weight = patternInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR);
+  const int slant = patternInt(match, FC_SLANT, FC_SLANT_ROMAN);
+  out.syntheticBold = query.weight >= kBoldWeight && weight < FC_WEIGHT_DEMIBOLD;
+  out.syntheticItalic = query.italic && slant == FC_SLANT_ROMAN;
+  FcPatternDestroy(match);
+  return !out.file.empty();
+}
+
+}  // namespace nvhost::text
