@@ -40,6 +40,14 @@ FontFace::FontFace(FT_Face face, std::uint32_t id) : face_(face), id_(id), facts
 
 FontFace::~FontFace() { FT_Done_Face(face_); }
 
+bool FontFace::isBold() const {
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+  if (os2 && os2->version != 0xFFFF) return os2->usWeightClass >= 600;
+  return (face_->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+}
+
+bool FontFace::isItalic() const { return (face_->style_flags & FT_STYLE_FLAG_ITALIC) != 0; }
+
 bool FontFace::selectSize(int ppemX, int ppemY) {
   if (ppemX == ppemX_ && ppemY == ppemY_) return true;
   if (FT_Set_Pixel_Sizes(face_, static_cast<FT_UInt>(ppemX), static_cast<FT_UInt>(ppemY)) != 0) return false;

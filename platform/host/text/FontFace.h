@@ -23,6 +23,11 @@ class FontFace {
   FT_Face face() const { return face_; }
   std::uint32_t id() const { return id_; }
   const FaceFacts& facts() const { return facts_; }
+  // What the face's own design is, whatever fontconfig's rules claim about
+  // the match: those mark regular faces bold or oblique when they would
+  // synthesise the style themselves.
+  bool isBold() const;
+  bool isItalic() const;
 
   // Makes (ppemX, ppemY) the face's current size; false if FreeType refuses.
   bool selectSize(int ppemX, int ppemY);

@@ -16,6 +16,7 @@ constexpr size_t kMaxFaceNameBytes = 31;
 // megabytes of coverage, and no caller needs such text.
 constexpr int kMaxHeight = 2048;
 constexpr int kShiftJisCharset = 128;
+constexpr int kBoldWeight = 600;
 
 std::string faceNameUtf8(const std::string& cp932) {
   std::string name = cp932.substr(0, cp932.find('\0'));
@@ -68,8 +69,9 @@ std::shared_ptr<FontFace> FontLibrary::resolveFace(const FontRequest& request, F
     if (resolver_.resolve(query, resolved)) face = loadFace(resolved.file, resolved.index);
   }
   if (!face) return nullptr;
-  style.syntheticBold = resolved.syntheticBold;
-  style.syntheticItalic = resolved.syntheticItalic;
+  // GDI thickens or slants a face that lacks the asked-for style itself.
+  style.syntheticBold = query.weight >= kBoldWeight && !face->isBold();
+  style.syntheticItalic = query.italic && !face->isItalic();
   family = resolved.family;
   return face;
 }

@@ -1,5 +1,5 @@
 // [x] the framework's Japanese face names through embedded aliases
-// [x] weight and slant, with synthetic bold and italic when the face lacks them
+// [x] weight and slant
 // [x] Shift-JIS character set as a preference for Japanese coverage
 // [ ] per-character fallback to a second face for characters the first lacks
 #include "platform/host/text/FontResolver.h"
@@ -11,8 +11,6 @@
 namespace nvhost::text {
 
 namespace {
-
-constexpr int kBoldWeight = 600;
 
 std::string patternString(FcPattern* pattern, const char* object) {
   FcChar8* value = nullptr;
@@ -60,10 +58,6 @@ bool FontResolver::resolve(const FaceQuery& query, ResolvedFace& out) const {
   out.file = patternString(match, FC_FILE);
   out.index = patternInt(match, FC_INDEX, 0);
   out.family = patternString(match, FC_FAMILY);
-  const int weight = patternInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR);
-  const int slant = patternInt(match, FC_SLANT, FC_SLANT_ROMAN);
-  out.syntheticBold = query.weight >= kBoldWeight && weight < FC_WEIGHT_DEMIBOLD;
-  out.syntheticItalic = query.italic && slant == FC_SLANT_ROMAN;
   FcPatternDestroy(match);
   return !out.file.empty();
 }

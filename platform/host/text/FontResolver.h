@@ -20,8 +20,6 @@ struct ResolvedFace {
   std::string file;
   int index = 0;
   std::string family;
-  bool syntheticBold = false;    // bold asked for, the face has none
-  bool syntheticItalic = false;  // italic asked for, the face is upright
 };
 
 class FontResolver {
