@@ -47,6 +47,10 @@ FontScale scaleFace(const FaceFacts& facts, int height, int width, bool syntheti
   m.averageCharWidth = width > 0 ? width : naturalAverage;
   m.maxCharWidth = scaled(facts.maxAdvance, scaleX) + (syntheticBold ? 1 : 0);
   out.underline = decoration(facts.underlinePosition, facts.underlineThickness, scaleY, true);
+  // Small sizes round the line below the cell, where the next line's text
+  // would paint over it; keep it inside.
+  out.underline.thickness = std::min(out.underline.thickness, std::max(1, m.descent));
+  out.underline.offset = std::max(0, std::min(out.underline.offset, m.descent - out.underline.thickness));
   out.strikeout = decoration(facts.strikeoutPosition, facts.strikeoutThickness, scaleY, false);
   return out;
 }
