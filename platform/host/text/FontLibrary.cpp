@@ -118,6 +118,18 @@ void FontLibrary::glyphs(const Font& font, std::u32string_view text, std::vector
   }
 }
 
+std::string FontLibrary::freetypeVersion() {
+  std::lock_guard guard(lock_);
+  FT_Int major = 0, minor = 0, patch = 0;
+  if (freetype_) FT_Library_Version(freetype_, &major, &minor, &patch);
+  return "FreeType " + std::to_string(major) + '.' + std::to_string(minor) + '.' + std::to_string(patch);
+}
+
+void FontLibrary::clearGlyphs() {
+  std::lock_guard guard(lock_);
+  glyphs_.clear();
+}
+
 std::size_t FontLibrary::cachedGlyphCount() {
   std::lock_guard guard(lock_);
   return glyphs_.size();

@@ -35,6 +35,8 @@ class FontLibrary {
   void glyphs(const Font& font, std::u32string_view text, std::vector<GlyphRef>& out);
 
   std::size_t cachedGlyphCount();
+  void clearGlyphs();
+  std::string freetypeVersion();
 
  private:
   FontLibrary();

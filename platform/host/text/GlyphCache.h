@@ -19,6 +19,7 @@ class GlyphCache {
   GlyphRef find(const GlyphKey& key) const;
   void insert(const GlyphKey& key, GlyphRef glyph);
   std::size_t size() const { return glyphs_.size(); }
+  void clear() { glyphs_.clear(); }
 
  private:
   std::size_t capacity_;

@@ -38,6 +38,12 @@ int lineHeight(const Font& font) { return font.metrics().height; }
 
 std::string resolvedFamily(const Font& font) { return font.family(); }
 
+std::string rasterizerVersion() { return FontLibrary::instance().freetypeVersion(); }
+
+std::size_t cachedGlyphCount() { return FontLibrary::instance().cachedGlyphCount(); }
+
+void clearGlyphCache() { FontLibrary::instance().clearGlyphs(); }
+
 Size measureText(const Font& font, std::string_view cp932) { return measure(font, cp932, false); }
 
 Size measureTabbedText(const Font& font, std::string_view cp932) { return measure(font, cp932, true); }

@@ -54,6 +54,14 @@ int lineHeight(const Font& font);
 // The face the request resolved to, in UTF-8 (for diagnostics and tests).
 std::string resolvedFamily(const Font& font);
 
+// "FreeType 2.13.2": glyph pixels depend on the rasteriser's version.
+std::string rasterizerVersion();
+
+// The glyph cache, for tests and benchmarks: how many glyphs it holds, and
+// dropping them all so that the next drawing rasterises afresh.
+std::size_t cachedGlyphCount();
+void clearGlyphCache();
+
 struct Size {
   int cx = 0;
   int cy = 0;
