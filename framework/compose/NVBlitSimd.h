@@ -1,0 +1,16 @@
+// The vector row kernels. They exist only on x86 builds that keep the fast
+// paths; each returns null for the combinations it does not cover.
+#pragma once
+
+#include "framework/compose/NVBlitPixel.h"
+
+#if (defined(__x86_64__) || defined(__i386__)) && !defined(BRISEL_SCALAR_ONLY)
+#define NV_BLIT_X86 1
+#else
+#define NV_BLIT_X86 0
+#endif
+
+#if NV_BLIT_X86
+NVBlitRowKernel nvBlitSse2Kernel(int filter, int mode, int layout);
+NVBlitRowKernel nvBlitAvx2Kernel(int filter, int mode, int layout);
+#endif

@@ -1,0 +1,5 @@
+#include "framework/compose/NVBlitSimd.h"
+
+#if NV_BLIT_X86
+NVBlitRowKernel nvBlitSse2Kernel(int, int, int) { return nullptr; }
+#endif

@@ -1,0 +1,93 @@
+#include "framework/compose/NVBlitters.h"
+
+#include "framework/compose/NVBlitKernels.h"
+#include "framework/compose/NVBlitSetup.h"
+
+namespace {
+
+NVBlitSampler makeSampler(const NVBlitParams& p, const NVBlitGeometry& g) {
+  NVBlitSampler s;
+  s.pixels = p.source;
+  s.width = p.sourceWidth;
+  s.height = p.sourceHeight;
+  s.ox = p.offsetX * 1024;
+  s.oy = p.offsetY * 1024;
+  s.limitWidth = std::min(p.itemWidth, p.sourceWidth);
+  s.limitHeight = std::min(p.itemHeight, p.sourceHeight);
+  s.alpha = g.alpha;
+  return s;
+}
+
+// Steps every window to the next row up and intersects their spans; false
+// when some window rejects the row.
+bool rowSpan(NVBlitGeometry& g, int& first, int& last) {
+  bool drawn = true;
+  auto narrow = [&](NVBlitWindow& w) {
+    w.u -= w.uy;
+    w.v -= w.vy;
+    drawn = drawn && nvBlitNarrowSpan(w.u, w.ux, w.uMin, w.uMax, g.n, first, last) &&
+            nvBlitNarrowSpan(w.v, w.vx, w.vMin, w.vMax, g.n, first, last);
+  };
+  first = 0;
+  last = g.n;
+  narrow(g.item);
+  for (NVBlitWindow& w : g.ancestors) {
+    narrow(w);
+  }
+  return drawn;
+}
+
+// The nearest window can still admit a position a fraction of a pixel before
+// the source's first row or column; such pixels are left alone instead of
+// being read from outside the image. Along a row they lie only at the ends
+// of the span.
+void trimToSource(const NVBlitSampler& s, std::int32_t u0, std::int32_t v0, std::int32_t ux, std::int32_t vx,
+                  int& first, int& last) {
+  auto inside = [&](int j) {
+    const std::int32_t col = (u0 + j * ux - s.ox) >> 10, row = (v0 + j * vx - s.oy) >> 10;
+    return col >= 0 && col < s.width && row >= 0 && row < s.height;
+  };
+  while (first < last && !inside(first)) {
+    ++first;
+  }
+  while (last > first && !inside(last - 1)) {
+    --last;
+  }
+}
+
+void runBlit(const NVBlitParams& p, int filter, int layout, bool clipped) {
+  NVBlitGeometry g;
+  if (!nvBlitSetup(p, filter == 0, clipped, g)) {
+    return;
+  }
+  const NVBlitSampler sampler = makeSampler(p, g);
+  const NVBlitRowKernel kernel = nvBlitSelectKernel(filter, g.mode, layout);
+  const std::int32_t ux = g.item.ux, vx = g.item.vx;
+  for (int y = g.cy1 - 1; y >= g.cy0; --y) {
+    int first = 0, last = 0;
+    if (!rowSpan(g, first, last)) {
+      continue;
+    }
+    const std::int32_t u0 = g.item.u - g.n * ux, v0 = g.item.v - g.n * vx;
+    if (filter == 0) {
+      trimToSource(sampler, u0, v0, ux, vx, first, last);
+    }
+    if (first >= last) {
+      continue;
+    }
+    const int bufferRow = layout == 2 ? p.targetHeight - 1 - y : y;
+    std::uint32_t* row = p.target + std::ptrdiff_t(bufferRow) * p.stride + g.cx0;
+    kernel(sampler, row, first, last, u0, v0, ux, vx);
+  }
+}
+
+}  // namespace
+
+void blitNearest(const NVBlitParams& params) { runBlit(params, 0, 1, false); }
+void blitBilinear(const NVBlitParams& params) { runBlit(params, 1, 1, false); }
+void blitNearestRGBA(const NVBlitParams& params) { runBlit(params, 0, 2, false); }
+void blitBilinearRGBA(const NVBlitParams& params) { runBlit(params, 1, 2, false); }
+void blitNearestClipped(const NVBlitParams& params) { runBlit(params, 0, 1, true); }
+void blitBilinearClipped(const NVBlitParams& params) { runBlit(params, 1, 1, true); }
+void blitNearestClippedRGBA(const NVBlitParams& params) { runBlit(params, 0, 2, true); }
+void blitBilinearClippedRGBA(const NVBlitParams& params) { runBlit(params, 1, 2, true); }

@@ -1,0 +1,26 @@
+// Seeded random blits: iteration n always draws the same sizes, strides,
+// clips, matrices, alphas, blend modes, filters, layouts and ancestors.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/compose/NVBlitParams.h"
+
+struct BlitCase {
+  int filter = 0, layout = 1;
+  bool clipped = false;
+  std::vector<std::uint32_t> target, source;
+  std::vector<NVBlitClipAncestor> ancestors;
+  NVBlitParams params;  // points into the vectors above; rebuilt by bind()
+
+  void bind();
+  std::string describe() const;
+};
+
+BlitCase makeBlitCase(std::uint32_t iteration);
+
+// CRC-32 (IEEE) of a word buffer's bytes, continuing from crc.
+std::uint32_t crc32Words(std::uint32_t crc, const std::vector<std::uint32_t>& words);
