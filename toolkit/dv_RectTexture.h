@@ -4,6 +4,12 @@
 
 #include "toolkit/dv_Texture.h"
 
+// Width and height of the rectangle in model units.
+struct dv_RectSize {
+  float w = 0.0f;
+  float h = 0.0f;
+};
+
 class dv_RectTexture : public dv_Texture {
  public:
   explicit dv_RectTexture(dv_Image* image = nullptr);
@@ -12,6 +18,7 @@ class dv_RectTexture : public dv_Texture {
 
   // False, unchanged, when either side is negative.
   bool setSize(float w, float h);
+  dv_RectSize getSize() const { return dv_RectSize{width_, height_}; }
   float getWidth() const { return width_; }
   float getHeight() const { return height_; }
   void setTiling(bool on) { tiling_ = on; }

@@ -62,7 +62,8 @@ TEST(TextureTest, RectangleCoordinateTolerances) {
   EXPECT_FLOAT_EQ(rect.getTextureCoord(2).s, 0.0f);
   EXPECT_FALSE(rect.setSize(-1, 1));
   EXPECT_TRUE(rect.setSize(0, 3));
-  EXPECT_FLOAT_EQ(rect.getHeight(), 3.0f);
+  EXPECT_FLOAT_EQ(rect.getSize().w, 0.0f);
+  EXPECT_FLOAT_EQ(rect.getSize().h, 3.0f);
   EXPECT_EQ(capture.take(),
             (std::vector<std::string>{
                 ReportCapture::located("dv_RectTexture", "setTextureCoord", 1, "Texture Coord Error."),
