@@ -129,6 +129,47 @@ TEST_F(CrossThreadSend, ASendEndsWhenTheReceivingThreadEnds) {
   EXPECT_FALSE(IsWindow(w));
 }
 
+TEST_F(CrossThreadSend, ASendEndsWhenItsWindowIsDestroyed) {
+  std::promise<HWND> created;
+  std::promise<void> mayDestroy;
+  std::thread owner([&] {
+    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                             nullptr, nullptr, nullptr);
+    created.set_value(w);
+    mayDestroy.get_future().wait();
+    // Destroys the window without looking at the message sent to it.
+    DestroyWindow(w);
+    pumpMessages();
+  });
+  HWND w = created.get_future().get();
+  auto reply = std::async(std::launch::async, [w] { return SendMessageA(w, kAsk, 1, 0); });
+  mayDestroy.set_value();
+  EXPECT_EQ(reply.get(), 0);
+  owner.join();
+}
+
+TEST_F(CrossThreadSend, AnInvalidationWakesAThreadWaitingForMessages) {
+  std::promise<HWND> created;
+  std::promise<void> painted;
+  std::thread painter([&] {
+    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 0, 0, 10,
+                             10, nullptr, nullptr, nullptr, nullptr);
+    pumpMessages();
+    created.set_value(w);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0)) {
+      DispatchMessageA(&msg);
+      if (msg.message == WM_PAINT) break;
+    }
+    painted.set_value();
+    DestroyWindow(w);
+  });
+  HWND w = created.get_future().get();
+  InvalidateRect(w, nullptr, FALSE);
+  painted.get_future().wait();
+  painter.join();
+}
+
 TEST_F(CrossThreadSend, ShowingAnotherThreadsWindowWaitsForItsMessages) {
   WindowThread other;
   MessageLog::clear();

@@ -241,6 +241,22 @@ TEST_F(InjectedInput, AnImeCommitArrivesAsACompositionWithItsResult) {
   EXPECT_EQ(seen, text);
 }
 
+TEST_F(InjectedInput, AnImeCommitKeepsItsPlaceAmongTheKeys) {
+  HWND w = make(0, 0, 100, 100);
+  MessageLog::clear();
+  NullDisplay::pressKey('X');
+  NullDisplay::commitIme("\x82\xa0");
+  NullDisplay::releaseKey('X');
+  std::vector<Logged> expected = {{w, WM_KEYDOWN},
+                                  {w, WM_IME_STARTCOMPOSITION},
+                                  {w, WM_IME_COMPOSITION},
+                                  {w, WM_IME_ENDCOMPOSITION},
+                                  {w, WM_KEYUP}};
+  EXPECT_EQ(run({WM_KEYDOWN, WM_KEYUP, WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION,
+                 WM_IME_ENDCOMPOSITION}),
+            expected);
+}
+
 TEST_F(InjectedInput, TheCompositionFontAndWindowAreKept) {
   HWND w = make(0, 0, 100, 100);
   HIMC context = ImmGetContext(w);
@@ -350,6 +366,19 @@ TEST_F(InjectedInput, ACloseRequestBecomesCloseAndTheProcedureDecides) {
   NullDisplay::requestClose(child);
   pumpMessages();
   EXPECT_FALSE(IsWindow(closed));
+}
+
+TEST_F(InjectedInput, ARestoreRequestBringsAMinimizedWindowBack) {
+  HWND w = make(10, 20, 100, 50);
+  ShowWindow(w, SW_SHOWMINIMIZED);
+  ASSERT_TRUE(IsIconic(w));
+  NullDisplay::requestRestore(w);
+  pumpMessages();
+  EXPECT_FALSE(IsIconic(w));
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.left, 10);
+  EXPECT_EQ(r.bottom, 70);
 }
 
 TEST_F(InjectedInput, TheDisplayFollowsShownWindows) {

@@ -261,6 +261,19 @@ TEST_F(WindowMessages, ActivationAndFocusMoveBetweenWindows) {
   EXPECT_EQ(GetActiveWindow(), b);
 }
 
+TEST_F(WindowMessages, HidingTheActiveWindowActivatesTheNextOne) {
+  HWND a = make(0, 0, 100, 100);
+  HWND b = make(200, 0, 100, 100);
+  ASSERT_EQ(GetActiveWindow(), b);
+  MessageLog::clear();
+  ShowWindow(b, SW_HIDE);
+  EXPECT_EQ(GetActiveWindow(), a);
+  EXPECT_EQ(GetFocus(), a);
+  std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {b, WM_KILLFOCUS},
+                                  {a, WM_SETFOCUS}};
+  EXPECT_EQ(MessageLog::take({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}), expected);
+}
+
 TEST_F(WindowMessages, DisablingTakesTheFocusAndReportsThePreviousState) {
   HWND w = make(0, 0, 100, 100);
   ASSERT_EQ(GetFocus(), w);

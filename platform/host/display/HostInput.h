@@ -32,7 +32,9 @@ void imeCommit(const std::string& cp932);
 // Files (UTF-8 host paths) were dropped at a screen point. False when no
 // window there or above it accepts files.
 bool dropFiles(POINT screen, const std::vector<std::string>& utf8Paths);
-// The desktop asks a top-level window to close (its close box).
+// The desktop asks a top-level window to close (its close box), or to come
+// back from minimized or maximized (its taskbar button).
 void closeRequested(HWND window);
+void restoreRequested(HWND window);
 
 }  // namespace nvhost::input

@@ -109,13 +109,13 @@ void loseInputState(HWND window) {
       lostCapture = d.capture;
       d.capture = nullptr;
     }
-    if (d.focus != nullptr && registry.isAncestor(window, d.focus) &&
-        (!r->visible() || !r->enabled() || r->destroying || r->minimized())) {
+    if (d.active == window && (!r->visible() || r->minimized() || r->destroying)) {
+      // The focus follows the activation to the next window.
+      nextActive = nextActiveLocked(window);
+    } else if (d.focus != nullptr && registry.isAncestor(window, d.focus) &&
+               (!r->visible() || !r->enabled() || r->destroying || r->minimized())) {
       lostFocus = d.focus;
       d.focus = nullptr;
-    }
-    if (d.active == window && (!r->visible() || r->minimized() || r->destroying)) {
-      nextActive = nextActiveLocked(window);
     }
   }
   if (lostCapture) notifyWindow(lostCapture, WM_CAPTURECHANGED, 0, 0);

@@ -5,7 +5,8 @@
 //  [x] activation of the top-level window under a press
 //  [x] keys to the focus window (WM_SYSKEY* to the active window without one
 //      or with Alt), key and toggle state, left/right modifier variants
-//  [x] wheel to the focus window, close requests as WM_SYSCOMMAND SC_CLOSE
+//  [x] wheel to the focus window, close and restore requests as
+//      WM_SYSCOMMAND SC_CLOSE and SC_RESTORE
 //  [ ] scan codes, auto-repeat, WM_MOUSEACTIVATE, WM_SETCURSOR, hover/leave
 #include <algorithm>
 #include <cstdlib>
@@ -243,12 +244,16 @@ void imeCommit(const std::string& cp932) {
   q->post(PostedMessage{m, std::make_shared<const std::string>(cp932), nullptr});
 }
 
-void closeRequested(HWND window) {
+static void systemCommand(HWND window, WPARAM command) {
   HostLock lock(hostMutex());
   auto& registry = WindowRegistry::get();
   HWND top = registry.topLevelOf(window);
   const POINT& p = registry.desktop().pointer;
-  if (top != nullptr) postLocked(top, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(p.x, p.y), timeGetTime());
+  if (top != nullptr) postLocked(top, WM_SYSCOMMAND, command, MAKELPARAM(p.x, p.y), timeGetTime());
 }
+
+void closeRequested(HWND window) { systemCommand(window, SC_CLOSE); }
+
+void restoreRequested(HWND window) { systemCommand(window, SC_RESTORE); }
 
 }  // namespace nvhost::input

@@ -89,6 +89,8 @@ bool NullDisplay::dropFiles(int x, int y, const std::vector<std::string>& utf8Pa
 
 void NullDisplay::requestClose(HWND window) { input::closeRequested(window); }
 
+void NullDisplay::requestRestore(HWND window) { input::restoreRequested(window); }
+
 bool NullDisplay::isShown(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return false;

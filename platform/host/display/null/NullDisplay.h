@@ -44,6 +44,7 @@ class NullDisplay final : public Display {
   static void commitIme(const std::string& cp932);
   static bool dropFiles(int x, int y, const std::vector<std::string>& utf8Paths);
   static void requestClose(HWND window);
+  static void requestRestore(HWND window);
 
   // What the display was told.
   static bool isShown(HWND window);
