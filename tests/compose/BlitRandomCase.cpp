@@ -75,25 +75,26 @@ BlitCase makeBlitCase(std::uint32_t iteration) {
   c.filter = d.range(0, 1);
   c.layout = d.range(1, 2);
   c.clipped = d.chance(30);
-  p.targetWidth = d.range(1, 48);
+  // Some wide targets, so that vector kernels see long rows.
+  p.targetWidth = d.chance(20) ? d.range(48, 160) : d.range(1, 48);
   p.targetHeight = d.range(1, 48);
   p.stride = p.targetWidth + (d.chance(50) ? 0 : d.range(1, 5));
   c.target.resize(std::size_t(p.stride) * std::size_t(p.targetHeight));
   for (std::uint32_t& w : c.target) {
     w = randomPixel(d);
   }
-  p.sourceWidth = d.range(1, 24);
+  p.sourceWidth = p.targetWidth > 48 ? d.range(16, 96) : d.range(1, 24);
   p.sourceHeight = d.range(1, 24);
   c.source.resize(std::size_t(p.sourceWidth) * std::size_t(p.sourceHeight));
   for (std::uint32_t& w : c.source) {
     w = randomPixel(d);
   }
-  p.itemWidth = d.chance(5) ? 0 : d.range(1, 32);
+  p.itemWidth = d.chance(5) ? 0 : d.range(1, p.sourceWidth + 8);
   p.itemHeight = d.chance(5) ? 0 : d.range(1, 32);
   p.offsetX = d.chance(60) ? 0 : d.range(-3, 3);
   p.offsetY = d.chance(60) ? 0 : d.range(-3, 3);
   p.alpha = d.chance(40) ? 255 : d.range(0, 255);
-  p.blendMode = d.range(0, 10);
+  p.blendMode = d.chance(30) ? 0 : d.range(0, 10);
   p.filter = c.filter;
   p.absX = d.range(-std::min(p.itemWidth, p.sourceWidth) / 2 - 2, p.targetWidth - 1);
   p.absY = d.range(-std::min(p.itemHeight, p.sourceHeight) / 2 - 2, p.targetHeight - 1);
