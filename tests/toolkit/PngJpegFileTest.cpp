@@ -3,8 +3,11 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+// jpeglib.h needs size_t and FILE declared first.
+#include <jpeglib.h>
 
 #include "tests/toolkit/ImageFiles.h"
 #include "toolkit/dv_Image.h"
@@ -19,18 +22,21 @@ void appendToVector(png_structp png, png_bytep data, png_size_t n) {
 // Encodes rows of raw samples with libpng itself, for the colour types the
 // toolkit does not write.
 std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth,
-                               const std::vector<std::vector<uint8_t>>& rows,
-                               const std::vector<png_color>& palette = {}) {
+                               std::vector<std::vector<uint8_t>> rows,
+                               const std::vector<png_color>& palette = {},
+                               int interlace = PNG_INTERLACE_NONE) {
   std::vector<uint8_t> out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &out, appendToVector, nullptr);
-  png_set_IHDR(png, info, w, h, bitDepth, colorType, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, w, h, bitDepth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   if (!palette.empty())
     png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
   png_write_info(png, info);
-  for (const auto& row : rows) png_write_row(png, row.data());
+  std::vector<png_bytep> pointers;
+  for (auto& row : rows) pointers.push_back(row.data());
+  png_write_image(png, pointers.data());
   png_write_end(png, info);
   png_destroy_write_struct(&png, &info);
   return out;
@@ -82,6 +88,24 @@ TEST(PngFileTest, GreyPaletteAndOneBitImages) {
   ASSERT_EQ(image.loadPNGData(paletted.data(), paletted.size()), dv_Image::LoadOk);
   EXPECT_EQ(image.getRed(0, 0), 40);
   EXPECT_EQ(image.getBlue(1, 0), 3);
+}
+
+TEST(PngFileTest, InterlacedImagesAreAssembled) {
+  std::vector<std::vector<uint8_t>> rows;
+  for (int y = 0; y < 9; ++y) {
+    rows.emplace_back();
+    for (int x = 0; x < 11; ++x)
+      for (int c = 0; c < 3; ++c) rows.back().push_back(static_cast<uint8_t>(20 * x + y + c));
+  }
+  const std::vector<uint8_t> bytes =
+      encodePng(11, 9, PNG_COLOR_TYPE_RGB, 8, rows, {}, PNG_INTERLACE_ADAM7);
+  dv_Image image;
+  ASSERT_EQ(image.loadPNGData(bytes.data(), bytes.size()), dv_Image::LoadOk);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 11; ++x) {
+      EXPECT_EQ(image.getRed(x, y), 20 * x + y);
+      EXPECT_EQ(image.getBlue(x, y), 20 * x + y + 2);
+    }
 }
 
 TEST(PngFileTest, UnsupportedLayoutsAreRefused) {
@@ -146,6 +170,45 @@ TEST(JpegFileTest, RoundTripWithinTheLoss) {
   EXPECT_TRUE(image.saveJPEG(path, 500));  // quality is clamped
   EXPECT_FALSE(dv_Image().saveJPEG(path, 50));
   std::remove(path.c_str());
+}
+
+// A one-component stream, written with libjpeg itself.
+std::vector<uint8_t> greyJpeg(int w, int h) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = w;
+  cinfo.image_height = h;
+  cinfo.input_components = 1;
+  cinfo.in_color_space = JCS_GRAYSCALE;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 100, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<uint8_t> row(w);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    for (int x = 0; x < w; ++x) row[x] = static_cast<uint8_t>(cinfo.next_scanline * 16);
+    JSAMPROW pointer = row.data();
+    jpeg_write_scanlines(&cinfo, &pointer, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  std::free(buffer);
+  return bytes;
+}
+
+TEST(JpegFileTest, GreyStreamsBecomeGreyPixels) {
+  const std::vector<uint8_t> bytes = greyJpeg(8, 8);
+  dv_Image image;
+  ASSERT_TRUE(image.loadJPEGData(bytes.data(), bytes.size()));
+  for (int y = 0; y < 8; ++y) {
+    EXPECT_NEAR(image.getRed(3, y), 16 * y, 3);
+    EXPECT_EQ(image.getRed(3, y), image.getBlue(3, y));
+  }
 }
 
 TEST(JpegFileTest, CutAndLyingStreamsFail) {
