@@ -118,6 +118,44 @@ TEST_F(MessageQueue, GetMessageWaitsForAPostFromAnotherThread) {
   poster.join();
 }
 
+int timerProcCalls = 0;
+
+TEST_F(MessageQueue, TimersComeAfterPostedMessagesUntilKilled) {
+  HWND w = MessageLog::create(0, 0, 10, 10);
+  ASSERT_NE(SetTimer(w, 7, 1, nullptr), 0u);
+  PostMessageA(w, WM_USER, 0, 0);
+  MSG msg;
+  ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER));
+  // The timer arrives once its time has come; GetMessageA waits for it.
+  for (;;) {
+    ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
+    if (msg.message != WM_PAINT) break;
+    DispatchMessageA(&msg);
+  }
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+  EXPECT_EQ(msg.hwnd, w);
+  EXPECT_EQ(msg.wParam, 7u);
+  EXPECT_TRUE(KillTimer(w, 7));
+  EXPECT_FALSE(KillTimer(w, 7));
+  Sleep(20);
+  EXPECT_FALSE(PeekMessageA(&msg, w, WM_TIMER, WM_TIMER, PM_REMOVE));
+  DestroyWindow(w);
+}
+
+TEST_F(MessageQueue, AThreadTimerCallsItsProcedure) {
+  timerProcCalls = 0;
+  UINT_PTR id = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { ++timerProcCalls; });
+  ASSERT_NE(id, 0u);
+  MSG msg;
+  do {
+    ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
+    DispatchMessageA(&msg);
+  } while (msg.message != WM_TIMER);
+  EXPECT_EQ(timerProcCalls, 1);
+  EXPECT_TRUE(KillTimer(nullptr, id));
+}
+
 TEST_F(MessageQueue, TranslateMessageAddsCharactersForKeys) {
   HWND w = MessageLog::create(0, 0, 10, 10);
   // Space, whose character does not depend on Shift or Caps Lock.

@@ -112,7 +112,9 @@ TEST_F(WindowMessages, ShowingActivatesAndFocuses) {
   EXPECT_TRUE(IsWindowVisible(w));
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(GetFocus(), w);
+  MessageLog::clear();
   EXPECT_TRUE(ShowWindow(w, SW_SHOW));
+  EXPECT_TRUE(MessageLog::take({WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}).empty());
   EXPECT_TRUE(ShowWindow(w, SW_HIDE));
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_EQ(GetFocus(), nullptr);

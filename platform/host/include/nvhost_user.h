@@ -6,6 +6,7 @@
 #include "nvhost_user_constants.h"
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef VOID(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 typedef struct tagWNDCLASSA {
   UINT style;
@@ -115,6 +116,8 @@ BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 BOOL InSendMessage();
 DWORD GetMessageTime();
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc);
+BOOL KillTimer(HWND window, UINT_PTR id);
 
 // Painting.
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);

@@ -99,6 +99,7 @@ std::vector<HDROP> ThreadQueue::forgetWindow(HWND window) {
       ++it;
     }
   }
+  std::erase_if(timers, [window](const Timer& t) { return t.window == window; });
   for (auto it = posted.begin(); it != posted.end();) {
     if (it->msg.hwnd == window) {
       if (HDROP d = dropOf(*it)) drops.push_back(d);

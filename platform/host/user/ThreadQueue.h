@@ -39,6 +39,16 @@ struct PostedMessage {
   std::shared_ptr<const KeyTable> keys;
 };
 
+// A timer of SetTimer: WM_TIMER for its window (or thread) once `due` has
+// passed and nothing else waits.
+struct Timer {
+  HWND window = nullptr;
+  UINT_PTR id = 0;
+  UINT elapse = 0;
+  TIMERPROC proc = nullptr;
+  DWORD due = 0;
+};
+
 class ThreadQueue {
  public:
   explicit ThreadQueue(DWORD threadId) : threadId_(threadId) {}
@@ -65,6 +75,7 @@ class ThreadQueue {
 
   bool alive = true;
   std::deque<PostedMessage> posted;
+  std::vector<Timer> timers;
   std::deque<std::shared_ptr<SentMessage>> incoming;
   bool quitPending = false;
   int quitCode = 0;

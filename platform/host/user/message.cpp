@@ -6,7 +6,13 @@
 //  [x] WM_PAINT when nothing is posted and a window has an update area
 //  [x] TranslateMessage: WM_CHAR for letters, digits, space, enter, tab,
 //      backspace and escape on a US layout, Shift, Caps Lock and Control
-//  [ ] timers (WM_TIMER), hooks, GetQueueStatus, MsgWaitForMultipleObjects
+//  [x] WM_TIMER after everything else; DispatchMessageA calls timer procedures
+//  [ ] hooks, GetQueueStatus, MsgWaitForMultipleObjects
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cstdint>
+
 #include "platform/host/include/nvhost_winmm.h"
 #include "platform/host/user/ThreadQueue.h"
 #include "platform/host/user/UserInternal.h"
@@ -84,6 +90,29 @@ bool takePosted(ThreadQueue& q, const Filter& f, MSG* out, bool remove) {
   return false;
 }
 
+// A timer of this thread whose time has come, restarted when taken.
+bool takeTimer(ThreadQueue& q, const Filter& f, MSG* out, bool remove) {
+  if (!inRange(WM_TIMER, f.low, f.high)) return false;
+  DWORD now = timeGetTime();
+  for (nvhost::Timer& t : q.timers) {
+    if (static_cast<std::int32_t>(now - t.due) < 0 || !windowMatches(t.window, f.window)) continue;
+    *out = makeMsg(t.window, WM_TIMER, t.id, reinterpret_cast<LPARAM>(t.proc));
+    if (remove) t.due = now + t.elapse;
+    return true;
+  }
+  return false;
+}
+
+// How long a waiting thread may sleep before its next timer is due.
+std::chrono::milliseconds untilNextTimer(const ThreadQueue& q) {
+  DWORD now = timeGetTime();
+  std::int32_t soonest = INT32_MAX;
+  for (const nvhost::Timer& t : q.timers) {
+    soonest = std::min(soonest, std::max<std::int32_t>(static_cast<std::int32_t>(t.due - now), 0));
+  }
+  return std::chrono::milliseconds(soonest);
+}
+
 bool retrieve(MSG* out, const Filter& f, bool remove, bool wait) {
   HostLock lock(nvhost::hostMutex());
   auto q = ThreadQueue::current();
@@ -100,8 +129,13 @@ bool retrieve(MSG* out, const Filter& f, bool remove, bool wait) {
       *out = makeMsg(paint, WM_PAINT, 0, 0);
       break;
     }
+    if (takeTimer(*q, f, out, remove)) break;
     if (!wait) return false;
-    q->wake.wait(lock);
+    if (q->timers.empty()) {
+      q->wake.wait(lock);
+    } else {
+      q->wake.wait_for(lock, untilNextTimer(*q));
+    }
   }
   q->lastMessageTime = out->time;
   return true;
@@ -157,7 +191,12 @@ BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT r
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {
-  if (msg == nullptr || msg->hwnd == nullptr) return 0;
+  if (msg == nullptr) return 0;
+  if (msg->message == WM_TIMER && msg->lParam != 0) {
+    reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, timeGetTime());
+    return 0;
+  }
+  if (msg->hwnd == nullptr) return 0;
   WNDPROC proc = nullptr;
   {
     HostLock lock(nvhost::hostMutex());

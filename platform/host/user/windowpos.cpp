@@ -222,6 +222,8 @@ BOOL ShowWindow(HWND window, int command) {
                              SWP_NOACTIVATE);
     return TRUE;
   }
+  // Showing a shown window in the same placement changes nothing.
+  if (wasVisible && !changed) return TRUE;
   if (!wasVisible) SendMessageA(window, WM_SHOWWINDOW, TRUE, 0);
   UINT flags = SWP_SHOWWINDOW | (changed ? nvhost::kStateChanged : SWP_NOMOVE | SWP_NOSIZE);
   bool activate = activates(command) && !child && (changed || !wasVisible);
