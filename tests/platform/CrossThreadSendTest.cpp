@@ -111,6 +111,54 @@ TEST_F(CrossThreadSend, TwoThreadsSendingToEachOtherAtOnceBothGetAnswers) {
   }
 }
 
+TEST_F(CrossThreadSend, ASendAroundACycleOfThreeThreadsComesBack) {
+  WindowThread second;
+  WindowThread third;
+  HWND mine = MessageLog::create(0, 0, 10, 10);
+  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
+    return static_cast<LRESULT>(wp + 1);
+  });
+  MessageLog::react(third.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
+    return SendMessageA(mine, kAskBack, wp, 0) + 10;
+  });
+  MessageLog::react(second.window(), kAsk, [&third](HWND, WPARAM wp, LPARAM) -> LRESULT {
+    return SendMessageA(third.window(), kAsk, wp, 0) + 100;
+  });
+  for (int round = 0; round < 20; ++round) {
+    EXPECT_EQ(SendMessageA(second.window(), kAsk, round, 0), round + 111);
+  }
+  MessageLog::forget(mine);
+  DestroyWindow(mine);
+}
+
+TEST_F(CrossThreadSend, ManySendersAndPostersShareOneReceiver) {
+  WindowThread receiver;
+  std::atomic<int> posted{0};
+  MessageLog::react(receiver.window(), kAsk, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
+    return static_cast<LRESULT>(wp);
+  });
+  MessageLog::react(receiver.window(), kAskBack, [&posted](HWND, WPARAM, LPARAM) -> LRESULT {
+    ++posted;
+    return 0;
+  });
+  constexpr int kThreads = 4;
+  constexpr int kRounds = 200;
+  std::vector<std::thread> senders;
+  for (int t = 0; t < kThreads; ++t) {
+    senders.emplace_back([&receiver, t] {
+      for (int i = 0; i < kRounds; ++i) {
+        EXPECT_EQ(SendMessageA(receiver.window(), kAsk, t * 1000 + i, 0), t * 1000 + i);
+        PostMessageA(receiver.window(), kAskBack, 0, 0);
+      }
+    });
+  }
+  for (auto& s : senders) s.join();
+  // The stop request is posted after every message above, so the loop has
+  // run them all when it ends.
+  receiver.stop();
+  EXPECT_EQ(posted.load(), kThreads * kRounds);
+}
+
 TEST_F(CrossThreadSend, ASendEndsWhenTheReceivingThreadEnds) {
   std::promise<HWND> created;
   std::promise<void> mayEnd;
