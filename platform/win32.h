@@ -16,4 +16,5 @@
 #include <mmsystem.h>
 #else
 #include "host/include/nvhost_win32.h"
+#include "host/include/nvhost_gdi.h"
 #endif

@@ -5,4 +5,13 @@ target_sources(nolva PRIVATE
   core/NVFileWriter.cpp
   core/NVMessageDisplay.cpp
   core/NVApplicationInfo.cpp
+  core/NVGUICoreObject.cpp
+  core/NVThread.cpp
+  core/NVEngine.cpp
+  core/NVUserState.cpp
+  core/NVTargetHooks.cpp
+  core/NVEventConnector.cpp
+  core/NVEventDispatch.cpp
+  core/NVFrameCycle.cpp
+  core/NVInput.cpp
 )

@@ -1,3 +1,6 @@
 target_sources(nolva PRIVATE
   widgets/NVWidget.cpp
 )
+target_sources(nolva PRIVATE
+  widgets/NVTheme.cpp
+)

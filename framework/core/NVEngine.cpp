@@ -1,0 +1,206 @@
+#include "framework/core/NVEngine.h"
+
+#include <mutex>
+
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVThreadMessages.h"
+#include "framework/window/NVStageBase.h"
+#include "framework/window/NVWindowClasses.h"
+
+std::recursive_mutex engineLock;
+NVEngine* NVEngine::instance = nullptr;
+NVStageBase* currentMainWindow = nullptr;
+
+namespace {
+// "ＭＳ ゴシック" in code page 932.
+const char kImeFont[] = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
+}  // namespace
+
+NVEngine::NVEngine() : imeFontName(kImeFont) { start(); }
+
+NVEngine* NVEngine::ensureInstance() {
+  static std::once_flag once;
+  std::call_once(once, [] { instance = new NVEngine(); });
+  return instance;
+}
+
+NVEngine::~NVEngine() {
+  // A temporary engine (modal views) takes its windows down before it goes.
+  std::vector<NVStageBase*> live;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    live.assign(windows.begin(), windows.end());
+  }
+  for (NVStageBase* stage : live) stage->queueDestroy();
+  // Stages that outlive their engine must not reach back into it.
+  for (NVStageBase* stage : live) stage->engine = nullptr;
+  quit();
+  while (isStarted() && !isFinished()) Sleep(1);
+  joinThread();
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  focusRequests.clear();
+  windows.clear();
+  eventQueue.clear();
+  createQueue.clear();
+  destroyQueue.clear();
+  windowMap.clear();
+  if (instance == this) instance = nullptr;
+}
+
+void NVEngine::quit() {
+  requestStop();
+  postToWindowThread(NVM_QUIT);
+}
+
+void NVEngine::postToWindowThread(unsigned message, LPARAM lParam) {
+  const DWORD id = windowThreadId;
+  if (id != 0) PostThreadMessageA(id, message, 0, lParam);
+}
+
+void NVEngine::onStart() { registerWindowClasses(); }
+
+void NVEngine::run() {
+  if (isStopRequested()) return;
+  MSG msg;
+  // The first peek gives this thread its message queue before anyone posts.
+  PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  windowThreadId = GetCurrentThreadId();
+  for (;;) {
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (isStopRequested()) return;
+      refreshKeyState();
+      Sleep(1);
+      continue;
+    }
+    if (!GetMessageA(&msg, nullptr, 0, 0)) return;
+    if (msg.hwnd == nullptr && msg.message >= NVM_CREATE && msg.message <= NVM_DISABLE) {
+      if (msg.message == NVM_QUIT) {
+        if (!isStopRequested()) {
+          std::lock_guard<std::recursive_mutex> lock(engineLock);
+          for (NVStageBase* stage : windows) destroyQueue.push_back(stage);
+        }
+        processDestroyQueue();
+        return;
+      }
+      handleThreadMessage(msg);
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void NVEngine::handleThreadMessage(const MSG& msg) {
+  NVStageBase* stage = reinterpret_cast<NVStageBase*>(msg.lParam);
+  // A stage named in a message may have gone since it was posted.
+  const bool live = stage != nullptr && hasWindow(stage);
+  switch (msg.message) {
+    case NVM_CREATE: processCreateQueue(); break;
+    case NVM_DESTROY: processDestroyQueue(); break;
+    case NVM_FOCUS: SetFocus(live ? stage->hwnd.load() : nullptr); break;
+    case NVM_CURSOR:
+      if (live) SetCursor(stage->cursor);
+      break;
+    case NVM_ENABLE:
+    case NVM_DISABLE:
+      if (live) {
+        EnableWindow(stage->hwnd, msg.message == NVM_ENABLE);
+        stage->enabled = msg.message == NVM_ENABLE;
+      }
+      break;
+    default: break;
+  }
+}
+
+void NVEngine::processCreateQueue() {
+  while (!isStopRequested()) {
+    NVStageBase* stage;
+    {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      if (createQueue.empty()) return;
+      stage = createQueue.front();
+      createQueue.pop_front();
+    }
+    if (stage->createWindow(this)) {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      windows.push_back(stage);
+    }
+  }
+}
+
+void NVEngine::processDestroyQueue() {
+  while (!isStopRequested()) {
+    NVStageBase* stage;
+    {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      if (destroyQueue.empty()) return;
+      stage = destroyQueue.front();
+      destroyQueue.pop_front();
+    }
+    if (stage->destroyWindow(this)) {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      windows.remove(stage);
+      stage->created = false;
+    }
+  }
+}
+
+void NVEngine::onEnd() {
+  std::vector<NVStageBase*> live;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    eventQueue.clear();
+    live.assign(windows.begin(), windows.end());
+  }
+  // The windows end with their thread; take them down explicitly so that
+  // every host releases them the same way and the stages know.
+  for (auto it = live.rbegin(); it != live.rend(); ++it) (*it)->destroyWindow(this);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (NVStageBase* stage : live) stage->created = false;
+  windows.clear();
+}
+
+void NVEngine::refreshKeyState() {
+  BYTE keys[256];
+  if (!GetKeyboardState(keys)) return;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (int i = 0; i < 256; ++i) systemState.keyState[i] = keys[i];
+  ++systemState.keyState[256];
+}
+
+void NVEngine::pushEvent(const NVEventState& event) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  eventQueue.push_back(event);
+}
+
+bool NVEngine::popEvent(NVEventState& event) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (eventQueue.empty()) return false;
+  event = eventQueue.front();
+  eventQueue.pop_front();
+  return true;
+}
+
+void NVEngine::requestFocus(const NVFocusRequest& request) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  focusRequests.push_back(request);
+}
+
+std::vector<NVFocusRequest> NVEngine::takeFocusRequests() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::vector<NVFocusRequest> taken;
+  taken.swap(focusRequests);
+  return taken;
+}
+
+NVStageBase* NVEngine::stageForWindow(HWND hwnd) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  auto it = windowMap.find(hwnd);
+  return it == windowMap.end() ? nullptr : it->second;
+}
+
+bool NVEngine::hasWindow(NVStageBase* stage) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (NVStageBase* s : windows)
+    if (s == stage) return true;
+  return false;
+}

@@ -1,0 +1,53 @@
+// The event record passed by value to every handler, and the event kinds.
+#pragma once
+
+#include <cstdint>
+
+class NVWidget;
+class NVStageBase;
+class NV2DItemBase;
+class NV3DItemBase;
+
+enum NVEventKind {
+  NV_EV_MOVE = 0,
+  NV_EV_LDOWN = 1,
+  NV_EV_LUP = 2,
+  NV_EV_MDOWN = 3,
+  NV_EV_MUP = 4,
+  NV_EV_RDOWN = 5,
+  NV_EV_RUP = 6,
+  NV_EV_LDOUBLE = 7,
+  NV_EV_MDOUBLE = 8,
+  NV_EV_RDOUBLE = 9,
+  NV_EV_WHEEL = 10,
+  NV_EV_KEYDOWN = 11,
+  NV_EV_KEYUP = 12,
+  NV_EV_ENTER = 13,
+  NV_EV_LEAVE = 14,
+  NV_EV_FOCUS = 15,
+  NV_EV_BLUR = 16,
+  NV_EV_MOVED = 17,
+  NV_EV_RESIZED = 18,
+  NV_EV_CLOSE = 19,
+  NV_EV_CHANGED = 20,
+  NV_EV_COMMAND = 21,
+  // Kind 22 is never raised.
+  NV_EV_DROPFILES = 23,
+  NV_EV_KIND_COUNT = 24
+};
+
+struct NVEventState {
+  int kind = 0;
+  int targetType = 0;
+  NVWidget* widget = nullptr;
+  NVStageBase* stage = nullptr;
+  NV2DItemBase* item2D = nullptr;
+  NV3DItemBase* item3D = nullptr;
+  double screenX = 0, screenY = 0;
+  double clientX = 0, clientY = 0;
+  double localX = 0, localY = 0;
+  int wheel = 0;
+  std::uint8_t keyCode = 0;
+  int value = 0;
+  std::uint8_t flag = 0;
+};

@@ -1,0 +1,245 @@
+#include "framework/core/NVInput.h"
+
+#include <mutex>
+
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVTargetHooks.h"
+#include "framework/core/NVThreadMessages.h"
+#include "framework/window/NVStageBase.h"
+
+namespace {
+
+constexpr std::uint32_t kDoubleClickMs = 300;
+
+bool buttonDown(const NVSystemState& system, std::uint8_t button) {
+  const int vk = button == 1 ? VK_LBUTTON : button == 2 ? VK_MBUTTON : VK_RBUTTON;
+  return (system.keyState[vk] & 0x80) != 0;
+}
+
+void takePendingInput(NVEngine* engine) {
+  NVUserState& current = engine->currentInput;
+  NVUserState& pending = engine->pendingInput;
+  current.keyCode = pending.keyCode;
+  current.keyDown = pending.keyDown;
+  current.keyUp = pending.keyUp;
+  current.imeResult = pending.imeResult;
+  current.wheel = pending.wheel;
+  pending.keyDown = pending.keyUp = pending.imeResult = false;
+  pending.wheel = 0;
+  current.targetType = 0;
+  current.stage = nullptr;
+  current.item2D = nullptr;
+  current.item3D = nullptr;
+  current.widget = nullptr;
+  current.doubleClick = false;
+}
+
+void releaseIfUp(NVEngine* engine, std::uint32_t now) {
+  NVSystemState& system = engine->systemState;
+  const std::uint8_t held = engine->previousInput.button;
+  if (held == 0 || buttonDown(system, held)) return;
+  engine->currentInput.button = 0;
+  ReleaseCapture();
+  system.lastReleasedButton = held;
+  system.lastReleaseTime = now;
+}
+
+void pressIfDown(NVEngine* engine, NVStageBase* under, std::uint32_t now) {
+  NVSystemState& system = engine->systemState;
+  NVUserState& current = engine->currentInput;
+  for (std::uint8_t b : {std::uint8_t(1), std::uint8_t(2), std::uint8_t(4)}) {
+    if (buttonDown(system, b) && b == system.lastReleasedButton &&
+        now - system.lastReleaseTime <= kDoubleClickMs &&
+        system.lastReleaseTime - system.lastPressTime <= kDoubleClickMs) {
+      current.doubleClick = true;
+      system.lastReleasedButton = 0;
+      break;
+    }
+  }
+  for (std::uint8_t b : {std::uint8_t(1), std::uint8_t(2), std::uint8_t(4)}) {
+    if (!buttonDown(system, b)) continue;
+    current.button = b;
+    SetCapture(under->hwnd);
+    system.lastPressTime = system.lastReleaseTime = current.doubleClick ? 0 : now;
+    break;
+  }
+}
+
+void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
+  NVUserState& current = engine->currentInput;
+  const NVUserState& previous = engine->previousInput;
+  const NVTargetHooks& hooks = targetHooks();
+  current.stage = target;
+  POINT client = cursor;
+  ScreenToClient(target->hwnd, &client);
+  current.clientX = current.localX = client.x;
+  current.clientY = current.localY = client.y;
+  if (target->stageKind != 2) {
+    current.targetType = 1;
+    current.widget = target->widget;
+    return;
+  }
+  current.targetType = 4;
+  if (current.button != 0)
+    current.item2D = previous.item2D;
+  else
+    current.item2D = hooks.item2DAt ? hooks.item2DAt(target, current.clientX, current.clientY) : nullptr;
+  if (!current.item2D) return;
+  if (hooks.item2DLocal) hooks.item2DLocal(current.item2D, current.clientX, current.clientY, current.localX, current.localY);
+  current.widget = hooks.item2DWidget ? hooks.item2DWidget(current.item2D) : nullptr;
+}
+
+}  // namespace
+
+bool sampleInput(NVEngine* engine) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  engine->previousInput = engine->currentInput;
+  POINT cursor = {0, 0};
+  GetCursorPos(&cursor);
+  engine->currentInput.screenX = cursor.x;
+  engine->currentInput.screenY = cursor.y;
+  takePendingInput(engine);
+  NVStageBase* under = engine->stageForWindow(WindowFromPoint(cursor));
+  const std::uint32_t now = timeGetTime();
+  if (!under || engine->previousInput.button != 0)
+    releaseIfUp(engine, now);
+  else
+    pressIfDown(engine, under, now);
+  NVStageBase* target = engine->currentInput.button != 0 ? engine->previousInput.stage : under;
+  // A drag's stage may have lost its window since the press.
+  if (target && !engine->hasWindow(target)) target = nullptr;
+  if (target) locateTarget(engine, target, cursor);
+  return true;
+}
+
+namespace {
+
+// An event built from an input record; the keyboard and focus kinds are then
+// addressed to a focus target instead of the pointer target.
+NVEventState fromRecord(int kind, const NVUserState& record) {
+  NVEventState event;
+  event.kind = kind;
+  event.targetType = record.item2D ? 4 : record.item3D ? 5 : 1;
+  event.stage = record.stage;
+  event.item2D = record.item2D;
+  event.item3D = record.item3D;
+  event.widget = record.widget;
+  event.screenX = record.screenX, event.screenY = record.screenY;
+  event.clientX = record.clientX, event.clientY = record.clientY;
+  event.localX = record.localX, event.localY = record.localY;
+  event.wheel = record.wheel;
+  event.keyCode = record.keyCode;
+  event.flag = record.doubleClick;
+  return event;
+}
+
+struct FocusTarget {
+  NVStageBase* stage;
+  NV2DItemBase* item2D;
+  NV3DItemBase* item3D;
+  NVWidget* widget;
+  bool sameAs(const FocusTarget& o) const { return stage == o.stage && item2D == o.item2D && item3D == o.item3D; }
+};
+
+FocusTarget focusOf(const NVUserState& record) {
+  return {record.focusStage, record.focusItem2D, record.focusItem3D, record.focusWidget};
+}
+
+void setFocus(NVUserState& record, const FocusTarget& target) {
+  record.focusStage = target.stage;
+  record.focusItem2D = target.item2D;
+  record.focusItem3D = target.item3D;
+  record.focusWidget = target.widget;
+}
+
+void pushAddressed(NVEngine* engine, int kind, const NVUserState& record, const FocusTarget& to) {
+  NVEventState event = fromRecord(kind, record);
+  event.stage = to.stage;
+  event.item2D = to.item2D;
+  event.item3D = to.item3D;
+  event.widget = to.widget;
+  engine->pushEvent(event);
+}
+
+int kindFor(std::uint8_t button, int left, int middle, int right) {
+  return button == 1 ? left : button == 2 ? middle : right;
+}
+
+void keyboardEvents(NVEngine* engine, const NVUserState& current) {
+  int kind = -1;
+  if (current.keyDown)
+    kind = NV_EV_KEYDOWN;
+  else if (current.keyUp)
+    kind = NV_EV_KEYUP;
+  else if (current.imeResult)
+    kind = NV_EV_KEYDOWN;
+  if (kind >= 0) pushAddressed(engine, kind, current, focusOf(current));
+}
+
+// A press this frame: focus follows the pointer, then the press events.
+void pressEvents(NVEngine* engine, NVUserState& current, const NVUserState& previous) {
+  setFocus(current, {current.stage, current.item2D, current.item3D, current.widget});
+  if (current.focusStage != previous.focusStage && current.focusStage)
+    engine->postToWindowThread(NVM_FOCUS, reinterpret_cast<LPARAM>(current.focusStage));
+  engine->pushEvent(fromRecord(kindFor(current.button, NV_EV_LDOWN, NV_EV_MDOWN, NV_EV_RDOWN), current));
+  if (current.doubleClick)
+    engine->pushEvent(fromRecord(kindFor(current.button, NV_EV_LDOUBLE, NV_EV_MDOUBLE, NV_EV_RDOUBLE), current));
+}
+
+// Pointer events; false when the rest of the step waits for a later frame.
+bool pointerEvents(NVEngine* engine, NVUserState& current, const NVUserState& previous) {
+  const bool moved = current.screenX != previous.screenX || current.screenY != previous.screenY;
+  if (current.button != 0 && previous.button != 0) {
+    if (moved) engine->pushEvent(fromRecord(NV_EV_MOVE, current));
+    return true;
+  }
+  if (current.stage != previous.stage || current.item2D != previous.item2D || current.item3D != previous.item3D) {
+    engine->pushEvent(fromRecord(NV_EV_ENTER, current));
+    engine->pushEvent(fromRecord(NV_EV_LEAVE, previous));
+    if (current.stage && current.stage->created)
+      engine->postToWindowThread(NVM_CURSOR, reinterpret_cast<LPARAM>(current.stage));
+  }
+  if (previous.button != 0) {
+    engine->pushEvent(fromRecord(kindFor(previous.button, NV_EV_LUP, NV_EV_MUP, NV_EV_RUP), previous));
+    return false;
+  }
+  if (!current.stage) return false;
+  if (moved) engine->pushEvent(fromRecord(NV_EV_MOVE, current));
+  if (current.button != 0) pressEvents(engine, current, previous);
+  if (current.wheel != 0) engine->pushEvent(fromRecord(NV_EV_WHEEL, current));
+  return true;
+}
+
+void focusEvents(NVEngine* engine, NVUserState& current, const NVUserState& previous) {
+  if (!focusOf(current).sameAs(focusOf(previous))) {
+    pushAddressed(engine, NV_EV_BLUR, current, focusOf(previous));
+    pushAddressed(engine, NV_EV_FOCUS, current, focusOf(current));
+  }
+  for (const NVFocusRequest& request : engine->takeFocusRequests()) {
+    const FocusTarget wanted{request.stage, request.item2D, request.item3D, request.widget};
+    if (wanted.sameAs(focusOf(current))) continue;
+    pushAddressed(engine, NV_EV_BLUR, current, focusOf(current));
+    setFocus(current, wanted);
+    pushAddressed(engine, NV_EV_FOCUS, current, wanted);
+  }
+  NVStageBase* focus = current.focusStage;
+  if (focus && focus != previous.focusStage && focus->hwnd && GetActiveWindow() != focus->hwnd)
+    SetActiveWindow(focus->hwnd);
+}
+
+}  // namespace
+
+bool generateInputEvents(NVEngine* engine) {
+  NVUserState current, previous;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    current = engine->currentInput;
+    previous = engine->previousInput;
+  }
+  keyboardEvents(engine, current);
+  if (pointerEvents(engine, current, previous)) focusEvents(engine, current, previous);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  setFocus(engine->currentInput, focusOf(current));
+  return true;
+}

@@ -1,0 +1,6 @@
+#include "framework/core/NVTargetHooks.h"
+
+NVTargetHooks& targetHooks() {
+  static NVTargetHooks hooks;
+  return hooks;
+}

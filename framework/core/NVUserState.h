@@ -1,0 +1,40 @@
+// One frame's snapshot of the pointer and the keyboard: what lies under the
+// pointer, where it is, which button is held, and what the window thread
+// gathered from keys, wheel and input method since the last frame.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/core/NVGUICoreObject.h"
+
+class NVStageBase;
+class NV2DItemBase;
+class NV3DItemBase;
+class NVWidget;
+
+class NVUserState : public virtual NVGUICoreObject {
+ public:
+  NVUserState() { typeName = "NVUserState"; }
+  NVUserState(const NVUserState& other) = default;
+  NVUserState& operator=(const NVUserState& other);
+
+  int targetType = 0;  // 0 nothing, 1 a stage, 4 a 2D stage
+  NVStageBase* stage = nullptr;
+  NV2DItemBase* item2D = nullptr;
+  NV3DItemBase* item3D = nullptr;
+  NVWidget* widget = nullptr;
+  NVStageBase* focusStage = nullptr;
+  NV2DItemBase* focusItem2D = nullptr;
+  NV3DItemBase* focusItem3D = nullptr;
+  NVWidget* focusWidget = nullptr;
+  double screenX = -1.0, screenY = -1.0;
+  double clientX = -1.0, clientY = -1.0;
+  double localX = -1.0, localY = -1.0;
+  int wheel = 0;
+  std::uint8_t keyCode = 0;
+  bool keyDown = false;
+  bool keyUp = false;
+  bool imeResult = false;
+  std::uint8_t button = 0;  // 0 none, 1 left, 2 middle, 4 right
+  bool doubleClick = false;
+};

@@ -1,0 +1,325 @@
+#include "framework/window/NVStageBase.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVThreadMessages.h"
+
+namespace {
+
+std::atomic<int> gHeldDCs{0};
+
+// Counts one more device context once fewer than six are held; false when
+// the engine stopped while waiting.
+bool reserveDeviceContext(NVEngine* engine) {
+  for (;;) {
+    int held = gHeldDCs.load();
+    if (held <= 5 && gHeldDCs.compare_exchange_weak(held, held + 1)) return true;
+    if (engine && !engine->acceptsWork()) return false;
+    Sleep(1);
+  }
+}
+
+}  // namespace
+
+int heldDeviceContexts() { return gHeldDCs.load(); }
+
+NVStageBase::NVStageBase() {
+  typeName = "NVStageBase";
+  NVEngine::ensureInstance();
+  setWindowParams(WS_CHILD, 0, NVString("NV_WINDOW"), NVString(""));
+  dirtyLeft = width;
+  dirtyTop = height;
+}
+
+NVStageBase::~NVStageBase() {
+  if (engine && !engine->isFinished()) {
+    if (attached)
+      detach();
+    else if (parent)
+      parent->removeChild(this);
+  }
+  children.clear();
+}
+
+bool NVStageBase::addDirtyRect(int left, int top, int right, int bottom) {
+  if (created) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    dirtyLeft = std::min(dirtyLeft, left);
+    dirtyTop = std::min(dirtyTop, top);
+    dirtyRight = std::max(dirtyRight, right);
+    dirtyBottom = std::max(dirtyBottom, bottom);
+  }
+  return true;
+}
+
+bool NVStageBase::invalidate(bool whole) {
+  if (whole) return addDirtyRect(0, 0, width, height);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return addDirtyRect(dirtyLeft, dirtyTop, dirtyRight, dirtyBottom);
+}
+
+bool NVStageBase::show() {
+  if (!created) return false;
+  if (shown) return true;
+  shown = true;
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  return true;
+}
+
+bool NVStageBase::hide() {
+  if (!created) return false;
+  if (!shown) return true;
+  shown = false;
+  ShowWindow(hwnd, SW_HIDE);
+  if (parent) parent->addDirtyRect(x, y, x + width, y + height);
+  return true;
+}
+
+bool NVStageBase::moveBy(int dx, int dy) { return setRect(x + dx, y + dy, width, height); }
+
+bool NVStageBase::moveTo(int newX, int newY) { return setRect(newX, newY, width, height); }
+
+bool NVStageBase::setSize(int newWidth, int newHeight) { return setRect(x, y, newWidth, newHeight); }
+
+bool NVStageBase::setRect(int newX, int newY, int newWidth, int newHeight) {
+  if (newX == x && newY == y && newWidth == width && newHeight == height) return false;
+  x = newX, y = newY, width = newWidth, height = newHeight;
+  if (HWND h = hwnd) SendMessageA(h, NVM_RESIZE, 0, reinterpret_cast<LPARAM>(this));
+  return true;
+}
+
+void NVStageBase::setFocus() {
+  if (!engine) return;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (engine->currentInput.focusStage == this) return;
+  }
+  engine->postToWindowThread(NVM_FOCUS, reinterpret_cast<LPARAM>(this));
+  if (HWND h = hwnd) InvalidateRect(h, nullptr, FALSE);
+  engine->requestFocus({this, nullptr, widget, nullptr});
+}
+
+void NVStageBase::setEnabled(bool on) {
+  if (!created || !engine) {
+    enabled = on;
+    return;
+  }
+  while (enabled != on) {
+    if (!engine->acceptsWork()) return;
+    engine->postToWindowThread(on ? NVM_ENABLE : NVM_DISABLE, reinterpret_cast<LPARAM>(this));
+    Sleep(1);
+  }
+}
+
+void NVStageBase::attach(bool showIt, NVStageBase* newParent, NVEngine* newEngine) {
+  if (created) return;
+  engine = newEngine ? newEngine : NVEngine::instance;
+  parent = newParent;
+  attached = true;
+  queueCreate();
+  if (showIt) show();
+}
+
+void NVStageBase::detach() {
+  if (!engine || !attached) return;
+  while (!children.empty()) {
+    NVStageBase* child = children.front();
+    if (!removeChild(child)) children.remove(child);
+  }
+  queueDestroy();
+  attached = false;
+  parent = nullptr;
+}
+
+bool NVStageBase::addChild(NVStageBase* child, bool showIt) {
+  if (!engine || !created || child->created) return false;
+  if (child->typeName == "NVExWindow") {
+    child->attach(showIt, this, engine);
+    return true;
+  }
+  child->parent = this;
+  child->engine = engine;
+  child->queueCreate();
+  children.push_back(child);
+  if (showIt) child->show();
+  return true;
+}
+
+bool NVStageBase::removeChild(NVStageBase* child) {
+  if (!engine) return false;
+  if (child->typeName == "NVExWindow") {
+    child->detach();
+    return true;
+  }
+  if (std::find(children.begin(), children.end(), child) == children.end()) return false;
+  while (!child->children.empty()) {
+    NVStageBase* grandchild = child->children.front();
+    if (!child->removeChild(grandchild)) child->children.remove(grandchild);
+  }
+  child->queueDestroy();
+  child->parent = nullptr;
+  children.remove(child);
+  return true;
+}
+
+bool NVStageBase::isEnabled() const { return enabled && (!parent || parent->isEnabled()); }
+
+void NVStageBase::resetDirty() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  dirtyLeft = width, dirtyTop = height, dirtyRight = 0, dirtyBottom = 0;
+}
+
+bool NVStageBase::isDirty() const {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return dirtyRight > dirtyLeft && dirtyBottom > dirtyTop;
+}
+
+void NVStageBase::invalidateDirty() {
+  RECT r;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (dirtyRight <= dirtyLeft || dirtyBottom <= dirtyTop) return;
+    r = {dirtyLeft, dirtyTop, dirtyRight, dirtyBottom};
+  }
+  if (HWND h = hwnd) InvalidateRect(h, &r, FALSE);
+}
+
+void NVStageBase::setCursor(HCURSOR newCursor) {
+  cursor = newCursor;
+  if (created && engine) engine->postToWindowThread(NVM_CURSOR, reinterpret_cast<LPARAM>(this));
+}
+
+void NVStageBase::setWindowParams(DWORD newStyle, DWORD newExStyle, const NVString& newClass,
+                                  const NVString& newTitle) {
+  style = newStyle;
+  exStyle = newExStyle;
+  className = newClass;
+  title = newTitle;
+  hwnd = nullptr;
+  cursor = LoadCursorA(nullptr, IDC_ARROW);
+  frameExtraWidth = 0;
+  frameExtraHeight = 0;
+}
+
+HDC NVStageBase::acquireDC() {
+  if (!reserveDeviceContext(engine)) return nullptr;
+  HDC dc = hwnd ? GetDC(hwnd) : nullptr;
+  if (!dc) --gHeldDCs;
+  return dc;
+}
+
+void NVStageBase::releaseDC(HDC dc) {
+  if (!dc) return;
+  ReleaseDC(hwnd, dc);
+  --gHeldDCs;
+}
+
+bool NVStageBase::queueCreate() {
+  if (!engine || !engine->acceptsWork()) return false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    engine->createQueue.push_back(this);
+  }
+  while (!created) {
+    if (!engine->acceptsWork()) {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      auto& queue = engine->createQueue;
+      queue.erase(std::remove(queue.begin(), queue.end(), this), queue.end());
+      return false;
+    }
+    engine->postToWindowThread(NVM_CREATE);
+    Sleep(1);
+  }
+  onCreated();
+  return true;
+}
+
+bool NVStageBase::queueDestroy() {
+  if (!engine || !engine->acceptsWork()) return false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    engine->destroyQueue.push_back(this);
+  }
+  onDestroying();
+  while (created) {
+    if (!engine->acceptsWork()) return false;
+    engine->postToWindowThread(NVM_DESTROY);
+    Sleep(1);
+  }
+  return true;
+}
+
+void NVStageBase::computeFrameExtras() {
+  RECT r = {0, 0, width, height};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  frameExtraWidth = (r.right - r.left) - width;
+  frameExtraHeight = (r.bottom - r.top) - height;
+}
+
+bool NVStageBase::createWindow(NVEngine* owner) {
+  computeFrameExtras();
+  HWND parentWindow = parent ? parent->hwnd.load() : nullptr;
+  if (!attached && parentWindow)
+    style |= WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  else
+    style |= WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  HWND created_ = nullptr;
+  while (!(created_ = CreateWindowExA(exStyle, className.cStr(), title.cStr(), style, x, y,
+                                      width + frameExtraWidth, height + frameExtraHeight, parentWindow,
+                                      nullptr, GetModuleHandleA(nullptr), this))) {
+    if (owner->isStopRequested()) return false;
+    Sleep(1);
+  }
+  hwnd = created_;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    owner->windowMap[created_] = this;
+    if (!owner->mainWindow) {
+      owner->mainWindow = this;
+      if (owner == NVEngine::instance) currentMainWindow = this;
+    }
+  }
+  created = true;
+  cursor = LoadCursorA(nullptr, IDC_ARROW);
+  owner->postToWindowThread(NVM_CURSOR, reinterpret_cast<LPARAM>(this));
+  invalidate(true);
+  return true;
+}
+
+bool NVStageBase::destroyWindow(NVEngine* owner) {
+  HWND h = hwnd;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (owner->mainWindow == this) owner->mainWindow = nullptr;
+    if (currentMainWindow == this) currentMainWindow = nullptr;
+  }
+  while (!DestroyWindow(h)) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (owner->windowMap.find(h) == owner->windowMap.end() || owner->isStopRequested()) return false;
+    Sleep(1);
+  }
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  owner->windowMap.erase(h);
+  hwnd = nullptr;
+  return true;
+}
+
+void NVStageBase::applyRect() {
+  computeFrameExtras();
+  MoveWindow(hwnd, x, y, width + frameExtraWidth, height + frameExtraHeight, TRUE);
+}
+
+void NVStageBase::paintFromWindow(HWND window) {
+  PAINTSTRUCT ps;
+  if (!reserveDeviceContext(nullptr)) return;
+  HDC dc = BeginPaint(window, &ps);
+  addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+  paint(dc);
+  resetDirty();
+  EndPaint(window, &ps);
+  --gHeldDCs;
+}

@@ -1,0 +1,90 @@
+// A stage: anything that owns a native window. It holds the window's
+// rectangle, style, class and title, its parent and children and its dirty
+// rectangle, and asks the engine's window thread to create and destroy the
+// window through a handshake. Painting is pulled: operations only widen the
+// dirty rectangle; the frame cycle turns it into window invalidations, and the
+// paint message calls paint() with a device context.
+#pragma once
+
+#include <atomic>
+#include <list>
+
+#include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVString.h"
+#include "platform/win32.h"
+
+class NVEngine;
+class NVWidget;
+
+class NVStageBase : public virtual NVGUICoreObject {
+ public:
+  NVStageBase();
+  ~NVStageBase() override;
+
+  virtual bool addDirtyRect(int left, int top, int right, int bottom);
+  virtual bool invalidate(bool whole);
+  virtual bool show();
+  virtual bool hide();
+  virtual bool moveBy(int dx, int dy);
+  virtual bool moveTo(int x, int y);
+  virtual bool setRect(int x, int y, int width, int height);
+  virtual bool setSize(int width, int height);
+  virtual void setFocus();
+  virtual void setEnabled(bool on);
+  virtual void attach(bool show, NVStageBase* parent, NVEngine* engine);
+  virtual void detach();
+  virtual void onCreated() {}
+  virtual void onDestroying() {}
+  virtual void invalidateDirty();
+  virtual void paint(HDC dc) { (void)dc; }
+
+  bool addChild(NVStageBase* child, bool show);
+  bool removeChild(NVStageBase* child);
+  bool isEnabled() const;
+  void resetDirty();
+  bool isDirty() const;
+  void setCursor(HCURSOR cursor);
+  void setWindowParams(DWORD style, DWORD exStyle, const NVString& className, const NVString& title);
+  // A device context of the window, at most six held at once; null if the
+  // window is gone or the engine stopped while waiting.
+  HDC acquireDC();
+  void releaseDC(HDC dc);
+
+  // Main thread: queue the window's creation or destruction and wait for it.
+  bool queueCreate();
+  bool queueDestroy();
+
+  // Window thread.
+  bool createWindow(NVEngine* engine);
+  bool destroyWindow(NVEngine* engine);
+  void applyRect();
+  void paintFromWindow(HWND hwnd);
+
+  NVEngine* engine = nullptr;
+  NVStageBase* parent = nullptr;
+  NVWidget* widget = nullptr;
+  std::list<NVStageBase*> children;
+  std::atomic<int> x{0}, y{0};
+  std::atomic<int> width{300}, height{300};
+  int stageKind = 1;  // 1 plain stage, 2 2D stage
+  std::atomic<HWND> hwnd{nullptr};
+  NVString title;
+  NVString className;
+  DWORD style = 0, exStyle = 0;
+  std::atomic<HCURSOR> cursor{nullptr};
+  std::atomic<int> frameExtraWidth{0}, frameExtraHeight{0};
+  std::atomic<bool> created{false};
+  std::atomic<bool> shown{false};
+  std::atomic<bool> imeOpen{false};
+  bool attached = false;
+  std::atomic<bool> enabled{true};
+  bool passToParent = false;
+  // Guarded by the engine lock.
+  int dirtyLeft, dirtyTop, dirtyRight = 0, dirtyBottom = 0;
+
+ private:
+  void computeFrameExtras();
+};
+
+// Device contexts held through acquireDC and painting, process-wide.
+int heldDeviceContexts();

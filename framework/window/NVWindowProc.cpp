@@ -1,0 +1,163 @@
+// The one window procedure of every framework window. It runs on the window
+// thread: it keeps the stage's rectangle and flags in step with the window
+// system, gathers keys, wheel and input-method text for the next frame's
+// input sampling, fills the dropped-file list, and turns the remaining
+// messages of interest into events. Handlers never run here.
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVThreadMessages.h"
+#include "framework/window/NVStageBase.h"
+#include "framework/window/NVWindowClasses.h"
+
+namespace {
+
+// Window handle to stage, for every framework window of every engine.
+std::mutex gLookupLock;
+std::map<HWND, NVStageBase*> gLookup;
+
+NVStageBase* lookup(HWND hwnd) {
+  std::lock_guard<std::mutex> guard(gLookupLock);
+  auto it = gLookup.find(hwnd);
+  return it == gLookup.end() ? nullptr : it->second;
+}
+
+void raise(NVStageBase* stage, int kind, int value = 0, std::uint8_t flag = 0) {
+  if (!stage->engine) return;
+  NVEventState event;
+  event.kind = kind;
+  event.stage = stage;
+  event.value = value;
+  event.flag = flag;
+  stage->engine->pushEvent(event);
+}
+
+short signedLow(LPARAM v) { return static_cast<short>(v & 0xFFFF); }
+short signedHigh(LPARAM v) { return static_cast<short>((v >> 16) & 0xFFFF); }
+
+// The whole list is replaced under the lock, and every path is taken at its
+// full length: a path cut short could name another, existing file.
+void takeDroppedFiles(NVStageBase* stage, HDROP drop) {
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<std::string> paths;
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    std::string path(length + 1, '\0');
+    const UINT got = DragQueryFileA(drop, i, path.data(), length + 1);
+    path.resize(got);
+    paths.push_back(path);
+  }
+  DragFinish(drop);
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    stage->engine->systemState.droppedFiles = std::move(paths);
+  }
+  raise(stage, NV_EV_DROPFILES, static_cast<int>(count & 0xFFFF));
+}
+
+void startComposition(HWND hwnd, NVEngine* engine) {
+  HIMC imc = ImmGetContext(hwnd);
+  if (!imc) return;
+  LOGFONTA font = {};
+  font.lfHeight = engine->imeFontHeight;
+  font.lfWeight = 500;
+  font.lfCharSet = 128;
+  font.lfOutPrecision = 8;
+  font.lfQuality = 2;
+  font.lfPitchAndFamily = 0x31;
+  std::strncpy(font.lfFaceName, engine->imeFontName.cStr(), 31);
+  ImmSetCompositionFontA(imc, &font);
+  COMPOSITIONFORM form = {};
+  form.dwStyle = CFS_POINT;
+  form.ptCurrentPos.x = engine->imeX;
+  form.ptCurrentPos.y = engine->imeY;
+  ImmSetCompositionWindow(imc, &form);
+  ImmReleaseContext(hwnd, imc);
+}
+
+void takeImeResult(HWND hwnd, NVEngine* engine) {
+  HIMC imc = ImmGetContext(hwnd);
+  if (!imc) return;
+  char buffer[1024] = {};
+  const LONG got = ImmGetCompositionStringA(imc, GCS_RESULTSTR, buffer, sizeof buffer);
+  ImmReleaseContext(hwnd, imc);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  engine->imeResultText = NVString(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+  engine->pendingInput.imeResult = true;
+}
+
+bool updateImeOpen(HWND hwnd, NVStageBase* stage) {
+  HIMC imc = ImmGetContext(hwnd);
+  if (!imc) return false;
+  stage->imeOpen = ImmGetOpenStatus(imc) != 0;
+  ImmReleaseContext(hwnd, imc);
+  return true;
+}
+
+// Messages whose result is 0; false for those that go on to default processing.
+bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* stage) {
+  NVEngine* engine = stage->engine;
+  switch (message) {
+    case WM_MOVE: stage->x = signedLow(lParam), stage->y = signedHigh(lParam); raise(stage, NV_EV_MOVED); return true;
+    case WM_SIZE: stage->width = signedLow(lParam), stage->height = signedHigh(lParam); raise(stage, NV_EV_RESIZED); return true;
+    case WM_ACTIVATE:
+      if ((wParam & 0xFFFF) != 0) stage->shown = true;
+      else if ((wParam >> 16) != 0) stage->shown = false;
+      return true;
+    case WM_SETFOCUS: case WM_KILLFOCUS: case WM_NCRBUTTONDOWN: return true;
+    case WM_PAINT: stage->paintFromWindow(hwnd); return true;
+    case WM_CLOSE: raise(stage, NV_EV_CLOSE); return true;
+    case WM_NCLBUTTONDOWN:
+      if (engine) engine->requestFocus({stage, nullptr, stage->widget, nullptr});
+      return false;
+    case WM_NCRBUTTONDBLCLK: raise(stage, NV_EV_RDOUBLE, -12345, 1); return true;
+    case WM_COMMAND: raise(stage, NV_EV_COMMAND, static_cast<int>(wParam & 0xFFFF)); return true;
+    case WM_CTLCOLORSTATIC: SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return true;
+    case WM_DROPFILES:
+      if (engine) takeDroppedFiles(stage, reinterpret_cast<HDROP>(wParam));
+      return true;
+    default: break;
+  }
+  if (!engine) return false;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  switch (message) {
+    case WM_KEYDOWN: engine->pendingInput.keyCode = static_cast<std::uint8_t>(wParam & 0xFF); engine->pendingInput.keyDown = true; return true;
+    case WM_KEYUP: engine->pendingInput.keyUp = true; return true;
+    case WM_MOUSEWHEEL: engine->pendingInput.wheel = static_cast<short>((wParam >> 16) & 0xFFFF); return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK nvWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    std::lock_guard<std::mutex> guard(gLookupLock);
+    gLookup[hwnd] = static_cast<NVStageBase*>(create->lpCreateParams);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  NVStageBase* stage = lookup(hwnd);
+  if (!stage) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_DESTROY) {
+    std::lock_guard<std::mutex> guard(gLookupLock);
+    gLookup.erase(hwnd);
+    return 0;
+  }
+  if (message == NVM_RESIZE) {
+    stage->applyRect();
+  } else if (message == WM_IME_STARTCOMPOSITION) {
+    if (stage->engine) startComposition(hwnd, stage->engine);
+  } else if (message == WM_IME_COMPOSITION) {
+    if (stage->engine && (lParam & GCS_RESULTSTR)) takeImeResult(hwnd, stage->engine);
+  } else if (message == WM_IME_NOTIFY && wParam == IMN_SETOPENSTATUS) {
+    updateImeOpen(hwnd, stage);
+  } else if (handle(hwnd, message, wParam, lParam, stage)) {
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,5 @@
+target_sources(nolva PRIVATE
+  window/NVStageBase.cpp
+  window/NVWindowClasses.cpp
+  window/NVWindowProc.cpp
+)

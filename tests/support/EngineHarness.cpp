@@ -1,0 +1,52 @@
+#include "tests/support/EngineHarness.h"
+
+#include "framework/core/NVEventDispatch.h"
+#include "framework/core/NVFrameCycle.h"
+#include "framework/core/NVInput.h"
+#include "platform/host/display/null/NullDisplay.h"
+
+void useNullDisplay() { nvhost::NullDisplay::select(); }
+
+void runFrame(NVEngine* engine) {
+  sampleInput(engine);
+  generateInputEvents(engine);
+  dispatchEvents(engine);
+  flushInvalidations(engine);
+  freeDeferred();
+  Sleep(2);
+}
+
+bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int maxFrames) {
+  for (int i = 0; i < maxFrames; ++i) {
+    if (done()) return true;
+    runFrame(engine);
+  }
+  return done();
+}
+
+void runFrames(NVEngine* engine, int count) {
+  for (int i = 0; i < count; ++i) runFrame(engine);
+}
+
+NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine) {
+  auto* stage = new NVStageBase();
+  stage->setWindowParams(WS_POPUP, 0, NVString("NV_WINDOW"), NVString("test"));
+  stage->setRect(x, y, width, height);
+  stage->attach(true, nullptr, engine);
+  return stage;
+}
+
+EventRecorder::EventRecorder(NVStageBase* stage, std::vector<int> kinds)
+    : connector_(new NVEventConnector(stage)) {
+  if (kinds.empty())
+    for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(k);
+  for (int kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });
+}
+
+EventRecorder::~EventRecorder() { delete connector_; }
+
+std::vector<int> EventRecorder::kinds() const {
+  std::vector<int> out;
+  for (const NVEventState& e : events) out.push_back(e.kind);
+  return out;
+}

@@ -1,0 +1,36 @@
+// A frame loop for tests of the engine on the host's null display: top-level
+// stages, a recorder of delivered events, and frames run until a condition.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEventConnector.h"
+#include "framework/window/NVStageBase.h"
+
+// Chooses the null display; call before the first stage is made.
+void useNullDisplay();
+
+// One turn of the frame loop: input, events, dispatch, invalidations,
+// deferred frees, then a short sleep so the window thread runs.
+void runFrame(NVEngine* engine);
+// Runs frames until `done` holds; false if it never did within `maxFrames`.
+bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int maxFrames = 2000);
+// Runs `count` frames.
+void runFrames(NVEngine* engine, int count);
+
+// A shown top-level stage at a screen rectangle.
+NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine = nullptr);
+
+// Records the kinds (and records) that reach a target.
+class EventRecorder {
+ public:
+  explicit EventRecorder(NVStageBase* stage, std::vector<int> kinds = {});
+  ~EventRecorder();
+  std::vector<int> kinds() const;
+  std::vector<NVEventState> events;
+
+ private:
+  NVEventConnector* connector_;
+};

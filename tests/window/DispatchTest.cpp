@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "framework/core/NVEventDispatch.h"
+#include "framework/widgets/NVWidget.h"
+#include "tests/support/EngineHarness.h"
+
+namespace {
+
+class DispatchTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { useNullDisplay(); }
+  void SetUp() override {
+    top = makeTopLevel(20, 20, 200, 150);
+    engine = top->engine;
+    child = new NVStageBase();
+    child->setRect(10, 10, 50, 40);
+    ASSERT_TRUE(top->addChild(child, true));
+  }
+  void TearDown() override {
+    delete child;
+    delete top;
+    freeDeferred();
+  }
+  void push(int kind, NVStageBase* stage) {
+    NVEventState e;
+    e.kind = kind;
+    e.stage = stage;
+    engine->pushEvent(e);
+  }
+
+  NVStageBase* top = nullptr;
+  NVStageBase* child = nullptr;
+  NVEngine* engine = nullptr;
+};
+
+TEST_F(DispatchTest, ConnectorsAndHandlersRunInTheOrderTheyWereMade) {
+  std::vector<std::string> calls;
+  NVEventConnector first(top), second(top);
+  first.connect(NV_EV_CLOSE, [&](NVEventState) { calls.push_back("first.a"); });
+  second.connect(NV_EV_CLOSE, [&](NVEventState) { calls.push_back("second"); });
+  first.connect(NV_EV_CLOSE, [&](NVEventState) { calls.push_back("first.b"); });
+  raiseCloseRequest(top);
+  dispatchEvents(engine);
+  EXPECT_EQ(calls, (std::vector<std::string>{"first.a", "first.b", "second"}));
+}
+
+TEST_F(DispatchTest, DisabledStagesAndTheirChildrenHearNothing) {
+  EventRecorder topHears(top), childHears(child);
+  top->setEnabled(false);
+  EXPECT_FALSE(top->enabled);
+  EXPECT_FALSE(IsWindowEnabled(top->hwnd));
+  raiseCloseRequest(top);
+  raiseCloseRequest(child);
+  dispatchEvents(engine);
+  EXPECT_TRUE(topHears.events.empty());
+  EXPECT_TRUE(childHears.events.empty());
+  top->setEnabled(true);
+  raiseCloseRequest(child);
+  dispatchEvents(engine);
+  EXPECT_EQ(childHears.kinds(), (std::vector<int>{NV_EV_CLOSE}));
+}
+
+TEST_F(DispatchTest, EventsBubbleToTheParentOnlyWhenAsked) {
+  std::vector<std::string> calls;
+  NVEventConnector onTop(top), onChild(child);
+  onTop.connect(NV_EV_COMMAND, [&](NVEventState e) { calls.push_back(e.stage == child ? "top sees child" : "top"); });
+  onChild.connect(NV_EV_COMMAND, [&](NVEventState) { calls.push_back("child"); });
+  push(NV_EV_COMMAND, child);
+  dispatchEvents(engine);
+  EXPECT_EQ(calls, (std::vector<std::string>{"child"}));
+  calls.clear();
+  child->passToParent = true;
+  push(NV_EV_COMMAND, child);
+  dispatchEvents(engine);
+  EXPECT_EQ(calls, (std::vector<std::string>{"child", "top sees child"}));
+}
+
+TEST_F(DispatchTest, AnEventRaisedByAHandlerIsDeliveredInTheSameStep) {
+  EventRecorder recorder(top, {NV_EV_CHANGED});
+  NVEventConnector raiser(top);
+  raiser.connect(NV_EV_COMMAND, [&](NVEventState) { push(NV_EV_CHANGED, top); });
+  push(NV_EV_COMMAND, top);
+  dispatchEvents(engine);
+  EXPECT_EQ(recorder.kinds(), (std::vector<int>{NV_EV_CHANGED}));
+}
+
+TEST_F(DispatchTest, AHandlerMayDeleteItsOwnConnector) {
+  auto* doomed = new NVEventConnector(top);
+  int calls = 0;
+  doomed->connect(NV_EV_COMMAND, [&](NVEventState) {
+    ++calls;
+    delete doomed;
+  });
+  EventRecorder after(top, {NV_EV_COMMAND});
+  push(NV_EV_COMMAND, top);
+  push(NV_EV_COMMAND, top);
+  dispatchEvents(engine);
+  EXPECT_EQ(calls, 1);  // gone for the second record
+  EXPECT_EQ(after.events.size(), 2u);
+  freeDeferred();
+}
+
+TEST_F(DispatchTest, RecordsWithoutATargetAreDropped) {
+  EventRecorder recorder(top, {NV_EV_COMMAND});
+  NVEventState e;
+  e.kind = NV_EV_COMMAND;
+  engine->pushEvent(e);
+  EXPECT_TRUE(dispatchEvents(engine));
+  EXPECT_TRUE(recorder.events.empty());
+}
+
+TEST_F(DispatchTest, AConnectorOfAWidgetWithoutAHostHearsNothing) {
+  NVWidget widget;
+  NVEventConnector connector(&widget);
+  int calls = 0;
+  connector.connect(NV_EV_COMMAND, [&](NVEventState) { ++calls; });
+  push(NV_EV_COMMAND, top);
+  raiseWidgetEvent(&widget, NV_EV_CHANGED);
+  dispatchEvents(engine);
+  EXPECT_EQ(calls, 0);
+}
+
+}  // namespace
