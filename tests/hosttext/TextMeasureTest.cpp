@@ -31,6 +31,20 @@ TEST(TextMeasure, JapaneseFaceNamesResolveToIpaFonts) {
   }
 }
 
+TEST(TextMeasure, EmptyOrOverlongFaceNamesStillGiveAFont) {
+  const std::string longName(300, 'x');
+  for (const std::string& name : {std::string(), longName, std::string("\x80\xFD\x82")}) {
+    FontRequest request;
+    request.height = 12;
+    request.charset = 128;
+    request.faceName = name;
+    const FontRef font = createFont(request);
+    ASSERT_TRUE(font);
+    EXPECT_FALSE(resolvedFamily(*font).empty());
+    EXPECT_GT(measureText(*font, sjis("あ")).cx, 0);
+  }
+}
+
 TEST(TextMeasure, CellHeightIsTheRequestedHeight) {
   for (const char* face : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック", "メイリオ"})
     for (int height = 8; height <= 40; ++height) {
