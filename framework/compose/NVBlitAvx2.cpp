@@ -145,13 +145,13 @@ NV_AVX2 inline __m256i bilinearPixels(__m256i top, __m256i bottom, __m256i order
 // by (1024 - fx, fx) in one madd, the vertical step adds fy times the
 // difference of the two rows; both are exact in 32 bits.
 template <bool SameRow>
-NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fx, __m256i fy) {
+NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fxPair,
+                                 __m256i fy) {
   const __m256i below = _mm256_add_epi32(index, width);
   const __m256i top0 = neighbourPairs(base, _mm256_castsi256_si128(index));
   const __m256i top1 = neighbourPairs(base, _mm256_extracti128_si256(index, 1));
   const __m256i bottom0 = neighbourPairs(base, _mm256_castsi256_si128(below));
   const __m256i bottom1 = neighbourPairs(base, _mm256_extracti128_si256(below, 1));
-  const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(_mm256_set1_epi32(1024), fx), _mm256_slli_epi32(fx, 16));
   const __m256i first = _mm256_setr_epi8(0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1,  //
                                          0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1);
   const __m256i second = _mm256_setr_epi8(8, -1, 12, -1, 9, -1, 13, -1, 10, -1, 14, -1, 11, -1, 15, -1,  //
@@ -163,6 +163,32 @@ NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m25
   const __m256i p57 = bilinearPixels(top1, bottom1, second, spread(fxPair, 5, 7), (SameRow ? fy : spread(fy, 5, 7)));
   const __m256i bytes = _mm256_packus_epi16(_mm256_packus_epi32(p02, p13), _mm256_packus_epi32(p46, p57));
   return _mm256_permute4x64_epi64(bytes, 0xD8);
+}
+
+// A plain horizontal scale (one pair of source rows, columns rising by at
+// most six over eight pixels) reads each row's eight-pixel window once and
+// picks every pixel's neighbours from it with permutes.
+NV_AVX2 inline __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bottom, __m256i column,
+                               __m256i fxPair, __m256i fy) {
+  const __m256i next = _mm256_add_epi32(column, _mm256_set1_epi32(1));
+  const __m256i t = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top));
+  const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom));
+  const __m256i tl = _mm256_permutevar8x32_epi32(t, column), tr = _mm256_permutevar8x32_epi32(t, next);
+  const __m256i bl = _mm256_permutevar8x32_epi32(b, column), br = _mm256_permutevar8x32_epi32(b, next);
+  const __m256i zero = _mm256_setzero_si256();
+  // (left, right) channel pairs: pixels 0 and 4, 1 and 5, 2 and 6, 3 and 7 share a register.
+  const __m256i topLow = _mm256_unpacklo_epi8(tl, tr), topHigh = _mm256_unpackhi_epi8(tl, tr);
+  const __m256i bottomLow = _mm256_unpacklo_epi8(bl, br), bottomHigh = _mm256_unpackhi_epi8(bl, br);
+  auto pixels = [&](__m256i topPairs, __m256i bottomPairs, int a) NV_AVX2 {
+    const __m256i weights = spread(fxPair, a, a + 4);
+    const __m256i h0 = _mm256_madd_epi16(topPairs, weights), h1 = _mm256_madd_epi16(bottomPairs, weights);
+    return _mm256_srli_epi32(_mm256_add_epi32(_mm256_slli_epi32(h0, 10), _mm256_mullo_epi32(fy, _mm256_sub_epi32(h1, h0))), 20);
+  };
+  const __m256i p04 = pixels(_mm256_unpacklo_epi8(topLow, zero), _mm256_unpacklo_epi8(bottomLow, zero), 0);
+  const __m256i p15 = pixels(_mm256_unpackhi_epi8(topLow, zero), _mm256_unpackhi_epi8(bottomLow, zero), 1);
+  const __m256i p26 = pixels(_mm256_unpacklo_epi8(topHigh, zero), _mm256_unpacklo_epi8(bottomHigh, zero), 2);
+  const __m256i p37 = pixels(_mm256_unpackhi_epi8(topHigh, zero), _mm256_unpackhi_epi8(bottomHigh, zero), 3);
+  return _mm256_packus_epi16(_mm256_packus_epi32(p04, p15), _mm256_packus_epi32(p26, p37));
 }
 
 // Pixels whose four neighbours all lie inside the limits take their whole
@@ -191,14 +217,27 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
   __m256i v = _mm256_add_epi32(_mm256_set1_epi32(v0 + first * vx), laneSteps(vx));
   const __m256i uStep = _mm256_set1_epi32(8 * ux), vStep = _mm256_set1_epi32(8 * vx);
   const __m256i width = _mm256_set1_epi32(s.width), ox = _mm256_set1_epi32(s.ox), oy = _mm256_set1_epi32(s.oy);
-  const __m256i fraction = _mm256_set1_epi32(1023);
+  const __m256i fraction = _mm256_set1_epi32(1023), one = _mm256_set1_epi32(1024);
+  // The source row of a plain horizontal scale, whose samples all lie on it.
+  const std::uint32_t* scaleRow =
+      vx == 0 && ux > 0 ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
   int j = first;
   for (; j + 8 <= last; j += 8) {
     const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10), width),
                                            _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10));
     const __m256i fx = _mm256_and_si256(u, fraction), fy = _mm256_and_si256(v, fraction);
-    const __m256i sample = vx == 0 ? bilinear8<true>(s.pixels, index, width, fx, fy)
-                                   : bilinear8<false>(s.pixels, index, width, fx, fy);
+    const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(one, fx), _mm256_slli_epi32(fx, 16));
+    __m256i sample;
+    if (scaleRow) {
+      const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
+      const int c0 = _mm256_cvtsi256_si32(column), c7 = _mm256_extract_epi32(column, 7);
+      sample = c7 - c0 <= 6 && c0 + 8 <= s.width
+                   ? scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
+                             fxPair, fy)
+                   : bilinear8<true>(s.pixels, index, width, fxPair, fy);
+    } else {
+      sample = bilinear8<false>(s.pixels, index, width, fxPair, fy);
+    }
     storeOver(row + j, Swap ? swapRedBlue(sample) : sample, m);
     u = _mm256_add_epi32(u, uStep);
     v = _mm256_add_epi32(v, vStep);
