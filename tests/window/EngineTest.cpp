@@ -112,3 +112,40 @@ TEST_F(EngineTest, ASecondEngineRunsAndStopsBesideTheFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// A shorter run of the soak benchmark, so that the sanitizers see many
+// windows come and go and many events pass.
+TEST(EngineSoak, WindowsComeAndGoAndEventsFlowWithoutLeaks) {
+  useNullDisplay();
+  NVStageBase* top = makeTopLevel(0, 0, 200, 200);
+  NVEngine* engine = top->engine;
+  for (int i = 0; i < 300; ++i) {
+    auto* child = new NVStageBase();
+    child->setRect(i % 150, 10, 20, 20);
+    ASSERT_TRUE(top->addChild(child, true));
+    ASSERT_TRUE(top->removeChild(child));
+    delete child;
+    dispatchEvents(engine);
+    freeDeferred();
+  }
+  long delivered = 0;
+  {
+    NVEventConnector counter(top);
+    counter.connect(NV_EV_COMMAND, [&delivered](NVEventState) { ++delivered; });
+    NVEventState event;
+    event.kind = NV_EV_COMMAND;
+    event.stage = top;
+    for (int i = 0; i < 100; ++i) {
+      for (int j = 0; j < 1000; ++j) engine->pushEvent(event);
+      dispatchEvents(engine);
+    }
+  }
+  EXPECT_EQ(delivered, 100000);
+  EXPECT_TRUE(top->children.empty());
+  delete top;
+  freeDeferred();
+}
+
+}  // namespace

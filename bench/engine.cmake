@@ -1,0 +1,2 @@
+brisel_add_bench(bench_engine_soak bench_engine_soak.cpp)
+target_link_libraries(bench_engine_soak PRIVATE nolva)
