@@ -43,12 +43,15 @@ struct OverConstants {
         green(pinned(_mm256_set1_epi32(0xFF00))), alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
 };
 
-NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
-  const __m256i beta = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), k.alpha), 8);
-  const __m256i opaque = _mm256_cmpgt_epi32(beta, k.limit);
-  if (_mm256_movemask_epi8(opaque) == -1) {
-    return _mm256_or_si256(_mm256_and_si256(s, k.colour), _mm256_slli_epi32(beta, 24));
-  }
+NV_AVX2 inline __m256i betaOf(__m256i s, const OverConstants& k) {
+  return _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), k.alpha), 8);
+}
+
+NV_AVX2 inline __m256i storedOf(__m256i s, __m256i beta, const OverConstants& k) {
+  return _mm256_or_si256(_mm256_and_si256(s, k.colour), _mm256_slli_epi32(beta, 24));
+}
+
+NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque, const OverConstants& k) {
   const __m256i full = _mm256_add_epi32(beta, _mm256_and_si256(opaque, k.two));
   const __m256i weight = _mm256_or_si256(full, _mm256_slli_epi32(full, 16));
   const __m256i rest = _mm256_sub_epi16(k.whole, weight);
@@ -66,6 +69,15 @@ NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
   return _mm256_or_si256(colour, _mm256_slli_epi32(alpha, 24));
 }
 
+NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
+  const __m256i beta = betaOf(s, k);
+  const __m256i opaque = _mm256_cmpgt_epi32(beta, k.limit);
+  if (_mm256_movemask_epi8(opaque) == -1) {
+    return storedOf(s, beta, k);
+  }
+  return blend8(s, t, beta, opaque, k);
+}
+
 NV_AVX2 inline void storeOver(std::uint32_t* dst, __m256i s, const OverConstants& k) {
   // Fully transparent samples would leave the target as it is.
   if (_mm256_testz_si256(s, k.alphaMask)) {
@@ -73,6 +85,23 @@ NV_AVX2 inline void storeOver(std::uint32_t* dst, __m256i s, const OverConstants
   }
   __m256i* p = reinterpret_cast<__m256i*>(dst);
   _mm256_storeu_si256(p, over8(s, _mm256_loadu_si256(p), k));
+}
+
+// Sixteen pixels with one test for transparency and one for opacity.
+NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+  if (_mm256_testz_si256(_mm256_or_si256(s0, s1), k.alphaMask)) {
+    return;
+  }
+  __m256i* p = reinterpret_cast<__m256i*>(dst);
+  const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
+  const __m256i opaque0 = _mm256_cmpgt_epi32(beta0, k.limit), opaque1 = _mm256_cmpgt_epi32(beta1, k.limit);
+  if (_mm256_movemask_epi8(_mm256_and_si256(opaque0, opaque1)) == -1) {
+    _mm256_storeu_si256(p, storedOf(s0, beta0, k));
+    _mm256_storeu_si256(p + 1, storedOf(s1, beta1, k));
+    return;
+  }
+  _mm256_storeu_si256(p, blend8(s0, _mm256_loadu_si256(p), beta0, opaque0, k));
+  _mm256_storeu_si256(p + 1, blend8(s1, _mm256_loadu_si256(p + 1), beta1, opaque1, k));
 }
 
 NV_AVX2 inline __m256i laneSteps(std::int32_t step) {
@@ -88,6 +117,11 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     // A plain translation reads consecutive source pixels.
     const std::uint32_t* src = s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) +
                                std::size_t((u0 + first * ux - s.ox) >> 10);
+    for (; j + 16 <= last; j += 16) {
+      const __m256i* from = reinterpret_cast<const __m256i*>(src + (j - first));
+      const __m256i p0 = _mm256_loadu_si256(from), p1 = _mm256_loadu_si256(from + 1);
+      storeOver16(row + j, Swap ? swapRedBlue(p0) : p0, Swap ? swapRedBlue(p1) : p1, m);
+    }
     for (; j + 8 <= last; j += 8) {
       __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + (j - first)));
       storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
