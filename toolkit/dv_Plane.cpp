@@ -33,7 +33,10 @@ bool dv_Plane::setFromThreePoints(const dv_Vector& p1, const dv_Vector& p2, cons
   base = p1;
   uVec = a;
   vVec = b;
+  // vVec need not be perpendicular to uVec, so their cross product is shorter
+  // than 1; a unit normal keeps the distances true.
   normal = dv_Cross(uVec, vVec);
+  normal.normalize();
   distValid = false;
   return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/NVString.h"
+#include "platform/win32.h"
 
 // The extension without its dot, or empty.
 NVString getExtension(NVString path);
@@ -14,3 +15,7 @@ NVString getBaseName(NVString path);
 NVString getDirectory(NVString path);
 // The directory of the running executable.
 NVString getModuleDirectory();
+
+// The size in pixels of a text drawn in a font: the whole string measured
+// as one line, and the line height once for every line feed plus one.
+SIZE getTextSize(NVString text, HFONT font);

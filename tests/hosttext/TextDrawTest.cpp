@@ -98,6 +98,15 @@ TEST_F(TextDraw, LinesAreStackedByTheCellHeight) {
     EXPECT_EQ(picture(*font, text, {3, 2, kW, kH}, 0), stacked.pixels()) << text;
 }
 
+TEST_F(TextDraw, ExpandedTabsMoveToTheNextStop) {
+  const int stop = 8 * fontMetrics(*font).averageCharWidth;
+  Canvas apart(kW, kH);
+  drawBlack(*font, apart, "a", {3, 2, kW, kH}, 0);
+  drawBlack(*font, apart, "b", {3 + stop, 2, kW, kH}, 0);
+  EXPECT_EQ(picture(*font, "a\tb", {3, 2, kW, kH}, format::kExpandTabs), apart.pixels());
+  EXPECT_NE(picture(*font, "a\tb", {3, 2, kW, kH}, 0), apart.pixels());
+}
+
 TEST_F(TextDraw, WordBreakWrapsAtSpaces) {
   const Rect narrow{0, 0, width("aaa bbb") + 2, kH};
   EXPECT_EQ(picture(*font, "aaa bbb ccc", narrow, format::kWordBreak), picture(*font, "aaa bbb\nccc", narrow, 0));

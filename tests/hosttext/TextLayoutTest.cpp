@@ -70,6 +70,8 @@ TEST(TextLayout, LinesBreakLikeDrawText) {
       {"Japanese breaks anywhere", U"あいうえお", {false, true, 30}, {{0, 3, 30}, {3, 5, 20}}},
       {"no line starts with 。", U"あいう。", {false, true, 30}, {{0, 2, 20}, {2, 4, 20}}},
       {"no line ends with 「", U"あ「い」う", {false, true, 20}, {{0, 1, 10}, {1, 3, 20}, {3, 5, 20}}},
+      {"voiced sound marks stay with their kana", U"ﾉﾉﾞ", {false, true, 20}, {{0, 1, 10}, {1, 3, 20}}},
+      {"iteration marks stay with their kana", U"あいゞ", {false, true, 20}, {{0, 1, 10}, {1, 3, 20}}},
       {"tabs jump to stops", U"a\tb", {}, {{0, 3, 50}}},
       {"wrapped text keeps its line feeds", U"aa bb\ncc", {false, true, 30}, {{0, 2, 20}, {3, 5, 20}, {6, 8, 20}}},
   };

@@ -87,6 +87,29 @@ TEST_F(InjectedInput, KeysReachTheFocusWindowWithCharacters) {
   }
 }
 
+TEST_F(InjectedInput, KeysWithAltAreSystemKeys) {
+  HWND w = make(0, 0, 100, 100);
+  MessageLog::clear();
+  NullDisplay::pressKey(VK_MENU);
+  NullDisplay::typeKey('F');
+  NullDisplay::releaseKey(VK_MENU);
+  std::vector<Logged> expected = {{w, WM_SYSKEYDOWN}, {w, WM_SYSKEYDOWN}, {w, WM_SYSKEYUP},
+                                  {w, WM_SYSKEYUP}};
+  auto log = run({WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP});
+  ASSERT_EQ(log, expected);
+  EXPECT_EQ(log[1].wParam, static_cast<WPARAM>('F'));
+  EXPECT_NE(log[1].lParam & (1L << 29), 0);
+}
+
+TEST_F(InjectedInput, TheDisplayIsChosenBeforeTheFirstWindow) {
+  EXPECT_FALSE(nvhost::selectDisplay("no such display"));
+  EXPECT_TRUE(nvhost::selectDisplay("null"));
+  HWND w = make(0, 0, 10, 10);
+  EXPECT_FALSE(nvhost::selectDisplay("null"));
+  DestroyWindow(w);
+  EXPECT_TRUE(NullDisplay::select());
+}
+
 TEST_F(InjectedInput, KeyAndButtonStatesFollowTheInput) {
   const BYTE keys[] = {VK_SHIFT, VK_CONTROL, 'Z', VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
   BYTE state[256];

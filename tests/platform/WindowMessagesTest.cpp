@@ -276,6 +276,24 @@ TEST_F(WindowMessages, HidingTheActiveWindowActivatesTheNextOne) {
   EXPECT_EQ(MessageLog::take({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}), expected);
 }
 
+TEST_F(WindowMessages, AHiddenOrDestroyedChildGivesTheFocusToItsParent) {
+  HWND parent = make(0, 0, 100, 100);
+  const bool destroy[] = {false, true};
+  for (bool gone : destroy) {
+    HWND child = make(10, 10, 20, 20, parent);
+    SetFocus(child);
+    MessageLog::clear();
+    if (gone) {
+      DestroyWindow(child);
+    } else {
+      ShowWindow(child, SW_HIDE);
+    }
+    EXPECT_EQ(GetFocus(), parent);
+    std::vector<Logged> expected = {{child, WM_KILLFOCUS}, {parent, WM_SETFOCUS}};
+    EXPECT_EQ(MessageLog::take({WM_KILLFOCUS, WM_SETFOCUS}), expected);
+  }
+}
+
 TEST_F(WindowMessages, DisablingTakesTheFocusAndReportsThePreviousState) {
   HWND w = make(0, 0, 100, 100);
   ASSERT_EQ(GetFocus(), w);

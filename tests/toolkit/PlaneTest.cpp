@@ -50,7 +50,8 @@ TEST(PlaneTest, ThreePointsAndAxes) {
   EXPECT_FALSE(plane.setFromThreePoints(dv_Vector(), dv_Vector(1, 0, 0), dv_Vector(2, 0, 0)));
   ASSERT_TRUE(plane.setFromThreePoints(dv_Vector(1, 1, 1), dv_Vector(3, 1, 1), dv_Vector(2, 3, 1)));
   expectNear(plane.getUVec(), dv_Vector(1, 0, 0));
-  expectNear(plane.getNormal(), dv_Cross(plane.getUVec(), plane.getVVec()));
+  expectNear(plane.getNormal(), dv_Vector(0, 0, 1));  // unit although vVec leans on uVec
+  EXPECT_DOUBLE_EQ(plane.distanceTo(dv_Vector(7, 7, 3)), 2.0);
   EXPECT_TRUE(plane.isParallelTo(dv_Vector(5, -2, 0)));
   EXPECT_TRUE(plane.isPerpendicularTo(dv_Vector(0, 0, 3)));
   ASSERT_TRUE(plane.setFromPointAxes(dv_Vector(0, 0, 1), dv_Vector(2, 0, 0), dv_Vector(1, 1, 0)));

@@ -1,21 +1,27 @@
-// Device-context state of the portable host.
-//  [x] SetBkMode, GetBkMode, SetTextColor, GetTextColor per device context
-//  [ ] drawing into the context (bitmaps, text) and selected objects
+// Device contexts of the portable host.
+//  [x] CreateCompatibleDC (a memory context with a 1 x 1 bitmap and the
+//      system font selected), DeleteDC
+//  [x] SelectObject of bitmaps (memory contexts), fonts and brushes,
+//      returning the previous object
+//  [x] SetBkMode, GetBkMode, SetBkColor, GetBkColor, SetTextColor,
+//      GetTextColor per context, window contexts included
+//  [x] GetDeviceCaps: HORZRES, VERTRES, BITSPIXEL, PLANES, LOGPIXELSX/Y
+//  [ ] mapping modes, viewport and window origins, clip regions, SaveDC
 #include <map>
 #include <mutex>
 
+#include "platform/host/gdi/DeviceContexts.h"
+#include "platform/host/user/WindowDC.h"
+#include "platform/host/user/WindowRegistry.h"
 #include "platform/win32.h"
+
+namespace nvhost::gdi {
 
 namespace {
 
-struct DCState {
-  int bkMode = OPAQUE;
-  COLORREF textColor = RGB(0, 0, 0);
-};
-
 std::mutex& stateMutex() {
-  static std::mutex m;
-  return m;
+  static auto* m = new std::mutex;
+  return *m;
 }
 
 std::map<HDC, DCState>& states() {
@@ -23,34 +29,169 @@ std::map<HDC, DCState>& states() {
   return *s;
 }
 
+// Window contexts end in user32 (ReleaseDC, EndPaint) without telling gdi,
+// so the states of released ones are swept whenever the table has doubled.
+std::size_t sweepAt = 64;
+
+bool liveWindowDC(HDC dc) {
+  HostLock lock(hostMutex());
+  return findWindowDC(dc) != nullptr;
+}
+
+void sweepReleasedLocked() {
+  for (auto it = states().begin(); it != states().end();) {
+    it = (!it->second.memory && !liveWindowDC(it->first)) ? states().erase(it) : std::next(it);
+  }
+  sweepAt = states().size() * 2 + 64;
+}
+
+// The state of a memory context or live window context, created for a window
+// context on first use; null for any other handle. Called under stateMutex.
+DCState* stateLocked(HDC dc) {
+  auto it = states().find(dc);
+  if (it != states().end()) return &it->second;
+  if (dc == nullptr || !liveWindowDC(dc)) return nullptr;
+  if (states().size() >= sweepAt) sweepReleasedLocked();
+  return &states()[dc];
+}
+
+HDC newMemoryHandle() {
+  // Window contexts are multiples of four; memory contexts never are.
+  static std::uintptr_t next = 0x30002;
+  next += 4;
+  return reinterpret_cast<HDC>(next);
+}
+
+HGDIOBJ selectBitmap(DCState& s, HGDIOBJ object, PixelsRef& pixels) {
+  if (!s.memory) return nullptr;
+  HGDIOBJ previous = s.bitmap;
+  s.bitmap = object;
+  std::swap(s.pixels, pixels);
+  return previous;
+}
+
+HGDIOBJ selectFont(DCState& s, HGDIOBJ object, text::FontRef& font) {
+  HGDIOBJ previous = s.font ? s.font : defaultFont();
+  s.font = object;
+  std::swap(s.fontRef, font);
+  return previous;
+}
+
 }  // namespace
 
-int SetBkMode(HDC dc, int mode) {
-  if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+bool dcState(HDC dc, DCState& state) {
   std::lock_guard<std::mutex> lock(stateMutex());
-  DCState& s = states()[dc];
-  const int old = s.bkMode;
-  s.bkMode = mode;
+  DCState* s = stateLocked(dc);
+  if (s == nullptr) return false;
+  state = *s;
+  return true;
+}
+
+bool windowOfDC(HDC dc, HWND& window) {
+  HostLock lock(hostMutex());
+  WindowDC* record = findWindowDC(dc);
+  if (record == nullptr) return false;
+  window = record->window;
+  return true;
+}
+
+}  // namespace nvhost::gdi
+
+using namespace nvhost::gdi;
+namespace text = nvhost::text;
+
+HDC CreateCompatibleDC(HDC /*dc*/) {
+  DCState s;
+  s.memory = true;
+  s.bitmap = defaultBitmap();
+  s.pixels = bitmapPixels(s.bitmap);
+  std::lock_guard<std::mutex> lock(stateMutex());
+  HDC handle = newMemoryHandle();
+  states()[handle] = std::move(s);
+  return handle;
+}
+
+BOOL DeleteDC(HDC dc) {
+  DCState doomed;  // released outside the lock
+  std::lock_guard<std::mutex> lock(stateMutex());
+  auto it = states().find(dc);
+  if (it == states().end() || !it->second.memory) return FALSE;
+  doomed = std::move(it->second);
+  states().erase(it);
+  return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
+  PixelsRef pixels = bitmapPixels(object);
+  text::FontRef font = pixels ? nullptr : fontOf(object);
+  const bool brush = !pixels && !font && brushInfo(static_cast<HBRUSH>(object)).valid;
+  std::lock_guard<std::mutex> lock(stateMutex());
+  DCState* s = stateLocked(dc);
+  if (s == nullptr) return nullptr;
+  if (pixels) return selectBitmap(*s, object, pixels);
+  if (font) return selectFont(*s, object, font);
+  if (!brush) return nullptr;
+  HGDIOBJ previous = s->brush ? s->brush : GetStockObject(WHITE_BRUSH);
+  s->brush = object;
+  return previous;
+}
+
+int SetBkMode(HDC dc, int mode) {
+  if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+  std::lock_guard<std::mutex> lock(stateMutex());
+  DCState* s = stateLocked(dc);
+  if (s == nullptr) return 0;
+  const int old = s->bkMode;
+  s->bkMode = mode;
   return old;
 }
 
 int GetBkMode(HDC dc) {
+  DCState s;
+  return dcState(dc, s) ? s.bkMode : 0;
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
   std::lock_guard<std::mutex> lock(stateMutex());
-  auto it = states().find(dc);
-  return it == states().end() ? OPAQUE : it->second.bkMode;
+  DCState* s = stateLocked(dc);
+  if (s == nullptr) return CLR_INVALID;
+  const COLORREF old = s->bkColor;
+  s->bkColor = color & 0xFFFFFF;
+  return old;
+}
+
+COLORREF GetBkColor(HDC dc) {
+  DCState s;
+  return dcState(dc, s) ? s.bkColor : CLR_INVALID;
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-  if (!dc) return CLR_INVALID;
   std::lock_guard<std::mutex> lock(stateMutex());
-  DCState& s = states()[dc];
-  const COLORREF old = s.textColor;
-  s.textColor = color;
+  DCState* s = stateLocked(dc);
+  if (s == nullptr) return CLR_INVALID;
+  const COLORREF old = s->textColor;
+  s->textColor = color & 0xFFFFFF;
   return old;
 }
 
 COLORREF GetTextColor(HDC dc) {
-  std::lock_guard<std::mutex> lock(stateMutex());
-  auto it = states().find(dc);
-  return it == states().end() ? RGB(0, 0, 0) : it->second.textColor;
+  DCState s;
+  return dcState(dc, s) ? s.textColor : CLR_INVALID;
+}
+
+int GetDeviceCaps(HDC /*dc*/, int index) {
+  RECT desktop{};
+  {
+    nvhost::HostLock lock(nvhost::hostMutex());
+    desktop = nvhost::WindowRegistry::get().desktop().desktop;
+  }
+  switch (index) {
+    case HORZRES: return desktop.right - desktop.left;
+    case VERTRES: return desktop.bottom - desktop.top;
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
+    case LOGPIXELSX:
+    case LOGPIXELSY: return 96;
+    default: return 0;
+  }
 }

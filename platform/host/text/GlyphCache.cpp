@@ -10,10 +10,18 @@ GlyphRef GlyphCache::find(const GlyphKey& key) const {
 }
 
 void GlyphCache::insert(const GlyphKey& key, GlyphRef glyph) {
-  // Text of fuzzed or hostile input could otherwise grow the cache without
-  // end; starting over is rare and costs only a re-rasterisation.
-  if (glyphs_.size() >= capacity_) glyphs_.clear();
+  // Text in many characters or at huge sizes could otherwise grow the cache
+  // without end; starting over is rare and costs only re-rasterisation.
+  const std::size_t size = glyph->coverage.size();
+  if (glyphs_.size() >= maxGlyphs_ || bytes_ + size > maxBytes_) clear();
+  if (const auto it = glyphs_.find(key); it != glyphs_.end()) bytes_ -= it->second->coverage.size();
   glyphs_.insert_or_assign(key, std::move(glyph));
+  bytes_ += size;
+}
+
+void GlyphCache::clear() {
+  glyphs_.clear();
+  bytes_ = 0;
 }
 
 }  // namespace nvhost::text

@@ -14,15 +14,19 @@ namespace nvhost::text {
 
 class GlyphCache {
  public:
-  explicit GlyphCache(std::size_t capacity = 8192) : capacity_(capacity) {}
+  // At most `maxGlyphs` glyphs holding at most `maxBytes` of coverage.
+  explicit GlyphCache(std::size_t maxGlyphs = 8192, std::size_t maxBytes = 16u << 20)
+      : maxGlyphs_(maxGlyphs), maxBytes_(maxBytes) {}
 
   GlyphRef find(const GlyphKey& key) const;
   void insert(const GlyphKey& key, GlyphRef glyph);
   std::size_t size() const { return glyphs_.size(); }
-  void clear() { glyphs_.clear(); }
+  void clear();
 
  private:
-  std::size_t capacity_;
+  std::size_t maxGlyphs_;
+  std::size_t maxBytes_;
+  std::size_t bytes_ = 0;
   std::unordered_map<GlyphKey, GlyphRef, GlyphKeyHash> glyphs_;
 };
 

@@ -14,13 +14,13 @@ bool isWide(char32_t c) { return c >= 0x1100; }
 
 // Japanese line-breaking rules: these never start a line…
 bool noBreakBefore(char32_t c) {
-  static constexpr std::u32string_view kSet = U"、。，．・：；？！ー」』）］｝】〕〉》’”ぁぃぅぇぉっゃゅょァィゥェォッャュョ々…‥,.!?)]}";
+  static constexpr std::u32string_view kSet = U"、。，．・：；？！ー」』）］｝】〕〉》’”ぁぃぅぇぉっゃゅょァィゥェォッャュョ々ゝゞヽヾ…‥,.!?)]}｡｣､･ｰﾞﾟｧｨｩｪｫｯｬｭｮ";
   return kSet.find(c) != std::u32string_view::npos;
 }
 
 // …and these never end one.
 bool noBreakAfter(char32_t c) {
-  static constexpr std::u32string_view kSet = U"「『（［｛【〔〈《‘“([{";
+  static constexpr std::u32string_view kSet = U"「『（［｛【〔〈《‘“([{｢";
   return kSet.find(c) != std::u32string_view::npos;
 }
 

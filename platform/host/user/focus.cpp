@@ -5,7 +5,8 @@
 //      WM_SETFOCUS; the default WM_ACTIVATE focuses the window
 //  [x] SetFocus activates the window's top-level window first
 //  [x] hiding, minimizing, disabling or destroying a window takes focus and
-//      capture from it; the next shown top-level window becomes active
+//      capture from it (a hidden or destroyed child gives the focus to its
+//      parent); the next shown top-level window becomes active
 //  [x] SetCapture and ReleaseCapture from any thread, WM_CAPTURECHANGED
 //  [ ] WM_ACTIVATEAPP, WM_MOUSEACTIVATE, attached thread input
 #include "platform/host/user/ThreadQueue.h"
@@ -98,6 +99,7 @@ void activateWindow(HWND window, WORD how) {
 void loseInputState(HWND window) {
   HWND lostCapture = nullptr;
   HWND lostFocus = nullptr;
+  HWND heir = nullptr;
   HWND nextActive = window;
   {
     HostLock lock(hostMutex());
@@ -115,11 +117,21 @@ void loseInputState(HWND window) {
     } else if (d.focus != nullptr && registry.isAncestor(window, d.focus) &&
                (!r->visible() || !r->enabled() || r->destroying || r->minimized())) {
       lostFocus = d.focus;
-      d.focus = nullptr;
+      // A hidden or destroyed child hands the focus to its parent; a
+      // disabled window leaves nobody with it.
+      WindowRecord* parent = registry.find(r->parent);
+      if (r->enabled() && parent != nullptr && !parent->destroying &&
+          registry.shownOnScreen(*parent)) {
+        heir = parent->handle;
+      }
+      d.focus = heir;
     }
   }
   if (lostCapture) notifyWindow(lostCapture, WM_CAPTURECHANGED, 0, 0);
-  if (lostFocus) notifyWindow(lostFocus, WM_KILLFOCUS, 0, 0);
+  if (lostFocus) {
+    notifyWindow(lostFocus, WM_KILLFOCUS, reinterpret_cast<WPARAM>(heir), 0);
+    if (heir) notifyWindow(heir, WM_SETFOCUS, reinterpret_cast<WPARAM>(lostFocus), 0);
+  }
   if (nextActive != window) activateWindow(nextActive, WA_ACTIVE);
 }
 

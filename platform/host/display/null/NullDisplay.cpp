@@ -2,8 +2,11 @@
 //  [x] remembers shown windows, their rectangles, titles and the cursor
 //  [x] injects pointer, buttons, keys, wheel, IME commits, drops and close
 //      requests through the host's input entry points
-//  [ ] reading back pixels (comes with the window surfaces)
+//  [x] reads back a window's or the desktop's pixels and saves them as PNG;
+//      records what was presented
 #include "platform/host/display/null/NullDisplay.h"
+
+#include <algorithm>
 
 #include "platform/host/display/HostInput.h"
 
@@ -33,9 +36,19 @@ void NullDisplay::windowDestroyed(HWND window) {
   std::lock_guard<std::mutex> lock(mutex_);
   shown_.erase(window);
   titles_.erase(window);
+  presented_.erase(window);
 }
 
-void NullDisplay::present(HWND /*window*/, const RECT& /*area*/) {}
+void NullDisplay::present(HWND window, const RECT& area) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  RECT& sum = presented_[window];
+  if (sum.left >= sum.right || sum.top >= sum.bottom) {
+    sum = area;
+  } else {
+    sum = RECT{std::min(sum.left, area.left), std::min(sum.top, area.top), std::max(sum.right, area.right),
+               std::max(sum.bottom, area.bottom)};
+  }
+}
 
 void NullDisplay::cursorChanged(HCURSOR cursor) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -119,6 +132,27 @@ HCURSOR NullDisplay::cursor() {
   if (self == nullptr) return nullptr;
   std::lock_guard<std::mutex> lock(self->mutex_);
   return self->cursor_;
+}
+
+// Pixels: the surfaces live in gdi; these only hand them out.
+
+bool NullDisplay::windowPixels(HWND window, gdi::PixelImage& image) { return gdi::readWindowPixels(window, image); }
+
+gdi::PixelImage NullDisplay::desktopPixels() { return gdi::readDesktopPixels(); }
+
+bool NullDisplay::savePng(const gdi::PixelImage& image, const std::string& path) {
+  return gdi::savePixelsPng(image, path.c_str());
+}
+
+RECT NullDisplay::takePresented(HWND window) {
+  NullDisplay* self = instance();
+  if (self == nullptr) return RECT{};
+  std::lock_guard<std::mutex> lock(self->mutex_);
+  auto it = self->presented_.find(window);
+  if (it == self->presented_.end()) return RECT{};
+  const RECT area = it->second;
+  self->presented_.erase(it);
+  return area;
 }
 
 }  // namespace nvhost

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host/display/Display.h"
+#include "platform/host/gdi/Surfaces.h"
 
 namespace nvhost {
 
@@ -52,6 +53,16 @@ class NullDisplay final : public Display {
   static std::string title(HWND window);
   static HCURSOR cursor();
 
+  // Pixels, as gdi drew them. A window's pixels include its frame; the
+  // desktop shows the shown top-level windows over black. Every pixel read
+  // back is opaque.
+  static bool windowPixels(HWND window, gdi::PixelImage& image);
+  static gdi::PixelImage desktopPixels();
+  static bool savePng(const gdi::PixelImage& image, const std::string& path);
+  // The union of the areas presented for a top-level window (window
+  // coordinates) since the last call; empty when nothing was presented.
+  static RECT takePresented(HWND window);
+
  private:
   static NullDisplay* instance();
 
@@ -59,6 +70,7 @@ class NullDisplay final : public Display {
   std::map<HWND, RECT> shown_;
   std::map<HWND, std::string> titles_;
   HCURSOR cursor_ = nullptr;
+  std::map<HWND, RECT> presented_;
 };
 
 }  // namespace nvhost

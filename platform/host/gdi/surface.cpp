@@ -1,0 +1,139 @@
+// Window surfaces of the portable host.
+//  [x] one surface per shown top-level window, of the window's size, made on
+//      first drawing; resizing keeps the top-left part and starts the rest
+//      white; surfaces of destroyed or hidden windows are dropped
+//  [x] reading back a window (children cut out of their top-level surface)
+//      and the whole desktop for display drivers
+//  [x] the background eraser: a class brush fills the area being erased,
+//      the null brush leaves it alone
+//  [ ] a desktop (null window) surface; the frame is never drawn
+#include "platform/host/gdi/Surfaces.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "platform/host/gdi/WindowClip.h"
+#include "platform/host/user/WindowDC.h"
+#include "platform/host/user/WindowRegistry.h"
+#include "platform/win32.h"
+
+namespace nvhost::gdi {
+
+namespace {
+
+std::map<HWND, PixelsRef>& surfaces() {
+  static auto* table = new std::map<HWND, PixelsRef>;
+  return *table;
+}
+
+void eraseWithBrush(HWND /*window*/, HDC dc, HBRUSH brush, const RECT& area) {
+  if (brushInfo(brush).null) return;
+  FillRect(dc, &area, brush);
+}
+
+// The eraser is installed as soon as the surfaces are linked in, which every
+// program with a display is: display drivers read surfaces back.
+const bool eraserInstalled = [] {
+  setBackgroundEraser(&eraseWithBrush);
+  return true;
+}();
+
+void dropStaleLocked() {
+  HostLock lock(hostMutex());
+  WindowRegistry& registry = WindowRegistry::get();
+  for (auto it = surfaces().begin(); it != surfaces().end();) {
+    WindowRecord* r = registry.find(it->first);
+    it = (r == nullptr || !registry.shownOnScreen(*r)) ? surfaces().erase(it) : std::next(it);
+  }
+}
+
+void copyBlock(const PixelBuffer& from, const RECT& area, PixelImage& to, int toX, int toY) {
+  const RECT part = intersectRects(area, RECT{0, 0, from.width, from.height});
+  for (int y = part.top; y < part.bottom; ++y) {
+    const int ty = toY + y - area.top;
+    if (ty < 0 || ty >= to.height) continue;
+    for (int x = part.left; x < part.right; ++x) {
+      const int tx = toX + x - area.left;
+      if (tx < 0 || tx >= to.width) continue;
+      to.words[static_cast<std::size_t>(ty) * to.width + tx] =
+          from.words[static_cast<std::size_t>(y) * from.width + x] | 0xFF000000u;
+    }
+  }
+}
+
+}  // namespace
+
+std::mutex& surfaceMutex() {
+  static auto* m = new std::mutex;
+  return *m;
+}
+
+PixelsRef surfaceLocked(HWND top, int width, int height) {
+  (void)eraserInstalled;
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  auto it = surfaces().find(top);
+  if (it != surfaces().end() && it->second->width == width && it->second->height == height) return it->second;
+  if (it == surfaces().end()) dropStaleLocked();
+  auto fresh = std::make_shared<PixelBuffer>();
+  fresh->width = width;
+  fresh->height = height;
+  fresh->words.reset(new std::uint32_t[static_cast<std::size_t>(width) * height]);
+  std::fill_n(fresh->words.get(), static_cast<std::size_t>(width) * height, 0xFFFFFFFFu);
+  PixelsRef& slot = surfaces()[top];
+  if (slot) {
+    const int keepWidth = std::min(width, slot->width);
+    for (int y = 0; y < std::min(height, slot->height); ++y) {
+      std::memcpy(&fresh->words[static_cast<std::size_t>(y) * width],
+                  &slot->words[static_cast<std::size_t>(y) * slot->width], static_cast<std::size_t>(keepWidth) * 4);
+    }
+  }
+  slot = fresh;
+  return fresh;
+}
+
+PixelsRef findSurfaceLocked(HWND top) {
+  auto it = surfaces().find(top);
+  return it == surfaces().end() ? nullptr : it->second;
+}
+
+bool readWindowPixels(HWND window, PixelImage& image) {
+  HWND top = nullptr;
+  RECT area{};
+  if (!windowAreaInSurface(window, top, area)) return false;
+  image.width = std::max<int>(area.right - area.left, 0);
+  image.height = std::max<int>(area.bottom - area.top, 0);
+  image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0xFF000000u);
+  std::lock_guard<std::mutex> lock(surfaceMutex());
+  if (PixelsRef surface = findSurfaceLocked(top)) copyBlock(*surface, area, image, 0, 0);
+  return true;
+}
+
+PixelImage readDesktopPixels() {
+  std::vector<std::pair<HWND, RECT>> shown;  // bottom first
+  PixelImage image;
+  {
+    HostLock lock(hostMutex());
+    WindowRegistry& registry = WindowRegistry::get();
+    const RECT desktop = registry.desktop().desktop;
+    image.width = desktop.right - desktop.left;
+    image.height = desktop.bottom - desktop.top;
+    const auto& tops = registry.topLevels();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+      WindowRecord* r = registry.find(*it);
+      if (r != nullptr && r->visible() && !r->minimized()) shown.emplace_back(*it, registry.screenRect(*r));
+    }
+  }
+  image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0xFF000000u);
+  std::lock_guard<std::mutex> lock(surfaceMutex());
+  for (const auto& [window, screen] : shown) {
+    PixelsRef surface = findSurfaceLocked(window);
+    if (surface == nullptr) continue;
+    copyBlock(*surface, RECT{0, 0, screen.right - screen.left, screen.bottom - screen.top}, image, screen.left,
+              screen.top);
+  }
+  return image;
+}
+
+}  // namespace nvhost::gdi
