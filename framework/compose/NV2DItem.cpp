@@ -6,6 +6,7 @@
 #include "framework/compose/NVImage.h"
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventDispatch.h"
+#include "framework/window/NVStageBase.h"
 
 NV2DItem::NV2DItem(int newDepth, int newX, int newY, int newWidth, int newHeight) : NV2DItemBase(newDepth) {
   typeName = "NV2DItem";

@@ -125,8 +125,8 @@ void NVStringStyle::drawText(NVImage* target, int x, int y, int clipX, int clipY
   SetTextColor(dc, RGB(0, 0, 0));
   RECT rect = {0, 0, w, h};
   std::string bytes = text.bytes();
+  // DrawTextExA returns a value, so GDI has finished drawing when it returns.
   DrawTextExA(dc, bytes.data(), -1, &rect, static_cast<UINT>(format | DT_NOPREFIX), nullptr);
-  GdiFlush();
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);
