@@ -7,6 +7,7 @@
 #include "framework/compose/NV2DStage.h"
 #include "framework/core/NVEngineLock.h"
 #include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/gdi/Surfaces.h"
 #include "tests/support/EngineHarness.h"
 
 namespace {
@@ -129,6 +130,39 @@ TEST_F(SceneTest, ThePointerOverAnItemNamesItInInputEvents) {
   EXPECT_EQ(heard.back().localX, 6);
   EXPECT_EQ(heard.back().localY, 7);
   scene->removeRoot(&item);
+}
+
+// The window's own pixels, colour only.
+std::uint32_t windowColour(HWND window, int x, int y) {
+  nvhost::gdi::PixelImage image;
+  if (!nvhost::NullDisplay::windowPixels(window, image)) return 0xDEADBEEF;
+  return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
+}
+
+TEST_F(SceneTest, TheComposedPictureReachesTheWindow) {
+  NVImage red(5, 5);
+  red.fill(255, 0, 0, 255);
+  NV2DItem item(0, 10, 10, 5, 5);
+  item.setImage(&red);
+  scene->setBackgroundColor(0, 0, 255, 255);
+  scene->addRoot(&item);
+  runFrames(stage->engine, 3);
+  EXPECT_EQ(windowColour(stage->hwnd, 12, 12), 0xFF0000u);
+  EXPECT_EQ(windowColour(stage->hwnd, 50, 50), 0x0000FFu);
+  item.moveTo(40, 40);
+  runFrames(stage->engine, 3);
+  EXPECT_EQ(windowColour(stage->hwnd, 12, 12), 0x0000FFu);
+  EXPECT_EQ(windowColour(stage->hwnd, 42, 42), 0xFF0000u);
+  scene->removeRoot(&item);
+}
+
+TEST_F(SceneTest, AStageWithoutASceneShowsBlack) {
+  NV2DStage bare(40, 40, NVString(""));
+  bare.setRect(120, 0, 40, 40);
+  ASSERT_TRUE(top->addChild(&bare, true));
+  runFrames(stage->engine, 3);
+  EXPECT_EQ(windowColour(bare.hwnd, 20, 20), 0x000000u);
+  top->removeChild(&bare);
 }
 
 }  // namespace

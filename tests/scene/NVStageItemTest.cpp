@@ -2,6 +2,8 @@
 
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngineLock.h"
+#include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/gdi/Surfaces.h"
 #include "tests/support/EngineHarness.h"
 
 namespace {
@@ -62,6 +64,17 @@ TEST_F(StageItemTest, ResizingReallocatesTheDisplayAtTheNewSize) {
   std::lock_guard<std::recursive_mutex> lock(engineLock);
   EXPECT_EQ(item->display->width, 60);
   EXPECT_EQ(item->display->getBuffer()->getWidth(), 60);
+}
+
+TEST_F(StageItemTest, TheWindowIsPaintedFromTheDisplay) {
+  NVImage image(10, 10);
+  image.fill(200, 100, 50, 255);
+  item->setImage(&image);
+  runFrames(top->engine, 3);
+  nvhost::gdi::PixelImage pixels;
+  ASSERT_TRUE(nvhost::NullDisplay::windowPixels(item->hwnd, pixels));
+  EXPECT_EQ(pixels.words[5 * pixels.width + 5] & 0xFFFFFF, 0xC86432u);
+  EXPECT_EQ(pixels.words[20 * pixels.width + 60] & 0xFFFFFF, 0xF7FAFFu);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/support/EngineHarness.h"
 
+#include "framework/compose/NV2DScene.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVInput.h"
@@ -11,6 +12,7 @@ void runFrame(NVEngine* engine) {
   sampleInput(engine);
   generateInputEvents(engine);
   dispatchEvents(engine);
+  updateScenes();
   flushInvalidations(engine);
   freeDeferred();
   Sleep(2);
