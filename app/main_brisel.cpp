@@ -1,9 +1,17 @@
 #include <cstdio>
+#include <string>
+
+#include "app/BriselApp.h"
+#include "platform/runtime/Desktop.h"
 
 int main() {
-  std::fputs(
-      "Brisel: the desktop window is not built yet.\n"
-      "Convert files from the terminal meanwhile: brisel-nouv FILE.mqo...\n",
-      stderr);
-  return 0;
+  std::string reason;
+  if (!nvrt::openDesktop(reason)) {
+    std::fprintf(stderr,
+                 "brisel: cannot open a window: %s.\n"
+                 "Run it on a desktop, or convert files without a window: brisel-nouv FILE.mqo...\n",
+                 reason.c_str());
+    return 2;
+  }
+  return briselMain();
 }

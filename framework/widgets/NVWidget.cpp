@@ -1,3 +1,251 @@
 #include "framework/widgets/NVWidget.h"
 
-void NVWidget::setText(NVString text) { text_ = text; }
+#include <algorithm>
+
+#include "framework/compose/NV2DItem.h"
+#include "framework/compose/NV2DScene.h"
+#include "framework/compose/NVStageItem.h"
+
+NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
+    : x(newX), y(newY), width(newWidth), height(newHeight) {
+  typeName = "NVWidget";
+}
+
+NVWidget::~NVWidget() {
+  delete stageItemHost;
+  delete item2DHost;
+  stageItemHost = nullptr;
+  item2DHost = nullptr;
+  hostKind = 0;
+  parent = nullptr;
+  children.clear();
+}
+
+NVStageBase* NVWidget::hostStage() const { return stageItemHost; }
+
+NV2DItemBase* NVWidget::hostItem2D() const { return item2DHost; }
+
+void NVWidget::initialiseHost() {
+  setImage(faceImage);
+  setText(text);
+  setTextStyle(textStyle);
+  if (stageItemHost) stageItemHost->setEnabled(enabled);
+  if (item2DHost) item2DHost->setEnabled(enabled);
+  onEnableChanged(enabled);
+  if (stageItemHost) stageItemHost->passToParent = passEventsToParent;
+  if (item2DHost) item2DHost->bubbleEvents = passEventsToParent;
+}
+
+NVStageItem* NVWidget::stageItem() {
+  if (hostKind != 0) return stageItemHost;
+  stageItemHost = new NVStageItem(x, y, std::max(width, 1), std::max(height, 1));
+  stageItemHost->widget = this;
+  hostKind = 1;
+  initialiseHost();
+  return stageItemHost;
+}
+
+NV2DItem* NVWidget::item2D() {
+  if (hostKind != 0) return item2DHost;
+  item2DHost = new NV2DItem(1000, x, y, width, height);
+  item2DHost->ownerWidget = this;
+  hostKind = 4;
+  initialiseHost();
+  return item2DHost;
+}
+
+// Whether this widget's host is attached to something that is displayed.
+bool NVWidget::isDisplayed() const {
+  if (stageItemHost) return stageItemHost->created;
+  if (item2DHost) return (item2DHost->parent && item2DHost->parent->getScene()) || item2DHost->scene;
+  return false;
+}
+
+void NVWidget::addChild(NVWidget* child, bool visible) {
+  if (!child || !isDisplayed()) return;
+  if (stageItemHost) {
+    NVStageItem* host = child->stageItem();
+    if (!host) return;
+    if (stageItemHost->addChild(host, visible)) child->onAttach();
+  } else {
+    NV2DItem* host = child->item2D();
+    if (!host) return;
+    NV2DItemBase::addChild(item2DHost, host, visible);
+    child->onAttach();
+    if (visible)
+      child->show();
+    else
+      child->hide();
+  }
+  child->parent = this;
+  children.push_back(child);
+}
+
+void NVWidget::removeChild(NVWidget* child) {
+  if (!child || !isDisplayed()) return;
+  if (stageItemHost && child->stageItemHost) {
+    child->onDetach();
+    stageItemHost->removeChild(child->stageItemHost);
+  } else if (item2DHost && child->item2DHost) {
+    child->item2DHost->detach();
+  }
+  child->parent = nullptr;
+  children.remove(child);
+}
+
+void NVWidget::redraw(bool whole) {
+  for (NVWidget* child : children) child->redraw(whole);
+  if (stageItemHost) stageItemHost->invalidate(whole);
+  if (item2DHost) item2DHost->invalidate(true);
+}
+
+void NVWidget::repaint() {
+  if (stageItemHost) {
+    stageItemHost->redraw();
+    stageItemHost->invalidate(true);
+  }
+  if (item2DHost) item2DHost->invalidate(true);
+}
+
+void NVWidget::show() {
+  onShow();
+  if (stageItemHost) stageItemHost->show();
+  if (item2DHost) {
+    item2DHost->visible = true;
+    item2DHost->invalidate(true);
+  }
+}
+
+void NVWidget::hide() {
+  onHide();
+  if (stageItemHost) stageItemHost->hide();
+  if (item2DHost) {
+    item2DHost->invalidate(true);
+    item2DHost->visible = false;
+  }
+}
+
+bool NVWidget::isEnabled() const {
+  if (stageItemHost) return stageItemHost->isEnabled();
+  if (item2DHost) return item2DHost->isActive();
+  return enabled;
+}
+
+void NVWidget::setEnabled(bool on) {
+  for (NVWidget* child : children) child->setEnabled(on);
+  if (hostKind == 0) {
+    enabled = on;
+    return;
+  }
+  if (stageItemHost) stageItemHost->setEnabled(on);
+  if (item2DHost) item2DHost->setEnabled(on);
+  onEnableChanged(isEnabled());
+}
+
+int NVWidget::moveBy(int dx, int dy) {
+  if (stageItemHost) return stageItemHost->moveBy(dx, dy);
+  if (item2DHost) {
+    item2DHost->moveBy(dx, dy);
+    return 1;
+  }
+  return 0;
+}
+
+int NVWidget::moveTo(int newX, int newY) {
+  if (stageItemHost) return stageItemHost->moveTo(newX, newY);
+  if (item2DHost) {
+    item2DHost->moveTo(newX, newY);
+    return 1;
+  }
+  return 0;
+}
+
+int NVWidget::setRect(int newX, int newY, int newWidth, int newHeight) {
+  if (hostKind == 0) {
+    x = newX, y = newY, width = newWidth, height = newHeight;
+    return 1;
+  }
+  if (stageItemHost) stageItemHost->setRect(newX, newY, newWidth, newHeight);
+  if (item2DHost) item2DHost->setRect(newX, newY, newWidth, newHeight);
+  onResize(newWidth, newHeight);
+  redraw(true);
+  return 1;
+}
+
+void NVWidget::setSize(int newWidth, int newHeight) { setRect(getX(), getY(), newWidth, newHeight); }
+
+int NVWidget::getX() const { return stageItemHost ? stageItemHost->x.load() : item2DHost ? item2DHost->x : x; }
+int NVWidget::getY() const { return stageItemHost ? stageItemHost->y.load() : item2DHost ? item2DHost->y : y; }
+int NVWidget::getWidth() const {
+  return stageItemHost ? stageItemHost->width.load() : item2DHost ? item2DHost->width : width;
+}
+int NVWidget::getHeight() const {
+  return stageItemHost ? stageItemHost->height.load() : item2DHost ? item2DHost->height : height;
+}
+int NVWidget::getStageX() const { return item2DHost ? item2DHost->getAbsoluteX() : getX(); }
+int NVWidget::getStageY() const { return item2DHost ? item2DHost->getAbsoluteY() : getY(); }
+
+NVEngine* NVWidget::getEngine() const {
+  if (stageItemHost) return stageItemHost->engine;
+  if (item2DHost) {
+    NVStageBase* stage = item2DHost->getStage();
+    return stage ? stage->engine : nullptr;
+  }
+  return nullptr;
+}
+
+void NVWidget::setImage(NVImage* image) {
+  if (stageItemHost) {
+    stageItemHost->setImage(image);
+  } else if (item2DHost) {
+    item2DHost->setImage(image);
+  } else {
+    faceImage = image;
+    return;
+  }
+  redraw(true);
+}
+
+void NVWidget::setText(NVString newText) {
+  if (stageItemHost)
+    stageItemHost->setText(newText);
+  else if (item2DHost)
+    item2DHost->setText(newText);
+  else
+    text = newText;
+}
+
+NVString NVWidget::getText() const {
+  if (stageItemHost) return stageItemHost->getText();
+  if (item2DHost) return item2DHost->getText();
+  return text;
+}
+
+void NVWidget::setTextStyle(NVStringStyle* style) {
+  if (stageItemHost)
+    stageItemHost->setTextStyle(style);
+  else if (item2DHost)
+    item2DHost->setTextStyle(style);
+  else
+    textStyle = style;
+}
+
+NVStringStyle* NVWidget::getTextStyle() const {
+  if (stageItemHost) return stageItemHost->textStyle;
+  if (item2DHost) return item2DHost->textStyle;
+  return textStyle;
+}
+
+void NVWidget::setTextOffset(int newX, int newY) {
+  if (stageItemHost) stageItemHost->setTextPosition(newX, newY);
+  if (item2DHost) item2DHost->setTextOffset(newX, newY);
+}
+
+void NVWidget::setAlpha(int alpha) {
+  // FIXME: a top-level stage item would need a layered window for alpha;
+  // stage items of this framework always have a parent stage.
+  if (item2DHost) {
+    item2DHost->setAlpha(alpha);
+    redraw(true);
+  }
+}

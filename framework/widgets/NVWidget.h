@@ -1,7 +1,10 @@
-// The widget base. For now it carries the text that the message display
-// writes through and the host bookkeeping the engine reads; the hosts
-// themselves, children and the other operations join it with the widgets.
+// The widget base: a thin controller in front of a host (a stage item, a 2D
+// item, or later a 3D item) that it creates on demand and to which it
+// forwards geometry, face image, text, style, enabled state and visibility.
+// Until a host exists the widget keeps the values itself.
 #pragma once
+
+#include <list>
 
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVString.h"
@@ -9,22 +12,75 @@
 class NVStageBase;
 class NV2DItemBase;
 class NV3DItemBase;
+class NVStageItem;
+class NV2DItem;
+class NV3DItem;
+class NVImage;
+class NVStringStyle;
+class NVEngine;
 
 class NVWidget : public virtual NVGUICoreObject {
  public:
-  NVWidget() { typeName = "NVWidget"; }
-  ~NVWidget() override = default;
+  NVWidget(int x = 0, int y = 0, int width = 0, int height = 0);
+  ~NVWidget() override;
 
+  virtual void repaint();
+  virtual void setEnabled(bool enabled);
+  virtual int moveBy(int dx, int dy);
+  virtual int moveTo(int x, int y);
+  virtual int setRect(int x, int y, int width, int height);
+  virtual void setSize(int width, int height);
+  virtual void onAttach() {}
+  virtual void onDetach() {}
+  virtual void onShow() {}
+  virtual void onHide() {}
+  virtual void onResize(int, int) {}
+  virtual void onEnableChanged(bool) {}
+
+  NVStageItem* stageItem();
+  NV2DItem* item2D();
+  // The 3D host comes with the 3D items; until then there is none.
+  NV3DItem* item3D() { return nullptr; }
+  void addChild(NVWidget* child, bool visible);
+  void removeChild(NVWidget* child);
+  void redraw(bool whole);
+  void show();
+  void hide();
+  bool isEnabled() const;
+  int getX() const;
+  int getY() const;
+  int getWidth() const;
+  int getHeight() const;
+  int getStageX() const;
+  int getStageY() const;
+  NVEngine* getEngine() const;
+  virtual void setImage(NVImage* image);
   virtual void setText(NVString text);
-  NVString getText() const { return text_; }
+  NVString getText() const;
+  void setTextStyle(NVStringStyle* style);
+  NVStringStyle* getTextStyle() const;
+  void setTextOffset(int x, int y);
+  void setAlpha(int alpha);
 
-  // 0 no host, 1 stage item, 4 2D item, 5 3D item.
-  int hostKind = 0;
   // The host as the engine sees it, or null.
-  virtual NVStageBase* hostStage() const { return nullptr; }
-  virtual NV2DItemBase* hostItem2D() const { return nullptr; }
-  virtual NV3DItemBase* hostItem3D() const { return nullptr; }
+  NVStageBase* hostStage() const;
+  NV2DItemBase* hostItem2D() const;
+  NV3DItemBase* hostItem3D() const { return nullptr; }
 
- protected:
-  NVString text_;
+  int x, y, width, height;
+  NVImage* faceImage = nullptr;
+  NVString text;
+  NVStringStyle* textStyle = nullptr;
+  bool enabled = true;
+  bool passEventsToParent = false;
+  int hostKind = 0;  // 0 none, 1 stage item, 4 2D item, 5 3D item
+  NVStageItem* stageItemHost = nullptr;
+  NV2DItem* item2DHost = nullptr;
+  NV3DItem* item3DHost = nullptr;
+  NVWidget* parent = nullptr;
+  std::list<NVWidget*> children;
+
+ private:
+  void initialiseHost();
+  bool isDisplayed() const;
 };

@@ -1,0 +1,91 @@
+#include "app/BriselApp.h"
+
+#include <string>
+#include <vector>
+
+#include "app/ConversionMessages.h"
+#include "app/MessageLog.h"
+#include "app/RemoveUV.h"
+#include "framework/compose/NV2DScene.h"
+#include "framework/compose/NVStageItem.h"
+#include "framework/core/NVApplicationInfo.h"
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVEventConnector.h"
+#include "framework/core/NVEventDispatch.h"
+#include "framework/core/NVFrameCycle.h"
+#include "framework/core/NVInput.h"
+#include "framework/core/NVMessageDisplay.h"
+#include "framework/widgets/NVAnimation.h"
+#include "framework/widgets/NVLabel.h"
+#include "framework/widgets/NVPushButton.h"
+#include "framework/window/NVExWindow.h"
+#include "platform/runtime/TextCodec.h"
+
+namespace {
+
+NVString text(const char* utf8) { return NVString(nvrt::utf8ToCp932Text(utf8)); }
+
+}  // namespace
+
+void onClose(NVEventState) {
+  if (NVEngine::instance) NVEngine::instance->quit();
+}
+
+void onDropFiles(NVEventState) {
+  std::vector<std::string> paths;
+  if (NVEngine* engine = NVEngine::instance) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    paths = engine->systemState.droppedFiles;
+  }
+  for (const std::string& path : paths) removeUV(NVString(path));
+  addMessage(NVString(""));
+  addMessage(msg::prompt());
+}
+
+void setApplicationInfo() {
+  setApplicationName(NVString("Brisel"));
+  setApplicationVersion(NVString("1.0.0"));
+  setApplicationRights(text("Brisel: UVを取り除くだけの小さな道具。"));
+  addCreditLine(text("Nolvaばんざい　ヾ(´ー｀)ﾉﾞ"));
+  addCreditLine(text("Dovanばんざい　ヾ(´ー｀)ﾉﾞ"));
+  addCreditLine(NVString(""));
+  addCreditLine(text("我唯一唯我"));
+  addCreditLine(text("何は無くとも地球は廻る。"));
+}
+
+int briselMain() {
+  NVExWindow window(300, 300, 300, 300, NVString("Brisel"));
+  NVEngine* engine = NVEngine::instance;
+  if (!engine) return 0;
+  window.attach(true, engine->mainWindow, engine);
+  window.disableResize();
+  window.maximizeOnDoubleClick = false;
+  window.maximizeButton->hide();
+  if (window.hwnd) DragAcceptFiles(window.hwnd, TRUE);
+  setApplicationInfo();
+  initOnce();
+  auto* label = new NVLabel(NVString(""));
+  messageWidget = label;
+  if (window.addChild(label->stageItem(), true)) label->onAttach();
+  addMessage(msg::prompt());
+  initOnce();
+  auto* connector = new NVEventConnector(&window);
+  connector->connect(NV_EV_CLOSE, onClose);
+  connector->connect(NV_EV_DROPFILES, onDropFiles);
+  window.show();
+  while (NVEngine::instance) {
+    currentMainWindow = engine->mainWindow;
+    if (engine->isStopRequested() || engine->isFinished()) break;
+    if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) break;
+    runAnimations();
+    updateScenes();
+    flushInvalidations(engine);
+    freeDeferred();
+    Sleep(1);
+  }
+  // The window thread takes its windows with it; wait for it so the process
+  // ends with nothing half torn down.
+  for (int i = 0; i < 5000 && !engine->isFinished(); ++i) Sleep(1);
+  return 0;
+}

@@ -1,0 +1,24 @@
+#include "framework/widgets/NVLabel.h"
+
+#include "framework/compose/NVImage.h"
+#include "framework/widgets/NVPainters.h"
+#include "framework/widgets/NVVisualDesigner.h"
+
+NVLabel::NVLabel(NVString newText) : NVTransParentLabel(0, 0, 300, 300, newText) {
+  typeName = "NVLabel";
+  backgroundImage = new NVImage(300, 300);
+  designer = new NVVisualDesigner();
+  designer->setPainter(fillBackground, 0);
+}
+
+NVLabel::~NVLabel() {
+  // The host shows the background image: let it go first.
+  setImage(nullptr);
+  delete designer;
+  delete backgroundImage;
+}
+
+void NVLabel::onAttach() {
+  designer->paint(backgroundImage, getWidth(), getHeight());
+  setImage(backgroundImage);
+}

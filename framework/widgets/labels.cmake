@@ -1,0 +1,6 @@
+target_sources(nolva PRIVATE
+  widgets/NVTransParentLabel.cpp
+  widgets/NVLabel.cpp
+  widgets/NVPushButton.cpp
+)
+target_sources(nolva PRIVATE widgets/NVCreditView.cpp)

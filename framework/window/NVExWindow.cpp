@@ -1,0 +1,199 @@
+#include "framework/window/NVExWindow.h"
+
+#include <algorithm>
+
+#include "framework/compose/NV2DItem.h"
+#include "framework/compose/NV2DScene.h"
+#include "framework/compose/NV2DStage.h"
+#include "framework/compose/NVImage.h"
+#include "framework/compose/NVStringStyle.h"
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEventConnector.h"
+#include "framework/widgets/NVPainters.h"
+#include "framework/widgets/NVPushButton.h"
+#include "framework/widgets/NVTheme.h"
+#include "framework/widgets/NVVisualDesigner.h"
+
+namespace {
+
+constexpr int kTitleHeight = 28, kSide = 6, kBottom = 10;
+constexpr int kMinWidth = 150, kMinHeight = 80;
+
+// "＿", "□" and "×" in code page 932.
+const char kMinimizeCaption[] = "\x81\x51";
+const char kMaximizeCaption[] = "\x81\xa0";
+const char kCloseCaption[] = "\x81\x7e";
+
+void (*const kEdgePainters[4])(NVImage*, int, int, int) = {paintFrameTop, paintFrameLeft, paintFrameRight,
+                                                           paintFrameBottom};
+
+}  // namespace
+
+NVExWindow::NVExWindow(int newX, int newY, int clientWidth, int clientHeight, NVString newTitle) {
+  typeName = "NVExWindow";
+  frameStage = new NVStageBase();
+  frameStage->setWindowParams(WS_POPUP, 0, NVString("NV_WINDOW"), newTitle);
+  title = newTitle;
+  titleStyle = new NVStringStyle();
+  titleStyle->height = static_cast<int>(titleStyle->height * 1.15);
+  titleStyle->bold = true;
+  const std::uint32_t titleColour = getThemeColor(NVString("title"));
+  titleStyle->setColor((titleColour >> 16) & 0xFF, (titleColour >> 8) & 0xFF, titleColour & 0xFF);
+  for (int i = 0; i < 4; ++i) {
+    Edge& e = edges[i];
+    e.image = new NVImage();
+    e.stage = new NV2DStage(1, 1, NVString(""));
+    e.scene = new NV2DScene();
+    e.item = new NV2DItem(0, 0, 0, 1, 1);
+    e.designer = new NVVisualDesigner();
+    e.designer->setPainter(kEdgePainters[i], 0);
+  }
+  titleLabel = new NVTransParentLabel(kSide, kSide, 100, 22, newTitle);
+  titleLabel->setTextStyle(titleStyle);
+  minimizeButton = new NVPushButton(0, 0, 24, 20, NVString(kMinimizeCaption));
+  maximizeButton = new NVPushButton(0, 0, 24, 20, NVString(kMaximizeCaption));
+  closeButton = new NVPushButton(0, 0, 30, 20, NVString(kCloseCaption));
+  layout(clientWidth, newX, newY, clientHeight);
+}
+
+NVExWindow::~NVExWindow() {
+  detach();
+  delete closeButton;
+  delete maximizeButton;
+  delete minimizeButton;
+  delete titleLabel;
+  for (Edge& e : edges) {
+    delete e.item;
+    delete e.scene;
+    delete e.stage;
+    delete e.image;
+    delete e.designer;
+  }
+  delete titleStyle;
+  delete frameStage;
+}
+
+void NVExWindow::layout(int w, int newX, int newY, int h) {
+  RECT work = {0, 0, 1024, 768};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+  const int frameWidth = std::max(std::min(w + 2 * kSide, workWidth), kMinWidth);
+  const int frameHeight = std::max(std::min(h + kTitleHeight + kBottom, workHeight), kMinHeight);
+  frameStage->setRect(newX, newY, frameWidth, frameHeight);
+  const int clientWidth = frameWidth - 2 * kSide, clientHeight = frameHeight - kTitleHeight - kBottom;
+  NVStageBase::setRect(kSide, kTitleHeight, clientWidth, clientHeight);
+  // FIXME: a window menu adds its bar of 18 pixels above the client area.
+  layoutEdges(frameWidth, frameHeight, clientHeight);
+  layoutTitle(frameWidth);
+}
+
+void NVExWindow::layoutEdges(int frameWidth, int frameHeight, int clientHeight) {
+  const RECT places[4] = {{0, 0, frameWidth, kTitleHeight},
+                          {0, kTitleHeight, kSide, clientHeight},
+                          {frameWidth - kSide, kTitleHeight, kSide, clientHeight},
+                          {0, frameHeight - kBottom, frameWidth, kBottom}};
+  for (int i = 0; i < 4; ++i) {
+    Edge& e = edges[i];
+    const RECT& p = places[i];  // left, top, width, height
+    e.designer->paint(e.image, p.right, p.bottom);
+    e.item->setRect(0, 0, e.image->getWidth(), e.image->getHeight());
+    e.item->setImage(e.image);
+    e.item->invalidate(true);
+    e.stage->setRect(p.left, p.top, p.right, p.bottom);
+  }
+}
+
+void NVExWindow::layoutTitle(int frameWidth) {
+  const int labelWidth = frameWidth - 2 * kSide;
+  titleLabel->setRect(kSide, kSide, labelWidth, 22);
+  minimizeButton->setRect(labelWidth - 82, -2, 24, 20);
+  maximizeButton->setRect(labelWidth - 56, -2, 24, 20);
+  closeButton->setRect(labelWidth - 30, -2, 30, 20);
+  const SIZE size = titleStyle->measure(titleLabel->getText());
+  titleLabel->setTextOffset(labelWidth / 2 - size.cx / 2, 22 / 2 - size.cy / 2 - 2);
+}
+
+bool NVExWindow::show() {
+  const bool frameShown = frameStage->show();
+  if (!created) return false;
+  if (!shown) {
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    shown = true;
+  }
+  return frameShown;
+}
+
+bool NVExWindow::hide() {
+  const bool frameHidden = frameStage->hide();
+  return NVStageBase::hide() && frameHidden;
+}
+
+bool NVExWindow::moveBy(int dx, int dy) { return frameStage->moveBy(dx, dy); }
+
+bool NVExWindow::moveTo(int newX, int newY) { return frameStage->moveTo(newX, newY); }
+
+bool NVExWindow::setRect(int newX, int newY, int newWidth, int newHeight) {
+  layout(std::max(newWidth, kMinWidth), newX, newY, std::max(newHeight, kMinHeight));
+  return true;
+}
+
+bool NVExWindow::setSize(int newWidth, int newHeight) {
+  return setRect(frameStage->x, frameStage->y, newWidth, newHeight);
+}
+
+void NVExWindow::setEnabled(bool on) { frameStage->setEnabled(on); }
+
+void NVExWindow::buildFrame() {
+  for (Edge& e : edges) {
+    frameStage->addChild(e.stage, true);
+    e.stage->bindScene(e.scene);
+    e.scene->addRoot(e.item);
+  }
+  NV2DItemBase::addChild(edges[Top].item, titleLabel->item2D(), true);
+  titleLabel->onAttach();
+  for (NVPushButton* button : {minimizeButton, maximizeButton, closeButton}) titleLabel->addChild(button, true);
+}
+
+void NVExWindow::attach(bool showIt, NVStageBase* newParent, NVEngine* newEngine) {
+  if (created) return;
+  frameStage->attach(showIt, newParent, newEngine);
+  parent = frameStage;
+  engine = frameStage->engine;
+  queueCreate();
+  frameStage->children.push_back(this);
+  if (created && !shown) {
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    shown = true;
+  }
+  buildFrame();
+  connectFrame();
+  layout(width, frameStage->x, frameStage->y, height);
+}
+
+void NVExWindow::detach() {
+  if (!frameStage->attached) return;
+  for (NVEventConnector* c : connectors) delete c;
+  connectors.clear();
+  for (NVPushButton* button : {minimizeButton, maximizeButton, closeButton}) titleLabel->removeChild(button);
+  if (NV2DItem* label = titleLabel->item2D()) label->detach();
+  for (Edge& e : edges) {
+    e.scene->removeRoot(e.item);
+    frameStage->removeChild(e.stage);
+  }
+  while (!children.empty()) {
+    NVStageBase* child = children.front();
+    if (!removeChild(child)) children.remove(child);
+  }
+  queueDestroy();
+  frameStage->children.remove(this);
+  frameStage->detach();
+}
+
+void NVExWindow::disableResize() {
+  if (!created) return;
+  resizable = false;
+  edges[Top].stage->setCursor(LoadCursorA(nullptr, IDC_ARROW));
+  invalidate(true);
+}

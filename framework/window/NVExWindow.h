@@ -1,0 +1,91 @@
+// The application's main window with a frame the framework draws itself: a
+// borderless popup (the frame window) carrying a title bar with the title and
+// minimize, maximize and close buttons, thin edges, and the client area as a
+// child window. The NVExWindow object is the client-area stage: its events,
+// drops on it and the close button's request all arrive here.
+#pragma once
+
+#include <vector>
+
+#include "framework/core/NVEventState.h"
+#include "framework/window/NVStageBase.h"
+
+class NVImage;
+class NV2DStage;
+class NV2DScene;
+class NV2DItem;
+class NVTransParentLabel;
+class NVPushButton;
+class NVEventConnector;
+class NVStringStyle;
+class NVVisualDesigner;
+
+class NVExWindow : public NVStageBase {
+ public:
+  NVExWindow(int x, int y, int clientWidth, int clientHeight, NVString title);
+  ~NVExWindow() override;
+
+  bool show() override;
+  bool hide() override;
+  bool moveBy(int dx, int dy) override;
+  bool moveTo(int x, int y) override;
+  bool setRect(int x, int y, int width, int height) override;
+  bool setSize(int width, int height) override;
+  void setEnabled(bool on) override;
+  void attach(bool show, NVStageBase* parent, NVEngine* engine) override;
+  void detach() override;
+
+  void disableResize();
+  void toggleMaximize();
+  void minimize();
+  void requestClose();
+
+  // One frame edge: its picture, the 2D stage that shows it, its scene and item.
+  struct Edge {
+    NVImage* image = nullptr;
+    NV2DStage* stage = nullptr;
+    NV2DScene* scene = nullptr;
+    NV2DItem* item = nullptr;
+    NVVisualDesigner* designer = nullptr;
+  };
+  enum EdgeIndex { Top, Left, Right, Bottom };
+
+  NVStageBase* frameStage = nullptr;
+  Edge edges[4];
+  NVTransParentLabel* titleLabel = nullptr;
+  NVPushButton* minimizeButton = nullptr;
+  NVPushButton* maximizeButton = nullptr;
+  NVPushButton* closeButton = nullptr;
+  NVStringStyle* titleStyle = nullptr;
+  std::vector<NVEventConnector*> connectors;
+
+  bool moving = false;
+  int resizeMode = 0;  // 0 none, 1 left, 2 right, 3 top, 4 bottom, 11..14 corners
+  int pressScreenX = 0, pressScreenY = 0;
+  int pressFrameX = 0, pressFrameY = 0;
+  int pressWidth = 0, pressHeight = 0;
+  int restoreX = 0, restoreY = 0, restoreWidth = 0, restoreHeight = 0;
+  bool maximized = false;
+  bool maximizeOnDoubleClick = true;
+  bool resizable = true;
+
+ private:
+  void layout(int width, int x, int y, int height);
+  void layoutEdges(int frameWidth, int frameHeight, int clientHeight);
+  void layoutTitle(int frameWidth);
+  void buildFrame();
+  void connectFrame();
+  void takePressSnapshot(const NVEventState& event);
+  void onTitlePress(NVEventState event, bool onLabel);
+  void onTitleMove(NVEventState event);
+  void onTitleRelease(NVEventState event);
+  void onEdgePress(NVEventState event, int edge);
+  void onEdgeMove(NVEventState event, int edge);
+  void onEdgeRelease(NVEventState event);
+  void applyResize(const NVEventState& event);
+  void followPointer(const NVEventState& event, int edge);
+  // The resize mode and cursor the press rules choose at a point of an edge.
+  int modeAt(int edge, double localX, double localY, const char*& cursor) const;
+  void setEdgeCursor(int edge, const char* cursor);
+  void onCreditRequest(NVEventState event);
+};

@@ -1,0 +1,200 @@
+// What the frame of an NVExWindow does with the pointer: moving by the title
+// bar, resizing by edges and corners, the buttons, and the credit view.
+#include <algorithm>
+
+#include "framework/compose/NV2DItem.h"
+#include "framework/compose/NV2DStage.h"
+#include "framework/core/NVEventConnector.h"
+#include "framework/core/NVEventDispatch.h"
+#include "framework/widgets/NVCreditView.h"
+#include "framework/widgets/NVPushButton.h"
+#include "framework/window/NVExWindow.h"
+
+namespace {
+
+constexpr int kMinWidth = 150, kMinHeight = 80, kGrip = 6, kBottom = 10;
+
+}  // namespace
+
+void NVExWindow::connectFrame() {
+  auto make = [this](auto* target) {
+    auto* c = new NVEventConnector(target);
+    connectors.push_back(c);
+    return c;
+  };
+  NVEventConnector* top = make(edges[Top].item);
+  top->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, false); });
+  top->connect(NV_EV_MOVE, [this](NVEventState e) { onTitleMove(e); });
+  top->connect(NV_EV_LUP, [this](NVEventState e) { onTitleRelease(e); });
+  top->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
+  NVEventConnector* label = make(titleLabel);
+  label->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, true); });
+  label->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
+  label->connect(NV_EV_MOVE, [this](NVEventState e) { onTitleMove(e); });
+  label->connect(NV_EV_LUP, [this](NVEventState e) { onTitleRelease(e); });
+  for (int edge : {Left, Right, Bottom}) {
+    NVEventConnector* c = make(edges[edge].item);
+    c->connect(NV_EV_LDOWN, [this, edge](NVEventState e) { onEdgePress(e, edge); });
+    c->connect(NV_EV_MOVE, [this, edge](NVEventState e) { onEdgeMove(e, edge); });
+    c->connect(NV_EV_LUP, [this](NVEventState e) { onEdgeRelease(e); });
+  }
+  make(minimizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+    if (minimizeButton->isInside(e)) minimize();
+  });
+  make(maximizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+    if (maximizeButton->isInside(e)) toggleMaximize();
+  });
+  make(closeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+    if (closeButton->isInside(e)) requestClose();
+  });
+}
+
+void NVExWindow::takePressSnapshot(const NVEventState& event) {
+  pressScreenX = static_cast<int>(event.screenX);
+  pressScreenY = static_cast<int>(event.screenY);
+  pressFrameX = frameStage->x;
+  pressFrameY = frameStage->y;
+  pressWidth = width;
+  pressHeight = height;
+}
+
+int NVExWindow::modeAt(int edge, double lx, double ly, const char*& cursor) const {
+  const int w = frameStage->width;
+  cursor = IDC_ARROW;
+  if (edge == Top) {
+    if (lx < kGrip && ly < kGrip) return cursor = IDC_SIZENWSE, 11;
+    if (lx > w - kGrip && ly < kGrip) return cursor = IDC_SIZENESW, 12;
+    if (lx < kGrip) return cursor = IDC_SIZEWE, 1;
+    if (lx > w - kGrip) return cursor = IDC_SIZEWE, 2;
+    if (ly >= kGrip) return 0;  // moving
+    return cursor = IDC_SIZENS, 3;
+  }
+  if (edge == Left) return cursor = IDC_SIZEWE, 1;
+  if (edge == Right) return cursor = IDC_SIZEWE, 2;
+  if (lx < kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENESW, 13;
+  if (lx > w - kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENWSE, 14;
+  if (lx < kGrip) return cursor = IDC_SIZEWE, 1;
+  if (lx > w - kGrip) return cursor = IDC_SIZEWE, 2;
+  if (ly > kBottom - kGrip) return cursor = IDC_SIZENS, 4;
+  return 0;
+}
+
+void NVExWindow::setEdgeCursor(int edge, const char* cursor) {
+  edges[edge].stage->setCursor(LoadCursorA(nullptr, cursor));
+}
+
+void NVExWindow::onTitlePress(NVEventState event, bool onLabel) {
+  if (event.flag && maximizeOnDoubleClick) {
+    toggleMaximize();
+    return;
+  }
+  if (maximized) return;
+  takePressSnapshot(event);
+  if (onLabel || !resizable) {
+    moving = true;
+    setEdgeCursor(Top, IDC_ARROW);
+    return;
+  }
+  const char* cursor = IDC_ARROW;
+  resizeMode = modeAt(Top, event.localX, event.localY, cursor);
+  moving = resizeMode == 0;
+  setEdgeCursor(Top, cursor);
+}
+
+void NVExWindow::onEdgePress(NVEventState event, int edge) {
+  if (maximized) return;
+  takePressSnapshot(event);
+  if (!resizable) {
+    resizeMode = 0;
+    if (edge == Bottom) setEdgeCursor(Bottom, IDC_ARROW);
+    return;
+  }
+  const char* cursor = IDC_ARROW;
+  resizeMode = modeAt(edge, event.localX, event.localY, cursor);
+  setEdgeCursor(edge, cursor);
+}
+
+// Applies the drag of an edge or corner: the opposite edges stay put.
+void NVExWindow::applyResize(const NVEventState& event) {
+  const int dx = static_cast<int>(event.screenX) - pressScreenX;
+  const int dy = static_cast<int>(event.screenY) - pressScreenY;
+  int newWidth = width, newHeight = height, newX = frameStage->x, newY = frameStage->y;
+  const bool left = resizeMode == 1 || resizeMode == 11 || resizeMode == 13;
+  const bool right = resizeMode == 2 || resizeMode == 12 || resizeMode == 14;
+  const bool topEdge = resizeMode == 3 || resizeMode == 11 || resizeMode == 12;
+  const bool bottom = resizeMode == 4 || resizeMode == 13 || resizeMode == 14;
+  if (left) newWidth = std::max(pressWidth - dx, kMinWidth), newX = frameStage->x + width - newWidth;
+  if (right) newWidth = std::max(pressWidth + dx, kMinWidth);
+  if (topEdge) newHeight = std::max(pressHeight - dy, kMinHeight), newY = frameStage->y + height - newHeight;
+  if (bottom) newHeight = std::max(pressHeight + dy, kMinHeight);
+  layout(newWidth, newX, newY, newHeight);
+}
+
+void NVExWindow::followPointer(const NVEventState& event, int edge) {
+  if (resizeMode != 0) {
+    applyResize(event);
+    return;
+  }
+  if (moving) {
+    moveTo(pressFrameX + static_cast<int>(event.screenX) - pressScreenX,
+           pressFrameY + static_cast<int>(event.screenY) - pressScreenY);
+    setEdgeCursor(edge, IDC_ARROW);
+    return;
+  }
+  const char* cursor = IDC_ARROW;
+  if (!maximized && resizable) modeAt(edge, event.localX, event.localY, cursor);
+  setEdgeCursor(edge, cursor);
+}
+
+void NVExWindow::onTitleMove(NVEventState event) { followPointer(event, Top); }
+
+void NVExWindow::onEdgeMove(NVEventState event, int edge) { followPointer(event, edge); }
+
+void NVExWindow::onTitleRelease(NVEventState event) {
+  if (resizeMode != 0) {
+    onEdgeRelease(event);
+    return;
+  }
+  if (!moving) return;
+  moveTo(pressFrameX + static_cast<int>(event.screenX) - pressScreenX,
+         pressFrameY + static_cast<int>(event.screenY) - pressScreenY);
+  moving = false;
+  setFocus();
+  invalidate(true);
+}
+
+void NVExWindow::onEdgeRelease(NVEventState) {
+  if (resizeMode == 0) return;
+  resizeMode = 0;
+  setFocus();
+  layout(width, frameStage->x, frameStage->y, height);
+}
+
+void NVExWindow::toggleMaximize() {
+  if (!maximized) {
+    restoreX = frameStage->x, restoreY = frameStage->y;
+    restoreWidth = width, restoreHeight = height;
+    if (frameStage->hwnd) ShowWindow(frameStage->hwnd, SW_SHOWMAXIMIZED);
+    RECT work = {0, 0, 1024, 768};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    layout(work.right - work.left, work.left, work.top, work.bottom - work.top);
+    maximized = true;
+  } else {
+    if (frameStage->hwnd) ShowWindow(frameStage->hwnd, SW_SHOWNORMAL);
+    layout(restoreWidth, restoreX, restoreY, restoreHeight);
+    maximized = false;
+  }
+}
+
+void NVExWindow::minimize() {
+  if (frameStage->hwnd) ShowWindow(frameStage->hwnd, SW_SHOWMINIMIZED);
+}
+
+void NVExWindow::requestClose() {
+  if (engine) raiseCloseRequest(this);
+}
+
+void NVExWindow::onCreditRequest(NVEventState) {
+  openCreditView(frameStage);
+  frameStage->setFocus();
+}

@@ -1,0 +1,4 @@
+target_sources(nolva PRIVATE
+  window/NVExWindow.cpp
+  window/NVExWindowHandlers.cpp
+)
