@@ -113,8 +113,11 @@ bool clipToTarget(const NVBlitParams& p, NVBlitGeometry& g) {
   g.cy0 = std::max(p.y0, 0);
   g.cx1 = std::min(p.targetWidth, p.x1);
   g.cy1 = std::min(p.targetHeight, p.y1);
+  if (g.cx1 <= g.cx0 || g.cy1 <= g.cy0) {
+    return false;  // also keeps the subtraction below from overflowing
+  }
   g.n = g.cx1 - g.cx0;
-  return g.n > 0 && g.cy1 > g.cy0;
+  return true;
 }
 
 bool validBuffers(const NVBlitParams& p) {
