@@ -79,8 +79,13 @@ class NVStageBase : public virtual NVGUICoreObject {
   bool attached = false;
   std::atomic<bool> enabled{true};
   bool passToParent = false;
-  // Guarded by the engine lock.
-  int dirtyLeft, dirtyTop, dirtyRight = 0, dirtyBottom = 0;
+  // Guarded by the engine lock. One array, so that a scene can widen it
+  // through a pointer to four ints; the names refer into it.
+  int dirty[4] = {300, 300, 0, 0};
+  int& dirtyLeft = dirty[0];
+  int& dirtyTop = dirty[1];
+  int& dirtyRight = dirty[2];
+  int& dirtyBottom = dirty[3];
 
  private:
   void computeFrameExtras();

@@ -1,0 +1,2 @@
+brisel_add_bench(bench_toolkit_images bench_toolkit_images.cpp)
+target_link_libraries(bench_toolkit_images PRIVATE dovan)

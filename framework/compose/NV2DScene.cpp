@@ -1,0 +1,167 @@
+#include "framework/compose/NV2DScene.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+#include "framework/compose/NV2DItemBase.h"
+#include "framework/core/NVEngineLock.h"
+
+namespace {
+
+std::vector<NV2DScene*>& sceneList() {
+  static auto* list = new std::vector<NV2DScene*>;
+  return *list;
+}
+
+constexpr int kRowsWidth = 1024, kRowsHeight = 16;
+
+}  // namespace
+
+NV2DScene::NV2DScene() {
+  typeName = "NV2DScene";
+  backgroundRows = new NVImage(kRowsWidth, kRowsHeight);
+  backgroundRows->fill(0, 0, 0, 0);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  sceneList().push_back(this);
+}
+
+NV2DScene::~NV2DScene() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  auto& list = sceneList();
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  attached = active = false;
+  for (auto& entry : roots) entry.second->scene = nullptr;
+  roots.clear();
+  targetImage = nullptr;
+  targetTexture = nullptr;
+  targetLayout = 0;
+  targetPixels = nullptr;
+  targetWidth = targetHeight = targetStride = 0;
+  stageDirtyRect = nullptr;
+  delete backgroundRows;
+  backgroundRows = nullptr;
+}
+
+std::vector<NV2DScene*> NV2DScene::allScenes() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return sceneList();
+}
+
+bool NV2DScene::addRoot(NV2DItemBase* item) {
+  if (!item || item->getScene()) return false;
+  roots.emplace(item->depth, item);
+  item->scene = this;
+  item->visible = true;
+  item->invalidate(true);
+  return true;
+}
+
+bool NV2DScene::removeRoot(NV2DItemBase* item) {
+  if (!item) return false;
+  auto range = roots.equal_range(item->depth);
+  for (auto it = range.first; it != range.second; ++it) {
+    if (it->second == item) {
+      roots.erase(it);
+      break;
+    }
+  }
+  item->scene = nullptr;
+  return true;
+}
+
+void NV2DScene::growDirty(int left, int top, int right, int bottom) {
+  dirtyLeft = std::min(dirtyLeft, left);
+  dirtyTop = std::min(dirtyTop, top);
+  dirtyRight = std::max(dirtyRight, right);
+  dirtyBottom = std::max(dirtyBottom, bottom);
+}
+
+void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
+  if (!backgroundRows) return;
+  backgroundRed = r, backgroundGreen = g, backgroundBlue = b, backgroundAlpha = a;
+  // The rows are kept in the target's byte order, so clearing is a copy.
+  if (targetLayout == 2)
+    backgroundRows->fill(b, g, r, a);
+  else
+    backgroundRows->fill(r, g, b, a);
+  growDirty(0, 0, targetWidth, targetHeight);
+}
+
+void NV2DScene::bindImage(NVImage* image, int* dirtyRect) {
+  active = false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    targetImage = image;
+    targetTexture = nullptr;
+    targetLayout = 1;
+    targetPixels = image->getPixels();
+    targetWidth = image->getWidth();
+    targetHeight = image->getHeight();
+    targetStride = image->getWidth();
+    stageDirtyRect = dirtyRect;
+    setBackgroundColor(backgroundRed, backgroundGreen, backgroundBlue, backgroundAlpha);
+    active = true;
+  }
+  growDirty(0, 0, targetWidth, targetHeight);
+}
+
+void NV2DScene::unbind() {
+  active = false;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  targetLayout = 0;
+  targetPixels = nullptr;
+  targetWidth = targetHeight = targetStride = 0;
+}
+
+void NV2DScene::clearRect(int x0, int y0, int x1, int y1) {
+  if (!active) return;
+  x0 = std::max(x0, 0);
+  y0 = std::max(y0, 0);
+  const int w = std::min(targetWidth - x0, x1 - x0), h = std::min(targetHeight - y0, y1 - y0);
+  if (w <= 0 || h <= 0) return;
+  // The rows hold 16384 pixels of one colour; wider targets are cleared in
+  // several copies rather than read past them.
+  const int rowsPixels = kRowsWidth * kRowsHeight;
+  const std::uint32_t* rows = backgroundRows->getPixels();
+  for (int yy = y0; yy < y0 + h; ++yy) {
+    const int bufferRow = targetLayout == 2 ? targetHeight - 1 - yy : yy;
+    std::uint32_t* dst = targetPixels + static_cast<size_t>(bufferRow) * targetStride + x0;
+    for (int done = 0; done < w; done += rowsPixels)
+      std::memcpy(dst + done, rows, static_cast<size_t>(std::min(rowsPixels, w - done)) * 4);
+  }
+}
+
+void NV2DScene::compose() {
+  if (!active || targetLayout == 0 || roots.empty()) return;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (targetPixels) {
+    const int x0 = std::max(dirtyLeft - 2, 0), y0 = std::max(dirtyTop - 2, 0);
+    const int x1 = std::min(dirtyRight + 2, targetWidth), y1 = std::min(dirtyBottom + 2, targetHeight);
+    if (stageDirtyRect) {
+      stageDirtyRect[0] = std::min(stageDirtyRect[0], x0);
+      stageDirtyRect[1] = std::min(stageDirtyRect[1], y0);
+      stageDirtyRect[2] = std::max(stageDirtyRect[2], x1);
+      stageDirtyRect[3] = std::max(stageDirtyRect[3], y1);
+    }
+    if (x1 - x0 > 0 && y1 - y0 > 0) {
+      clearRect(x0, y0, x1, y1);
+      for (auto& entry : roots)
+        entry.second->draw(targetPixels, targetWidth, targetHeight, targetStride, x0, y0, x1, y1, targetLayout);
+      // FIXME: texture targets (no operation of the framework binds one yet)
+      // would be told about the change here.
+    }
+  }
+  setEmptyDirty();
+}
+
+std::vector<NV2DItemBase*> NV2DScene::hitTest(int hx, int hy) {
+  std::vector<NV2DItemBase*> results;
+  for (auto it = roots.rbegin(); it != roots.rend() && results.empty(); ++it)
+    it->second->hitTest(hx, hy, results, 1);
+  return results;
+}
+
+void updateScenes() {
+  for (NV2DScene* scene : NV2DScene::allScenes()) scene->compose();
+}

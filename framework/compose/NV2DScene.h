@@ -1,0 +1,54 @@
+// The root items of one picture, a background colour and a dirty rectangle.
+// Once per frame the scene recomposes its dirty part into its target buffer.
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "framework/compose/NVImage.h"
+#include "framework/core/NVGUICoreObject.h"
+
+class NV2DItemBase;
+class dv_Image;
+
+class NV2DScene : public virtual NVGUICoreObject {
+ public:
+  NV2DScene();
+  ~NV2DScene() override;
+
+  bool addRoot(NV2DItemBase* item);
+  bool removeRoot(NV2DItemBase* item);
+  void setBackgroundColor(int r, int g, int b, int a);
+  // Binds a top-down image target whose showing stage keeps the dirty
+  // rectangle (left, top, right, bottom) pointed to.
+  void bindImage(NVImage* image, int* stageDirtyRect);
+  void unbind();
+  void clearRect(int x0, int y0, int x1, int y1);
+  void compose();
+  std::vector<NV2DItemBase*> hitTest(int x, int y);
+  // Widens the dirty rectangle (each edge only moves outward).
+  void growDirty(int left, int top, int right, int bottom);
+  bool isDirty() const { return dirtyRight > dirtyLeft && dirtyBottom > dirtyTop; }
+
+  // Every scene, in creation order.
+  static std::vector<NV2DScene*> allScenes();
+
+  NVImage* backgroundRows = nullptr;
+  int backgroundRed = 0, backgroundGreen = 0, backgroundBlue = 0, backgroundAlpha = 0;
+  std::multimap<int, NV2DItemBase*> roots;
+  int dirtyLeft = 0, dirtyTop = 0, dirtyRight = 0, dirtyBottom = 0;
+  bool attached = false;
+  bool active = false;
+  NVImage* targetImage = nullptr;
+  dv_Image* targetTexture = nullptr;
+  int targetLayout = 0;
+  std::uint32_t* targetPixels = nullptr;
+  int targetWidth = 0, targetHeight = 0, targetStride = 0;
+  int* stageDirtyRect = nullptr;
+
+ private:
+  void setEmptyDirty() { dirtyLeft = targetWidth, dirtyTop = targetHeight, dirtyRight = 0, dirtyBottom = 0; }
+};
+
+// Frame step: composes every scene, in creation order.
+void updateScenes();

@@ -1,0 +1,124 @@
+#include "framework/compose/NVStageItem.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "framework/compose/NVStringStyle.h"
+#include "framework/core/NVEngineLock.h"
+
+NVStageItem::NVStageItem(int newX, int newY, int newWidth, int newHeight) {
+  typeName = "NVStageItem";
+  stageKind = 1;
+  setWindowParams(WS_CHILD, 0, NVString("NV_TOUMEI"), NVString(""));
+  x = newX, y = newY;
+  width = std::max(newWidth, 1), height = std::max(newHeight, 1);
+  resetDirty();
+}
+
+NVStageItem::~NVStageItem() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (display) {
+    display->release();
+    delete display;
+    display = nullptr;
+  }
+}
+
+void NVStageItem::setImage(NVImage* newImage) {
+  image = newImage;
+  redraw();
+  invalidate(true);
+}
+
+void NVStageItem::setText(NVString newText) {
+  text = newText;
+  redraw();
+  invalidate(true);
+}
+
+void NVStageItem::setTextStyle(NVStringStyle* style) {
+  textStyle = style;
+  redraw();
+  invalidate(true);
+}
+
+void NVStageItem::setTextPosition(int newX, int newY) {
+  textX = newX, textY = newY;
+  redraw();
+  invalidate(true);
+}
+
+void NVStageItem::setImagePosition(int newX, int newY) {
+  imageX = newX, imageY = newY;
+  redraw();
+  invalidate(true);
+}
+
+// The display is written here on the main thread and read by the window
+// thread's paint; the engine lock keeps the two apart.
+void NVStageItem::redraw() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (!display) return;
+  display->clear(width, height);
+  display->drawImage(image, imageX, imageY, width - imageX, height - imageY);
+  NVStringStyle* style = textStyle ? textStyle : NVStringStyle::sharedDefault();
+  if (isEnabled()) {
+    display->drawText(style, text, textX, textY, width, height);
+    return;
+  }
+  NVStringStyle lighter;
+  lighter.copyFrom(*style);
+  lighter.setColor((style->red + 255) / 2, (style->green + 255) / 2, (style->blue + 255) / 2);
+  display->drawText(&lighter, text, textX, textY, width, height);
+}
+
+bool NVStageItem::setRect(int newX, int newY, int newWidth, int newHeight) {
+  newWidth = std::max(newWidth, 1), newHeight = std::max(newHeight, 1);
+  const bool result = NVStageBase::setRect(newX, newY, newWidth, newHeight);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (display && (display->width != newWidth || display->height != newHeight)) display->allocate(newWidth, newHeight);
+  return result;
+}
+
+void NVStageItem::setEnabled(bool on) {
+  NVStageBase::setEnabled(on);
+  redraw();
+}
+
+void NVStageItem::onCreated() {
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (!display) display = new NVDisplay();
+    display->allocate(width, height);
+  }
+  redraw();
+}
+
+void NVStageItem::onDestroying() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (!display) return;
+  display->release();
+  delete display;
+  display = nullptr;
+}
+
+void NVStageItem::present() {
+  int left, top, w, h;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
+    w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
+    if (w <= 0 || h <= 0 || !display) return;
+  }
+  HDC dc = acquireDC();
+  if (!dc) return;
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    if (display && display->getBufferDC()) BitBlt(dc, left, top, w, h, display->getBufferDC(), left, top, SRCCOPY);
+  }
+  releaseDC(dc);
+}
+
+void NVStageItem::invalidateDirty() { present(); }
+
+void NVStageItem::paint(HDC) { present(); }

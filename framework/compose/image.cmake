@@ -1,0 +1,3 @@
+target_sources(nolva PRIVATE
+  compose/NVImage.cpp
+)
