@@ -75,6 +75,7 @@ void SdlTranslator::button(const SDL_MouseButtonEvent& event, bool down) {
     case SDL_BUTTON_MIDDLE: virtualKey = VK_MBUTTON; break;
     default: return;
   }
+  if (windows_.hostWindow(event.windowID) == nullptr) return;
   // The host presses at its own pointer position, so it must be where the
   // press happened.
   pointer(event.windowID, event.x, event.y);
