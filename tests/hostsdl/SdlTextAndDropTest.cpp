@@ -1,7 +1,10 @@
 // Input-method text and file drops through the sdl driver.
 #include <SDL.h>
 
+#include <cstring>
+
 #include "SdlWindowLog.h"
+#include "platform/host/display/sdl/SdlSession.h"
 #include "platform/runtime/TextCodec.h"
 
 namespace sdltest {
@@ -96,6 +99,50 @@ TEST_F(SdlDummyTest, AnEmptyDropDeliversNothing) {
   std::vector<Received> got =
       w.pushAndSettle({SdlWindowLog::drop(SDL_DROPBEGIN, id), SdlWindowLog::drop(SDL_DROPCOMPLETE, id)});
   for (const Received& r : got) EXPECT_NE(r.message, WM_DROPFILES);
+}
+
+std::string desktopClipboard() {
+  std::string reason;
+  std::string text;
+  nvhost::sdl::SdlSession::open(reason)->call([&] {
+    char* t = SDL_GetClipboardText();
+    text = t != nullptr ? t : "";
+    SDL_free(t);
+  });
+  return text;
+}
+
+std::string programClipboard() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  HANDLE block = GetClipboardData(CF_TEXT);
+  if (block != nullptr) {
+    text = static_cast<const char*>(GlobalLock(block));
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(SdlDummyTest, ClipboardTextCrossesBothWays) {
+  SdlWindowLog w(100, 80, 200, 150, false);
+  const std::string cp932 = nvrt::utf8ToCp932Text("切り取り～テキスト");
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, cp932.size() + 1);
+  std::memcpy(GlobalLock(block), cp932.c_str(), cp932.size() + 1);
+  GlobalUnlock(block);
+  ASSERT_TRUE(OpenClipboard(w.window()));
+  EmptyClipboard();
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+  EXPECT_TRUE(SdlWindowLog::pumpUntil([] { return desktopClipboard() == "切り取り～テキスト"; }));
+
+  std::string reason;
+  nvhost::sdl::SdlSession::open(reason)->call([] { SDL_SetClipboardText("別のプログラムの文字"); });
+  SDL_Event update{};
+  update.type = SDL_CLIPBOARDUPDATE;
+  SdlWindowLog::push({update});
+  EXPECT_TRUE(SdlWindowLog::pumpUntil(
+      [] { return programClipboard() == nvrt::utf8ToCp932Text("別のプログラムの文字"); }));
 }
 
 }  // namespace

@@ -4,10 +4,11 @@
 //      call returning once the SDL window follows (or the display is stuck)
 //  [x] presentation and cursor changes without waiting
 //  [x] choosing the driver fails with a reason when no display opens
-//  [ ] the desktop's clipboard is not bridged yet
+//  [x] clipboard text handed to the desktop without waiting
 #include "platform/host/display/sdl/SdlDisplay.h"
 
 #include "platform/host/display/sdl/SdlSession.h"
+#include "platform/host/display/sdl/SdlTranslator.h"
 #include "platform/host/display/sdl/SdlWindows.h"
 #include "platform/host/display/sdl/cursors.h"
 
@@ -50,6 +51,10 @@ void SdlDisplay::present(HWND window, const RECT& area) {
 
 void SdlDisplay::cursorChanged(HCURSOR cursor) {
   if (auto* s = session()) s->post([cursor] { sdl::showCursor(cursor); });
+}
+
+void SdlDisplay::clipboardChanged(const std::string& cp932Text) {
+  if (auto* s = session()) s->post([s, cp932Text] { s->translator().shareClipboard(cp932Text); });
 }
 
 std::unique_ptr<Display> SdlDisplay::create() {

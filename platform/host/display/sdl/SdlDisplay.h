@@ -19,6 +19,7 @@ class SdlDisplay final : public Display {
   void windowDestroyed(HWND window) override;
   void present(HWND window, const RECT& area) override;
   void cursorChanged(HCURSOR cursor) override;
+  void clipboardChanged(const std::string& cp932Text) override;
 
   // Chooses the sdl driver before the first window. False when no display
   // can be opened (no X server, DISPLAY unset, SDL_VIDEODRIVER naming a

@@ -48,6 +48,7 @@ class SdlSession {
 
   // The windows, for commands (they run on the display thread).
   SdlWindows& windows() { return *windows_; }
+  SdlTranslator& translator() { return *translator_; }
 
   bool onDisplayThread() const { return std::this_thread::get_id() == threadId_; }
 

@@ -6,7 +6,9 @@
 //      code page 932; plain text input is left to the key messages
 //  [x] drops of files gathered and delivered at the X drag-and-drop
 //      position, else at the pointer
-//  [x] close requests, exposure, display changes as the work area
+//  [x] close requests, activation by the desktop, exposure, display
+//      changes as the work area
+//  [x] clipboard text both ways (code page 932 <-> UTF-8)
 //  [ ] the candidate window does not follow ImmSetCompositionWindow yet
 #include "platform/host/display/sdl/SdlTranslator.h"
 
@@ -39,6 +41,7 @@ void SdlTranslator::translate(const SDL_Event& event) {
     case SDL_WINDOWEVENT: windowEvent(event.window); break;
     case SDL_SYSWMEVENT: systemMessage(event.syswm); break;
     case SDL_DISPLAYEVENT: desktopChanged(); break;
+    case SDL_CLIPBOARDUPDATE: clipboardUpdated(); break;
     default: break;
   }
 }
@@ -175,6 +178,7 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
   switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE: input::closeRequested(window); break;
     case SDL_WINDOWEVENT_EXPOSED: windows_.presentWhole(window); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: input::activationRequested(window); break;
     default: break;
   }
 }
@@ -185,6 +189,27 @@ void SdlTranslator::systemMessage(const SDL_SysWMEvent& event) {
   if (!xdndPosition(event.msg, x, y)) return;
   havePosition_ = true;
   dropPoint_ = POINT{x, y};
+}
+
+}  // namespace nvhost::sdl
+
+namespace nvhost::sdl {
+
+void SdlTranslator::shareClipboard(const std::string& cp932Text) {
+  shared_ = nvrt::cp932ToUtf8Display(cp932Text);
+  haveShared_ = true;
+  SDL_SetClipboardText(shared_.c_str());
+}
+
+void SdlTranslator::clipboardUpdated() {
+  if (!SDL_HasClipboardText()) return;
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return;
+  const std::string utf8(text);
+  SDL_free(text);
+  if (haveShared_ && utf8 == shared_) return;
+  haveShared_ = false;
+  input::clipboardOffered(nvrt::utf8ToCp932Text(utf8));
 }
 
 }  // namespace nvhost::sdl

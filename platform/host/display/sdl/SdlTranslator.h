@@ -24,6 +24,8 @@ class SdlTranslator {
   // Reports the desktop and its work area (from the display's usable
   // bounds) to the host.
   void desktopChanged();
+  // Puts a program's clipboard text (code page 932) on the desktop's.
+  void shareClipboard(const std::string& cp932Text);
 
  private:
   void pointer(Uint32 windowId, int x, int y);
@@ -38,6 +40,7 @@ class SdlTranslator {
   void flushDrop();
   void windowEvent(const SDL_WindowEvent& event);
   void systemMessage(const SDL_SysWMEvent& event);
+  void clipboardUpdated();
 
   SdlWindows& windows_;
   POINT pointer_{};
@@ -53,6 +56,10 @@ class SdlTranslator {
   bool havePosition_ = false;
   POINT dropPoint_{};
   std::vector<std::string> dropped_;
+  // The text this program last put on the desktop's clipboard, so that its
+  // own update does not come back as another program's.
+  std::string shared_;
+  bool haveShared_ = false;
 };
 
 }  // namespace nvhost::sdl
