@@ -252,9 +252,10 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
   const __m256i uStep = _mm256_set1_epi32(8 * ux), vStep = _mm256_set1_epi32(8 * vx);
   const __m256i width = _mm256_set1_epi32(s.width), ox = _mm256_set1_epi32(s.ox), oy = _mm256_set1_epi32(s.oy);
   const __m256i fraction = _mm256_set1_epi32(1023), one = _mm256_set1_epi32(1024);
-  // The source row of a plain horizontal scale, whose samples all lie on it.
+  // The source row of a plain horizontal scale, whose interior samples all
+  // lie on it (only formed when there are interior pixels).
   const std::uint32_t* scaleRow =
-      vx == 0 && ux > 0 ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
+      vx == 0 && ux > 0 && first < last ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
   int j = first;
   for (; j + 8 <= last; j += 8) {
     const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10), width),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -27,6 +28,24 @@ inline std::uint32_t nvSwapRedBlue(std::uint32_t p) {
 
 inline int nvChannel(std::uint32_t p, int shift) { return int((p >> shift) & 0xFFu); }
 
+// Colour dodge and colour burn divide; their pixel loops read these tables
+// instead, built at compile time from the same formulas.
+constexpr int nvDodge(int s, int t) { return s == 255 ? 255 : std::min(255, t * 255 / (255 - s)); }
+constexpr int nvBurn(int s, int t) { return s == 0 ? 0 : std::max(0, (t - 255) * 255 / s + 255); }
+
+template <int (*Formula)(int, int)>
+constexpr std::array<std::uint8_t, 65536> nvBlendTable() {
+  std::array<std::uint8_t, 65536> table{};
+  for (int s = 0; s < 256; ++s) {
+    for (int t = 0; t < 256; ++t) {
+      table[std::size_t(s * 256 + t)] = std::uint8_t(Formula(s, t));
+    }
+  }
+  return table;
+}
+inline constexpr std::array<std::uint8_t, 65536> kNvDodgeTable = nvBlendTable<nvDodge>();
+inline constexpr std::array<std::uint8_t, 65536> kNvBurnTable = nvBlendTable<nvBurn>();
+
 // The blend-mode colour of one channel from source s and target t.
 template <int Mode>
 inline int nvBlendChannel(int s, int t) {
@@ -43,9 +62,9 @@ inline int nvBlendChannel(int s, int t) {
   } else if constexpr (Mode == 6) {
     return t < 128 ? std::min(255, (s * t) >> 7) : std::clamp(2 * (t + s - ((t * s) >> 8)) - 255, 0, 255);
   } else if constexpr (Mode == 7) {
-    return s == 255 ? 255 : std::min(255, t * 255 / (255 - s));
+    return kNvDodgeTable[std::size_t(s * 256 + t)];
   } else if constexpr (Mode == 8) {
-    return s == 0 ? 0 : std::max(0, (t - 255) * 255 / s + 255);
+    return kNvBurnTable[std::size_t(s * 256 + t)];
   } else {
     return s;
   }

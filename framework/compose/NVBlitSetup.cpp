@@ -113,8 +113,11 @@ bool clipToTarget(const NVBlitParams& p, NVBlitGeometry& g) {
   g.cy0 = std::max(p.y0, 0);
   g.cx1 = std::min(p.targetWidth, p.x1);
   g.cy1 = std::min(p.targetHeight, p.y1);
+  if (g.cx1 <= g.cx0 || g.cy1 <= g.cy0) {
+    return false;  // also keeps the subtraction below from overflowing
+  }
   g.n = g.cx1 - g.cx0;
-  return g.n > 0 && g.cy1 > g.cy0;
+  return true;
 }
 
 bool validBuffers(const NVBlitParams& p) {
@@ -137,13 +140,15 @@ bool nvBlitSetup(const NVBlitParams& p, bool nearest, bool clipped, NVBlitGeomet
   if (!itemWindow(p, nearest, g)) {
     return false;
   }
-  g.ancestors.clear();
-  if (clipped && p.ancestors && p.ancestorCount > 0) {
-    g.ancestors.resize(std::size_t(p.ancestorCount));
-    for (int i = 0; i < p.ancestorCount; ++i) {
-      if (!ancestorWindow(p.ancestors[i], nearest, g, g.ancestors[std::size_t(i)])) {
-        return false;
-      }
+  g.ancestorCount = clipped && p.ancestors && p.ancestorCount > 0 ? p.ancestorCount : 0;
+  g.ancestors = g.nearAncestors;
+  if (g.ancestorCount > 8) {
+    g.farAncestors.resize(std::size_t(g.ancestorCount));
+    g.ancestors = g.farAncestors.data();
+  }
+  for (int i = 0; i < g.ancestorCount; ++i) {
+    if (!ancestorWindow(p.ancestors[i], nearest, g, g.ancestors[i])) {
+      return false;
     }
   }
   return true;

@@ -30,7 +30,11 @@ struct NVBlitGeometry {
   int alpha = 0;
   int mode = 0;
   NVBlitWindow item;
-  std::vector<NVBlitWindow> ancestors;
+  // The ancestors' windows: in place for the usual few, on the heap beyond.
+  NVBlitWindow* ancestors = nullptr;
+  int ancestorCount = 0;
+  NVBlitWindow nearAncestors[8];
+  std::vector<NVBlitWindow> farAncestors;
 };
 
 // Fills geometry for one blit. Returns false when nothing is to be drawn:

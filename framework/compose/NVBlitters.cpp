@@ -31,8 +31,8 @@ bool rowSpan(NVBlitGeometry& g, int& first, int& last) {
   first = 0;
   last = g.n;
   narrow(g.item);
-  for (NVBlitWindow& w : g.ancestors) {
-    narrow(w);
+  for (int i = 0; i < g.ancestorCount; ++i) {
+    narrow(g.ancestors[i]);
   }
   return drawn;
 }

@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "framework/compose/NVBlitKernels.h"
@@ -99,6 +102,23 @@ TEST(BlitBatch, ReferenceGivesTheChecksum) {
     crc = crc32Words(crc, runReference(makeBlitCase(n)));
   }
   EXPECT_EQ(crc, kBatchCrc) << std::hex << "crc 0x" << crc;
+}
+
+// Inputs that once made the fuzzer fail, at every level.
+TEST(BlitBatch, FuzzInputsMatchReference) {
+  const std::filesystem::path folder = std::filesystem::path(BRISEL_SOURCE_DIR) / "tests/inputs/fuzz_blitters";
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const BlitCase c = blitCaseFromBytes(bytes.data(), bytes.size());
+    for (int level = NV_BLIT_SCALAR; level <= nvBlitCpuLevel(); ++level) {
+      LevelGuard guard(level);
+      EXPECT_EQ(runBlitter(c), runReference(c)) << entry.path() << " at level " << levelName(level);
+    }
+    ++count;
+  }
+  EXPECT_GE(count, 2);
 }
 
 }  // namespace

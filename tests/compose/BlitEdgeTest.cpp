@@ -179,23 +179,27 @@ TEST(Blitters, NearestLeavesPositionsAboveTheSourceAlone) {
 
 // Only the pixels well inside and well outside the ancestor are checked:
 // its edges follow the span rules, which the random batch covers.
+// Ten equal ancestors take the path for chains deeper than the usual few.
 TEST(Blitters, ClippingAncestorLimitsTheItem) {
   NVBlitClipAncestor parent;
   parent.width = 4;
   parent.height = 3;
-  for (const Member& m : kMembers) {
-    Scene s(10, 10, 0, 10, 10, argb(255, 1, 2, 3));
-    s.p.ancestors = &parent;
-    s.p.ancestorCount = 1;
-    s.run(m.filter, m.layout, m.clipped);
-    for (int y = 0; y < 10; ++y) {
-      for (int x = 0; x < 10; ++x) {
-        if (m.clipped && (x == 4 || y == 3)) {
-          continue;
+  const std::vector<NVBlitClipAncestor> chain(10, parent);
+  for (int count : {1, 10}) {
+    for (const Member& m : kMembers) {
+      Scene s(10, 10, 0, 10, 10, argb(255, 1, 2, 3));
+      s.p.ancestors = chain.data();
+      s.p.ancestorCount = count;
+      s.run(m.filter, m.layout, m.clipped);
+      for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+          if (m.clipped && (x == 4 || y == 3)) {
+            continue;
+          }
+          const bool drawn = !m.clipped || (x < 4 && y < 3);
+          const int row = m.layout == 2 ? 9 - y : y;
+          EXPECT_EQ(s.target[std::size_t(row * 10 + x)] != 0, drawn) << x << ", " << y;
         }
-        const bool drawn = !m.clipped || (x < 4 && y < 3);
-        const int row = m.layout == 2 ? 9 - y : y;
-        EXPECT_EQ(s.target[std::size_t(row * 10 + x)] != 0, drawn) << x << ", " << y;
       }
     }
   }

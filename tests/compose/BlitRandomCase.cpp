@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <sstream>
 
 namespace {
@@ -59,7 +60,37 @@ void randomClip(Draw& d, NVBlitParams& p) {
   p.y1 = d.range(p.y0 + 1, p.targetHeight + 4);
 }
 
+struct ByteReader {
+  const std::uint8_t* data;
+  std::size_t size;
+  template <typename T>
+  void next(T& value) {
+    if (size >= sizeof(T)) {
+      std::memcpy(&value, data, sizeof(T));
+      data += sizeof(T);
+      size -= sizeof(T);
+    }
+  }
+};
+
 }  // namespace
+
+BlitCase blitCaseFromBytes(const std::uint8_t* data, std::size_t size) {
+  ByteReader in{data, size};
+  std::uint32_t seed = 0;
+  in.next(seed);
+  BlitCase c = makeBlitCase(seed);
+  NVBlitParams& p = c.params;
+  for (double* d : {&p.matrix.xx, &p.matrix.xy, &p.matrix.tx, &p.matrix.yx, &p.matrix.yy, &p.matrix.ty}) {
+    in.next(*d);
+  }
+  for (int* i : {&p.absX, &p.absY, &p.offsetX, &p.offsetY, &p.itemWidth, &p.itemHeight, &p.alpha, &p.blendMode,
+                 &p.x0, &p.y0, &p.x1, &p.y1}) {
+    in.next(*i);
+  }
+  c.bind();
+  return c;
+}
 
 void BlitCase::bind() {
   params.target = target.data();

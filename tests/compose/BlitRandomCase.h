@@ -22,5 +22,10 @@ struct BlitCase {
 
 BlitCase makeBlitCase(std::uint32_t iteration);
 
+// A case from fuzzer bytes: the first four choose the seeded case, the rest
+// overwrite its matrix, placement, sizes, alpha, mode and clip with
+// arbitrary values.
+BlitCase blitCaseFromBytes(const std::uint8_t* data, std::size_t size);
+
 // CRC-32 (IEEE) of a word buffer's bytes, continuing from crc.
 std::uint32_t crc32Words(std::uint32_t crc, const std::vector<std::uint32_t>& words);

@@ -404,6 +404,35 @@ TEST_F(InjectedInput, ARestoreRequestBringsAMinimizedWindowBack) {
   EXPECT_EQ(r.bottom, 70);
 }
 
+TEST_F(InjectedInput, TheDesktopCanActivateAWindow) {
+  HWND a = make(0, 0, 100, 100);
+  HWND b = make(200, 0, 100, 100);
+  ASSERT_EQ(GetActiveWindow(), b);
+  NullDisplay::requestActivation(a);
+  pumpMessages();
+  EXPECT_EQ(GetActiveWindow(), a);
+  EXPECT_EQ(GetFocus(), a);
+}
+
+TEST_F(InjectedInput, ClipboardTextTravelsBetweenTheHostAndTheDesktop) {
+  const std::string text = "\x83\x65\x83\x4c\x83\x58\x83\x67 text";
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 2);
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+  EXPECT_EQ(NullDisplay::clipboardText(), text);
+  NullDisplay::offerClipboard("from the desktop");
+  ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "from the desktop");
+  GlobalUnlock(data);
+  CloseClipboard();
+}
+
 TEST_F(InjectedInput, TheDisplayFollowsShownWindows) {
   HWND w = make(10, 20, 100, 50);
   ASSERT_TRUE(NullDisplay::isShown(w));

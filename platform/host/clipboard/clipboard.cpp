@@ -3,10 +3,16 @@
 //  [x] SetClipboardData/GetClipboardData/IsClipboardFormatAvailable with
 //      CF_TEXT; the clipboard owns a block given to it
 //  [x] GetCaretBlinkTime, SetCaretBlinkTime
-//  [ ] other formats and their synthesis, delayed rendering, the desktop's
-//      own clipboard (the display driver will bridge it)
+//  [x] text put on the clipboard is handed to the display driver when the
+//      clipboard closes; text from the desktop arrives through
+//      nvhost::input::clipboardOffered
+//  [ ] other formats and their synthesis, delayed rendering
+#include <cstring>
 #include <map>
+#include <string>
 
+#include "platform/host/display/Display.h"
+#include "platform/host/display/HostInput.h"
 #include "platform/host/user/WindowRegistry.h"
 
 using nvhost::HostLock;
@@ -15,6 +21,7 @@ namespace {
 
 struct ClipboardState {
   bool open = false;
+  bool changed = false;
   DWORD openerThread = 0;
   std::map<UINT, HANDLE> data;
 };
@@ -47,14 +54,33 @@ BOOL OpenClipboard(HWND /*owner*/) {
   return TRUE;
 }
 
+// The text of the clipboard's CF_TEXT block, up to its terminator.
+static std::string textOf(HANDLE block) {
+  std::string text;
+  auto* bytes = static_cast<const char*>(GlobalLock(block));
+  if (bytes == nullptr) return text;
+  text.assign(bytes, strnlen(bytes, GlobalSize(block)));
+  GlobalUnlock(block);
+  return text;
+}
+
 BOOL CloseClipboard() {
-  HostLock lock(nvhost::hostMutex());
-  ClipboardState& c = clipboard();
-  if (!openedByCaller(c)) {
-    SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
-    return FALSE;
+  HANDLE text = nullptr;
+  {
+    HostLock lock(nvhost::hostMutex());
+    ClipboardState& c = clipboard();
+    if (!openedByCaller(c)) {
+      SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
+      return FALSE;
+    }
+    c.open = false;
+    if (c.changed && c.data.count(CF_TEXT)) text = c.data[CF_TEXT];
+    c.changed = false;
   }
-  c.open = false;
+  // The block is read without the host lock (global memory has its own);
+  // if another thread empties the clipboard first, its handle is refused
+  // and the driver hears an empty text.
+  if (text != nullptr) nvhost::display().clipboardChanged(textOf(text));
   return TRUE;
 }
 
@@ -81,6 +107,7 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
     auto it = c.data.find(format);
     if (it != c.data.end() && it->second != data) replaced = it->second;
     c.data[format] = data;
+    c.changed = true;
   }
   if (replaced) GlobalFree(replaced);
   return data;
@@ -112,3 +139,23 @@ BOOL SetCaretBlinkTime(UINT milliseconds) {
   nvhost::WindowRegistry::get().desktop().caretBlinkTime = milliseconds;
   return TRUE;
 }
+
+namespace nvhost::input {
+
+void clipboardOffered(const std::string& cp932Text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, cp932Text.size() + 1);
+  if (block == nullptr) return;
+  std::memcpy(GlobalLock(block), cp932Text.c_str(), cp932Text.size() + 1);
+  GlobalUnlock(block);
+  std::map<UINT, HANDLE> old;
+  {
+    HostLock lock(hostMutex());
+    ClipboardState& c = clipboard();
+    old = std::move(c.data);
+    c.data.clear();
+    c.data[CF_TEXT] = block;
+  }
+  for (auto& [format, handle] : old) GlobalFree(handle);
+}
+
+}  // namespace nvhost::input

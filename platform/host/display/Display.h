@@ -29,6 +29,9 @@ class Display {
   virtual void present(HWND window, const RECT& area) = 0;
   // The pointer's shape changed (a cursor from LoadCursorA).
   virtual void cursorChanged(HCURSOR cursor) = 0;
+  // A program put text on the clipboard (code page 932); a driver that
+  // shares the desktop's clipboard passes it on.
+  virtual void clipboardChanged(const std::string& /*cp932Text*/) {}
 };
 
 // Chooses the display driver by name ("null"; "sdl" once it exists) before

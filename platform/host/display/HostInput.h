@@ -36,5 +36,10 @@ bool dropFiles(POINT screen, const std::vector<std::string>& utf8Paths);
 // back from minimized or maximized (its taskbar button).
 void closeRequested(HWND window);
 void restoreRequested(HWND window);
+// The desktop made one of the host's top-level windows the active one (for
+// example by the window manager's keyboard switching).
+void activationRequested(HWND window);
+// Another program put text (code page 932) on the desktop's clipboard.
+void clipboardOffered(const std::string& cp932Text);
 
 }  // namespace nvhost::input

@@ -256,4 +256,16 @@ void closeRequested(HWND window) { systemCommand(window, SC_CLOSE); }
 
 void restoreRequested(HWND window) { systemCommand(window, SC_RESTORE); }
 
+void activationRequested(HWND window) {
+  HWND top = nullptr;
+  {
+    HostLock lock(hostMutex());
+    auto& registry = WindowRegistry::get();
+    top = registry.topLevelOf(window);
+    WindowRecord* r = registry.find(top);
+    if (r == nullptr || !r->visible() || !r->enabled()) return;
+  }
+  activateWindow(top, WA_ACTIVE);
+}
+
 }  // namespace nvhost::input

@@ -1,7 +1,9 @@
 // The null display driver and its test API.
-//  [x] remembers shown windows, their rectangles, titles and the cursor
-//  [x] injects pointer, buttons, keys, wheel, IME commits, drops and close
-//      requests through the host's input entry points
+//  [x] remembers shown windows, their rectangles, titles, the cursor and
+//      the clipboard text
+//  [x] injects pointer, buttons, keys, wheel, IME commits, drops, close,
+//      restore and activation requests and desktop clipboard text through the
+//      host's input entry points
 //  [x] reads back a window's or the desktop's pixels and saves them as PNG;
 //      records what was presented
 #include "platform/host/display/null/NullDisplay.h"
@@ -55,6 +57,11 @@ void NullDisplay::cursorChanged(HCURSOR cursor) {
   cursor_ = cursor;
 }
 
+void NullDisplay::clipboardChanged(const std::string& cp932Text) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  clipboard_ = cp932Text;
+}
+
 NullDisplay* NullDisplay::instance() { return dynamic_cast<NullDisplay*>(&display()); }
 
 bool NullDisplay::select() {
@@ -103,6 +110,12 @@ bool NullDisplay::dropFiles(int x, int y, const std::vector<std::string>& utf8Pa
 void NullDisplay::requestClose(HWND window) { input::closeRequested(window); }
 
 void NullDisplay::requestRestore(HWND window) { input::restoreRequested(window); }
+
+void NullDisplay::requestActivation(HWND window) { input::activationRequested(window); }
+
+void NullDisplay::offerClipboard(const std::string& cp932Text) {
+  input::clipboardOffered(cp932Text);
+}
 
 bool NullDisplay::isShown(HWND window) {
   NullDisplay* self = instance();
@@ -153,6 +166,13 @@ RECT NullDisplay::takePresented(HWND window) {
   const RECT area = it->second;
   self->presented_.erase(it);
   return area;
+}
+
+std::string NullDisplay::clipboardText() {
+  NullDisplay* self = instance();
+  if (self == nullptr) return {};
+  std::lock_guard<std::mutex> lock(self->mutex_);
+  return self->clipboard_;
 }
 
 }  // namespace nvhost

@@ -24,6 +24,7 @@ class NullDisplay final : public Display {
   void windowDestroyed(HWND window) override;
   void present(HWND window, const RECT& area) override;
   void cursorChanged(HCURSOR cursor) override;
+  void clipboardChanged(const std::string& cp932Text) override;
 
   // Chooses the null display (before the first window) and resets the
   // desktop to 1280 x 1024 with the whole desktop as work area.
@@ -46,12 +47,16 @@ class NullDisplay final : public Display {
   static bool dropFiles(int x, int y, const std::vector<std::string>& utf8Paths);
   static void requestClose(HWND window);
   static void requestRestore(HWND window);
+  static void requestActivation(HWND window);
+  // Text another program puts on the desktop's clipboard.
+  static void offerClipboard(const std::string& cp932Text);
 
   // What the display was told.
   static bool isShown(HWND window);
   static RECT shownRect(HWND window);
   static std::string title(HWND window);
   static HCURSOR cursor();
+  static std::string clipboardText();
 
   // Pixels, as gdi drew them. A window's pixels include its frame; the
   // desktop shows the shown top-level windows over black. Every pixel read
@@ -70,6 +75,7 @@ class NullDisplay final : public Display {
   std::map<HWND, RECT> shown_;
   std::map<HWND, std::string> titles_;
   HCURSOR cursor_ = nullptr;
+  std::string clipboard_;
   std::map<HWND, RECT> presented_;
 };
 

@@ -1,0 +1,167 @@
+// Host top-level windows as borderless SDL windows.
+//  [x] show, hide, move and resize at the host's screen rectangle; titles
+//  [x] presentation of reported areas only, through the window surface
+//  [x] a window shown again, resized or exposed is presented whole
+//  [ ] minimized and maximized states of the desktop's own (the host hides
+//      and moves windows itself; a minimize from the desktop is not seen)
+#include "platform/host/display/sdl/SdlWindows.h"
+
+#include <algorithm>
+
+#include "platform/host/gdi/Surfaces.h"
+#include "platform/runtime/TextCodec.h"
+
+namespace nvhost::sdl {
+
+namespace {
+
+constexpr size_t kMaxAreas = 16;
+
+bool isEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+
+bool contains(const RECT& outer, const RECT& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+         outer.bottom >= inner.bottom;
+}
+
+RECT bounds(const RECT& a, const RECT& b) {
+  return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+              std::max(a.bottom, b.bottom)};
+}
+
+int widthOf(const RECT& r) { return std::max(1, static_cast<int>(r.right - r.left)); }
+int heightOf(const RECT& r) { return std::max(1, static_cast<int>(r.bottom - r.top)); }
+
+// Copies the host's pixels inside `area` into the window surface; the area
+// is clipped to both. Returns the rectangle copied (possibly empty).
+SDL_Rect copyArea(const gdi::PixelBuffer& source, SDL_Surface* target, RECT area) {
+  area.left = std::max<LONG>(area.left, 0);
+  area.top = std::max<LONG>(area.top, 0);
+  area.right = std::min<LONG>(area.right, std::min(source.width, target->w));
+  area.bottom = std::min<LONG>(area.bottom, std::min(source.height, target->h));
+  if (isEmpty(area)) return SDL_Rect{0, 0, 0, 0};
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+  const std::uint32_t* from = source.words.get() + static_cast<size_t>(area.top) * source.width + area.left;
+  auto* to = static_cast<Uint8*>(target->pixels) + static_cast<size_t>(area.top) * target->pitch +
+             static_cast<size_t>(area.left) * target->format->BytesPerPixel;
+  SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, from, source.width * 4, target->format->format, to,
+                    target->pitch);
+  return SDL_Rect{static_cast<int>(area.left), static_cast<int>(area.top), w, h};
+}
+
+}  // namespace
+
+SdlWindows::~SdlWindows() {
+  for (auto& [window, entry] : windows_) {
+    if (entry.sdl != nullptr) SDL_DestroyWindow(entry.sdl);
+  }
+}
+
+void SdlWindows::place(Entry& entry, const RECT& screen) {
+  entry.screen = screen;
+  if (entry.sdl == nullptr) return;
+  SDL_SetWindowPosition(entry.sdl, screen.left, screen.top);
+  SDL_SetWindowSize(entry.sdl, widthOf(screen), heightOf(screen));
+}
+
+void SdlWindows::show(HWND window, const RECT& screen) {
+  Entry& entry = windows_[window];
+  if (entry.sdl == nullptr) {
+    const std::string title = nvrt::cp932ToUtf8Display(titles_[window]);
+    entry.sdl = SDL_CreateWindow(title.c_str(), screen.left, screen.top, widthOf(screen), heightOf(screen),
+                                 SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    // FIXME: a window SDL refuses stays invisible; the host is not told.
+    if (entry.sdl == nullptr) return;
+  }
+  place(entry, screen);
+  SDL_ShowWindow(entry.sdl);
+  entry.shown = true;
+  presentWhole(window);
+}
+
+void SdlWindows::hide(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr) return;
+  SDL_HideWindow(it->second.sdl);
+  it->second.shown = false;
+}
+
+void SdlWindows::move(HWND window, const RECT& screen) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  const bool resized = widthOf(screen) != widthOf(it->second.screen) ||
+                       heightOf(screen) != heightOf(it->second.screen);
+  place(it->second, screen);
+  if (resized && it->second.shown) presentWhole(window);
+}
+
+void SdlWindows::setTitle(HWND window, const std::string& cp932Title) {
+  titles_[window] = cp932Title;
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr) return;
+  SDL_SetWindowTitle(it->second.sdl, nvrt::cp932ToUtf8Display(cp932Title).c_str());
+}
+
+void SdlWindows::destroy(HWND window) {
+  titles_.erase(window);
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  if (it->second.sdl != nullptr) SDL_DestroyWindow(it->second.sdl);
+  windows_.erase(it);
+}
+
+void SdlWindows::present(HWND window, const std::vector<RECT>& areas) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr || !it->second.shown) return;
+  SDL_Surface* target = SDL_GetWindowSurface(it->second.sdl);
+  if (target == nullptr) return;
+  std::vector<SDL_Rect> copied;
+  {
+    std::lock_guard<std::mutex> lock(gdi::surfaceMutex());
+    gdi::PixelsRef source = gdi::findSurfaceLocked(window);
+    if (!source || !source->words) return;
+    if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+    for (const RECT& area : areas) {
+      SDL_Rect r = copyArea(*source, target, area);
+      if (r.w > 0 && r.h > 0) copied.push_back(r);
+    }
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  }
+  if (!copied.empty()) SDL_UpdateWindowSurfaceRects(it->second.sdl, copied.data(), static_cast<int>(copied.size()));
+}
+
+void SdlWindows::presentWhole(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  present(window, {RECT{0, 0, widthOf(it->second.screen), heightOf(it->second.screen)}});
+}
+
+HWND SdlWindows::hostWindow(Uint32 windowId, POINT* origin) const {
+  for (const auto& [window, entry] : windows_) {
+    if (entry.sdl != nullptr && SDL_GetWindowID(entry.sdl) == windowId) {
+      if (origin != nullptr) *origin = POINT{entry.screen.left, entry.screen.top};
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+Uint32 SdlWindows::idOf(HWND window) const {
+  auto it = windows_.find(window);
+  return (it == windows_.end() || it->second.sdl == nullptr) ? 0 : SDL_GetWindowID(it->second.sdl);
+}
+
+void SdlWindows::addArea(std::vector<RECT>& areas, const RECT& area) {
+  if (isEmpty(area)) return;
+  for (const RECT& known : areas) {
+    if (contains(known, area)) return;
+  }
+  areas.push_back(area);
+  if (areas.size() <= kMaxAreas) return;
+  RECT all = areas.front();
+  for (const RECT& r : areas) all = bounds(all, r);
+  areas.assign(1, all);
+}
+
+}  // namespace nvhost::sdl

@@ -1,0 +1,54 @@
+// The SDL windows that show the host's visible top-level windows. Used on
+// the display thread only, so it needs no lock of its own.
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/host/include/nvhost_win32.h"
+
+namespace nvhost::sdl {
+
+class SdlWindows {
+ public:
+  SdlWindows() = default;
+  SdlWindows(const SdlWindows&) = delete;
+  SdlWindows& operator=(const SdlWindows&) = delete;
+  ~SdlWindows();
+
+  void show(HWND window, const RECT& screen);
+  void hide(HWND window);
+  void move(HWND window, const RECT& screen);
+  void setTitle(HWND window, const std::string& cp932Title);
+  void destroy(HWND window);
+
+  // Copies the host's pixels of the given areas (window coordinates) to the
+  // window and shows only those.
+  void present(HWND window, const std::vector<RECT>& areas);
+  void presentWhole(HWND window);
+
+  // The host window an SDL window shows and its screen origin; null for a
+  // window that is not ours.
+  HWND hostWindow(Uint32 windowId, POINT* origin = nullptr) const;
+  Uint32 idOf(HWND window) const;
+
+  // Adds an area to a list of areas waiting for presentation, keeping the
+  // list short: past a few areas they become their bounding rectangle.
+  static void addArea(std::vector<RECT>& areas, const RECT& area);
+
+ private:
+  struct Entry {
+    SDL_Window* sdl = nullptr;
+    RECT screen{};
+    bool shown = false;
+  };
+  void place(Entry& entry, const RECT& screen);
+
+  std::map<HWND, Entry> windows_;
+  std::map<HWND, std::string> titles_;
+};
+
+}  // namespace nvhost::sdl
