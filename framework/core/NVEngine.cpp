@@ -9,7 +9,7 @@
 
 std::recursive_mutex engineLock;
 NVEngine* NVEngine::instance = nullptr;
-NVStageBase* currentMainWindow = nullptr;
+std::atomic<NVStageBase*> currentMainWindow{nullptr};
 
 namespace {
 // "ＭＳ ゴシック" in code page 932.

@@ -83,5 +83,6 @@ class NVEngine : public NVThread {
   void refreshKeyState();
 };
 
-// The current main window, mirrored for the parts that read it.
-extern NVStageBase* currentMainWindow;
+// The current main window, copied from the engine by every turn of the
+// frame loop for the parts that read it; also a sign that the loop runs.
+extern std::atomic<NVStageBase*> currentMainWindow;

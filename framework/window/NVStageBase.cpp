@@ -278,10 +278,7 @@ bool NVStageBase::createWindow(NVEngine* owner) {
   {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
     owner->windowMap[created_] = this;
-    if (!owner->mainWindow) {
-      owner->mainWindow = this;
-      if (owner == NVEngine::instance) currentMainWindow = this;
-    }
+    if (!owner->mainWindow) owner->mainWindow = this;
   }
   created = true;
   cursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -295,7 +292,8 @@ bool NVStageBase::destroyWindow(NVEngine* owner) {
   {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
     if (owner->mainWindow == this) owner->mainWindow = nullptr;
-    if (currentMainWindow == this) currentMainWindow = nullptr;
+    NVStageBase* self = this;
+    currentMainWindow.compare_exchange_strong(self, nullptr);
   }
   while (!DestroyWindow(h)) {
     std::lock_guard<std::recursive_mutex> lock(engineLock);

@@ -1,0 +1,127 @@
+// The whole tool in-process on the host's null display: its window where it
+// belongs, the prompt in its label, dropped files converted and logged, drops
+// outside the client area refused, and the close button ending the program.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "app/BriselApp.h"
+#include "app/MessageLog.h"
+#include "framework/core/NVEngine.h"
+#include "framework/window/NVStageBase.h"
+#include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/gdi/Surfaces.h"
+#include "platform/runtime/TextCodec.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using nvhost::NullDisplay;
+
+const std::string kModel = "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
+
+bool waitFor(const std::function<bool()>& done) {
+  for (int i = 0; i < 10000; ++i) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return done();
+}
+
+class BriselWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NullDisplay::select();
+    NullDisplay::movePointer(1200, 1000);
+    program = std::thread([this] { status = briselMain(); });
+    // The frame loop copies the main window on every turn: once it runs,
+    // the window is built and its handlers are connected.
+    ASSERT_TRUE(waitFor([] { return currentMainWindow.load() != nullptr; }));
+    frame = currentMainWindow.load()->hwnd;
+  }
+  void TearDown() override {
+    if (program.joinable()) {
+      closeByButton();
+      program.join();
+    }
+  }
+  void clickAt(int x, int y) {
+    NullDisplay::movePointer(x, y);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    NullDisplay::pressButton();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    NullDisplay::releaseButton();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  }
+  // The close button: 30 x 20 at the right end of the title bar. A click
+  // that the frame loop missed is repeated.
+  void closeByButton() {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      clickAt(300 + 312 - 6 - 15, 300 + 14);
+      if (waitFor([] { return NVEngine::instance->isStopRequested(); })) return;
+    }
+  }
+  std::vector<std::string> logLines() const {
+    std::vector<std::string> lines;
+    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
+    return lines;
+  }
+
+  std::thread program;
+  int status = -1;
+  HWND frame = nullptr;
+};
+
+TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
+  const RECT r = NullDisplay::shownRect(frame);
+  EXPECT_EQ(r.left, 300);
+  EXPECT_EQ(r.top, 300);
+  EXPECT_EQ(r.right - r.left, 312);
+  EXPECT_EQ(r.bottom - r.top, 338);
+  // The label's first line holds dark text on the light background.
+  ASSERT_TRUE(waitFor([&] {
+    nvhost::gdi::PixelImage pixels;
+    if (!NullDisplay::windowPixels(frame, pixels)) return false;
+    int dark = 0;
+    for (int y = 28; y < 28 + 14; ++y)
+      for (int x = 6; x < 6 + 190; ++x) dark += (pixels.words[y * pixels.width + x] & 0xFF) < 100;
+    return dark > 100;
+  }));
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(logLines(), (std::vector<std::string>{"MQOファイルをここにD&Dしてください。"}));
+}
+
+TEST_F(BriselWindow, DroppedFilesAreConvertedInOrderAndLogged) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "cube.mqo", kModel);
+  writeFileBytes(dir.path() / "表示.mqo", kModel);
+  EXPECT_FALSE(NullDisplay::dropFiles(400, 310, {dir.file("cube.mqo")}));  // the title bar takes no files
+  ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("cube.mqo"), dir.file("表示.mqo")}));
+  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "表示_noUV.mqo"); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(readFileBytes(dir.path() / "cube_noUV.mqo"),
+            "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) \n }\n}\nEof\n\n");
+  EXPECT_EQ(logLines(), (std::vector<std::string>{
+                            "MQOファイルをここにD&Dしてください。", "「cube.mqo」を処理中です。", "UVデータ削除完了。",
+                            "「cube_noUV.mqo」を作成します。", "正しく終了しました。", "「表示.mqo」を処理中です。",
+                            "UVデータ削除完了。", "「表示_noUV.mqo」を作成します。", "正しく終了しました。", "",
+                            "MQOファイルをここにD&Dしてください。"}));
+}
+
+TEST_F(BriselWindow, TheDesktopsCloseRequestDoesNotEndTheProgram) {
+  NullDisplay::requestClose(frame);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(NVEngine::instance->isStopRequested());
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+}
+
+}  // namespace
