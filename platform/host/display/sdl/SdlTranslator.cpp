@@ -49,8 +49,9 @@ void SdlTranslator::translate(const SDL_Event& event) {
 void SdlTranslator::endOfBatch() {
   flushCommit();
   compositionEnded_ = false;
-  // Files without a begin (older SDL) have no complete either.
-  if (!dropBegun_) flushDrop();
+  // Files without a begin (older SDL) have no complete either. The drag's
+  // position stays for the drop that follows it in a later batch.
+  if (!dropBegun_ && !dropped_.empty()) flushDrop();
 }
 
 void SdlTranslator::desktopChanged() {
