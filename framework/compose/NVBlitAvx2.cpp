@@ -1,7 +1,7 @@
 // AVX2 row kernels for the normal blend mode. They compute exactly the
 // scalar formulas on eight pixels at a time: the blend is rewritten as sums
-// that 16-bit lanes hold without loss, and the bilinear weights are split into a
-// horizontal and a vertical step whose 32-bit sums are exact. Edges and
+// that 16-bit lanes hold without loss, and the bilinear weights are split
+// into a horizontal and a vertical step whose 32-bit sums are exact. Edges and
 // tails go through the scalar pixel code.
 #include "framework/compose/NVBlitSimd.h"
 
@@ -19,13 +19,6 @@ NV_AVX2 inline __m256i swapRedBlue(__m256i p) {
   return _mm256_shuffle_epi8(p, order);
 }
 
-// Normal-mode compositing of eight samples over eight target pixels. The
-// colour T + (((s - T) * beta) >> 8) with a flooring shift equals
-// (T * (256 - beta) + s * beta) >> 8, and the alpha
-// beta + T.a - ((T.a * beta) >> 8) equals beta + ((T.a * (256 - beta) + 255) >> 8);
-// both sums stay within 16 bits, so two channels share each multiply. A
-// nearly opaque sample (beta 254) takes weight 256: its colour is then the
-// sample's and its alpha beta, as stored without blending.
 // Keeps a constant in its register: left alone, the compiler rebuilds some
 // broadcasts inside the pixel loop on every iteration.
 NV_AVX2 inline __m256i pinned(__m256i v) {
@@ -46,7 +39,15 @@ struct OverConstants {
         green(pinned(_mm256_set1_epi32(0xFF00))), alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
 };
 
-// Beta of each pixel in both 16-bit halves of its lane.
+// Normal-mode compositing of eight samples over eight target pixels. The
+// colour T + (((s - T) * beta) >> 8) with a flooring shift equals
+// (T * (256 - beta) + s * beta) >> 8, and the alpha
+// beta + T.a - ((T.a * beta) >> 8) equals beta + ((T.a * (256 - beta) + 255) >> 8);
+// both sums stay within 16 bits, so two channels share each multiply. A
+// nearly opaque sample (beta 254) takes weight 256: its colour is then the
+// sample's and its alpha beta, as stored without blending.
+//
+// Beta of each pixel is held in both 16-bit halves of its lane.
 NV_AVX2 inline __m256i betaOf(__m256i s, const OverConstants& k) {
   return _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_shuffle_epi8(s, k.sampleAlpha), k.alpha), 8);
 }
