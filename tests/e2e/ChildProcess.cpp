@@ -26,9 +26,15 @@ long long nowMs() {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment) {
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) return;
-  std::vector<std::string> env;
-  for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
-  for (const std::string& extra : environment) env.push_back(extra);
+  // Entries given here replace inherited ones of the same name.
+  std::vector<std::string> env = environment;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry(*e);
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    bool replaced = false;
+    for (const std::string& extra : environment) replaced = replaced || extra.rfind(name, 0) == 0;
+    if (!replaced) env.push_back(entry);
+  }
   pid_ = fork();
   if (pid_ == 0) {
     dup2(pipeEnds[1], STDOUT_FILENO);

@@ -11,7 +11,8 @@ namespace e2e {
 
 class ChildProcess {
  public:
-  // Starts `argv[0]` with extra environment entries ("NAME=value").
+  // Starts `argv[0]` with environment entries ("NAME=value") that add to or
+  // replace the inherited ones.
   ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;

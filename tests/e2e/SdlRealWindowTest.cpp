@@ -130,5 +130,19 @@ TEST_F(SdlRealWindowTest, EscapeFromTheKeyboardEndsTheProgram) {
   EXPECT_EQ(status, 0);
 }
 
+// Without a desktop the program must say so and end, never wait for a
+// window that nobody can see.
+TEST(SdlNoDisplayTest, WithoutADesktopTheDriverRefusesAtOnce) {
+  const std::vector<std::vector<std::string>> environments = {
+      {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER="},
+      {"DISPLAY=:4242", "WAYLAND_DISPLAY=no-such-wayland-display", "SDL_VIDEODRIVER="}};
+  for (const auto& environment : environments) {
+    ChildProcess window({kBin + "/sdl_drop_window"}, environment);
+    int status = -1;
+    ASSERT_TRUE(window.wait(status, 30000)) << environment[0] << ": still running";
+    EXPECT_EQ(status, 2) << environment[0];
+  }
+}
+
 }  // namespace
 }  // namespace e2e

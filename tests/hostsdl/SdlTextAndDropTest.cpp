@@ -5,6 +5,7 @@
 
 #include "SdlWindowLog.h"
 #include "platform/host/display/sdl/SdlSession.h"
+#include "platform/host/display/sdl/SdlTranslator.h"
 #include "platform/runtime/TextCodec.h"
 
 namespace sdltest {
@@ -49,6 +50,26 @@ TEST_F(SdlDummyTest, TextInputIsAnImeResultOnlyDuringAComposition) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(commits(w.pushAndSettle(c.events)), c.expected) << c.what;
+  }
+}
+
+TEST_F(SdlDummyTest, TheCandidateWindowFollowsTheCompositionPosition) {
+  SdlWindowLog w(100, 80, 200, 150, false);
+  std::string reason;
+  nvhost::sdl::SdlSession* session = nvhost::sdl::SdlSession::open(reason);
+  const POINT spots[] = {{33, 44}, {150, 5}};
+  for (const POINT& spot : spots) {
+    HIMC context = ImmGetContext(w.window());
+    COMPOSITIONFORM form{};
+    form.dwStyle = CFS_POINT;
+    form.ptCurrentPos = spot;
+    ImmSetCompositionWindow(context, &form);
+    ImmReleaseContext(w.window(), context);
+    w.pushAndSettle({SdlWindowLog::text(SDL_TEXTEDITING, "か"), SdlWindowLog::text(SDL_TEXTEDITING, "")});
+    SDL_Rect area{};
+    session->call([&] { area = session->translator().candidateArea(); });
+    EXPECT_EQ(area.x, spot.x);
+    EXPECT_EQ(area.y, spot.y);
   }
 }
 

@@ -64,10 +64,7 @@ std::unique_ptr<Display> SdlDisplay::create() {
 }
 
 bool SdlDisplay::select(std::string& reason) {
-  if (sdl::SdlSession::open(reason) == nullptr) {
-    reason = "no display could be opened (" + reason + ")";
-    return false;
-  }
+  if (sdl::SdlSession::open(reason) == nullptr) return false;
   if (!selectDisplay("sdl")) {
     reason = "the display must be chosen before the first window exists";
     return false;

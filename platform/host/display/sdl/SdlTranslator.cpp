@@ -9,7 +9,8 @@
 //  [x] close requests, activation by the desktop, exposure, display
 //      changes as the work area
 //  [x] clipboard text both ways (code page 932 <-> UTF-8)
-//  [ ] the candidate window does not follow ImmSetCompositionWindow yet
+//  [x] the candidate window follows ImmSetCompositionWindow of the focus
+//      window (set before each key and each composition change)
 #include "platform/host/display/sdl/SdlTranslator.h"
 
 #include <cmath>
@@ -17,6 +18,7 @@
 
 #include "platform/host/display/HostInput.h"
 #include "platform/host/display/sdl/SdlWindows.h"
+#include "platform/host/display/sdl/candidate.h"
 #include "platform/host/display/sdl/keys.h"
 #include "platform/host/display/sdl/xdnd.h"
 #include "platform/runtime/TextCodec.h"
@@ -108,6 +110,7 @@ void SdlTranslator::key(const SDL_KeyboardEvent& event, bool down) {
   if (virtualKey == 0) return;
   if (virtualKey != VK_CAPITAL) matchCapsLock(event.keysym.mod);
   if (down) {
+    placeCandidates();
     input::keyDown(virtualKey);
   } else {
     input::keyUp(virtualKey);
@@ -127,6 +130,7 @@ void SdlTranslator::matchCapsLock(Uint16 modifiers) {
 }
 
 void SdlTranslator::textEditing(const SDL_TextEditingEvent& event) {
+  placeCandidates();
   const bool active = event.text[0] != '\0';
   if (composing_ && !active) compositionEnded_ = true;
   composing_ = active;
@@ -211,6 +215,23 @@ void SdlTranslator::clipboardUpdated() {
   if (haveShared_ && utf8 == shared_) return;
   haveShared_ = false;
   input::clipboardOffered(nvrt::utf8ToCp932Text(utf8));
+}
+
+}  // namespace nvhost::sdl
+
+namespace nvhost::sdl {
+
+// The input method shows its candidates below the spot the program chose
+// for the composition, inside the SDL window that shows the focus window.
+void SdlTranslator::placeCandidates() {
+  POINT spot{};
+  HWND top = nullptr;
+  POINT origin{};
+  if (!candidateSpot(spot, top) || !windows_.originOf(top, origin)) return;
+  const SDL_Rect area{spot.x - origin.x, spot.y - origin.y, 1, 16};
+  if (area.x == candidates_.x && area.y == candidates_.y) return;
+  candidates_ = area;
+  SDL_SetTextInputRect(&candidates_);
 }
 
 }  // namespace nvhost::sdl

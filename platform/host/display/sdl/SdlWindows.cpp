@@ -152,6 +152,13 @@ Uint32 SdlWindows::idOf(HWND window) const {
   return (it == windows_.end() || it->second.sdl == nullptr) ? 0 : SDL_GetWindowID(it->second.sdl);
 }
 
+bool SdlWindows::originOf(HWND window, POINT& origin) const {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr || !it->second.shown) return false;
+  origin = POINT{it->second.screen.left, it->second.screen.top};
+  return true;
+}
+
 void SdlWindows::addArea(std::vector<RECT>& areas, const RECT& area) {
   if (isEmpty(area)) return;
   for (const RECT& known : areas) {

@@ -34,6 +34,8 @@ class SdlWindows {
   // window that is not ours.
   HWND hostWindow(Uint32 windowId, POINT* origin = nullptr) const;
   Uint32 idOf(HWND window) const;
+  // The screen origin of a shown window; false for a window not shown.
+  bool originOf(HWND window, POINT& origin) const;
 
   // Adds an area to a list of areas waiting for presentation, keeping the
   // list short: past a few areas they become their bounding rectangle.
