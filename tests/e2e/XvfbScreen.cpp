@@ -18,7 +18,7 @@ bool XvfbScreen::start(std::string& whyNot) {
   // Xvfb picks a free display itself and writes its number: tests of
   // several people can share the machine.
   server_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-      xvfb, "-displayfd", "1", "-screen", "0", "800x600x24", "-br", "-nolisten", "tcp"});
+      xvfb, "-displayfd", "1", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"});
   std::string number;
   if (!server_->started() || !server_->readLine(number, 20000) || number.empty()) {
     whyNot = "Xvfb could not start here";
@@ -48,6 +48,18 @@ unsigned XvfbScreen::pixel(int x, int y) {
   XDestroyImage(image);
   // The 24-bit TrueColor visual of Xvfb is 0xRRGGBB.
   return static_cast<unsigned>(p & 0xFFFFFF);
+}
+
+bool XvfbScreen::anyPixelOtherThan(int left, int top, int width, int height, unsigned colour) {
+  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), left, top, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  bool found = false;
+  for (int y = 0; y < height && !found; ++y) {
+    for (int x = 0; x < width && !found; ++x) found = (XGetPixel(image, x, y) & 0xFFFFFF) != colour;
+  }
+  XDestroyImage(image);
+  return found;
 }
 
 bool XvfbScreen::screenshot(const std::string& path) {

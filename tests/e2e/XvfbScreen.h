@@ -13,13 +13,15 @@ namespace e2e {
 
 class XvfbScreen {
  public:
-  // Starts Xvfb on a free display. False with a reason for a person when it
+  // Starts Xvfb (1024 x 768) on a free display. False with a reason for a person when it
   // is not installed or cannot run here.
   bool start(std::string& whyNot);
   ~XvfbScreen();
 
   // "DISPLAY=:N" for the programs under test.
   std::string environment() const { return "DISPLAY=" + name_; }
+  // Whether any pixel of a screen rectangle differs from `colour`.
+  bool anyPixelOtherThan(int left, int top, int width, int height, unsigned colour);
   // A pixel of the screen as 0xRRGGBB.
   unsigned pixel(int x, int y);
   // Saves the screen as a PNG with ImageMagick's import; false without it.
