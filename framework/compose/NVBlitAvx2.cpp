@@ -263,20 +263,19 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
       vx == 0 && ux > 0 && first < last ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
   int j = first;
   for (; j + 8 <= last; j += 8) {
-    const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10), width),
-                                           _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10));
+    const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
     const __m256i fx = _mm256_and_si256(u, fraction), fy = _mm256_and_si256(v, fraction);
     const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(one, fx), _mm256_slli_epi32(fx, 16));
+    const int c0 = _mm256_cvtsi256_si32(column);
     __m256i sample;
-    if (scaleRow) {
-      const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
-      const int c0 = _mm256_cvtsi256_si32(column), c7 = _mm256_extract_epi32(column, 7);
-      sample = c7 - c0 <= 6 && c0 + 8 <= s.width
-                   ? scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
-                             fxPair, fy)
-                   : bilinear8<true>(s.pixels, index, width, fxPair, fy);
+    if (scaleRow && _mm256_extract_epi32(column, 7) - c0 <= 6 && c0 + 8 <= s.width) {
+      sample = scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
+                       fxPair, fy);
     } else {
-      sample = bilinear8<false>(s.pixels, index, width, fxPair, fy);
+      const __m256i rowIndex = _mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10);
+      const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(rowIndex, width), column);
+      sample = vx == 0 ? bilinear8<true>(s.pixels, index, width, fxPair, fy)
+                       : bilinear8<false>(s.pixels, index, width, fxPair, fy);
     }
     storeOver(row + j, Swap ? swapRedBlue(sample) : sample, m);
     u = _mm256_add_epi32(u, uStep);
