@@ -2,6 +2,7 @@
 // for the display thread.
 //  [x] windows shown, hidden, moved, titled and destroyed in order, each
 //      call returning once the SDL window follows (or the display is stuck)
+//  [x] minimized windows minimized on the desktop, not parked off screen
 //  [x] presentation and cursor changes without waiting
 //  [x] choosing the driver fails with a reason when no display opens
 //  [x] clipboard text handed to the desktop without waiting
@@ -34,7 +35,16 @@ void SdlDisplay::windowHidden(HWND window) {
 }
 
 void SdlDisplay::windowMoved(HWND window, const RECT& screen) {
-  if (auto* s = session()) s->call([s, window, screen] { s->windows().move(window, screen); });
+  auto* s = session();
+  if (s == nullptr) return;
+  // A minimized window is parked off the screen by the host, as Windows
+  // does; the desktop shows it minimized instead. Asked here, on the
+  // caller's thread: the host holds no lock while it calls a driver.
+  if (IsIconic(window)) {
+    s->call([s, window] { s->windows().minimize(window); });
+  } else {
+    s->call([s, window, screen] { s->windows().move(window, screen); });
+  }
 }
 
 void SdlDisplay::windowTitleChanged(HWND window, const std::string& cp932Title) {

@@ -99,6 +99,10 @@ bool SdlSession::initialise(std::string& reason) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // A desktop tool lets the screen saver run and stays under the desktop's
+  // compositor, unlike the games SDL's defaults are made for.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const char* display = std::getenv("DISPLAY");
     reason = std::string("no desktop display could be opened (") +

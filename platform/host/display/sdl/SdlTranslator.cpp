@@ -6,8 +6,8 @@
 //      code page 932; plain text input is left to the key messages
 //  [x] drops of files gathered and delivered at the X drag-and-drop
 //      position, else at the pointer
-//  [x] close requests, activation by the desktop, exposure, display
-//      changes as the work area
+//  [x] close requests, restores from the taskbar, activation by the
+//      desktop, exposure, display changes as the work area
 //  [x] clipboard text both ways (code page 932 <-> UTF-8)
 //  [x] the candidate window follows ImmSetCompositionWindow of the focus
 //      window (set before each key and each composition change)
@@ -184,6 +184,11 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE: input::closeRequested(window); break;
     case SDL_WINDOWEVENT_EXPOSED: windows_.presentWhole(window); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED: input::activationRequested(window); break;
+    case SDL_WINDOWEVENT_RESTORED:
+      // The desktop's taskbar button brings back a window the host keeps
+      // minimized.
+      if (windows_.isMinimized(window)) input::restoreRequested(window);
+      break;
     default: break;
   }
 }

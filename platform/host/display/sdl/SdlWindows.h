@@ -22,6 +22,10 @@ class SdlWindows {
   void show(HWND window, const RECT& screen);
   void hide(HWND window);
   void move(HWND window, const RECT& screen);
+  // The host minimized the window: the desktop shows it minimized (with its
+  // taskbar button) instead of moving it off the screen.
+  void minimize(HWND window);
+  bool isMinimized(HWND window) const;
   void setTitle(HWND window, const std::string& cp932Title);
   void destroy(HWND window);
 
@@ -46,6 +50,7 @@ class SdlWindows {
     SDL_Window* sdl = nullptr;
     RECT screen{};
     bool shown = false;
+    bool minimized = false;
   };
   void place(Entry& entry, const RECT& screen);
 
