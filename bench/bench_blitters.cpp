@@ -4,6 +4,8 @@
 // centre over a 512x512 target. Rates are in target pixels per second
 // (items_per_second); each blitter case runs at the scalar level and at the
 // best vector level of this processor, so the three compare in one run.
+// On a busy machine add --benchmark_enable_random_interleaving=true, so that
+// load changes hit every case alike, and compare medians.
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 

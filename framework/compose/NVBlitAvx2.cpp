@@ -1,7 +1,7 @@
 // AVX2 row kernels for the normal blend mode. They compute exactly the
 // scalar formulas on eight pixels at a time: the blend is rewritten as sums
-// that 16-bit lanes hold without loss, and the bilinear weights are split into a
-// horizontal and a vertical step whose 32-bit sums are exact. Edges and
+// that 16-bit lanes hold without loss, and the bilinear weights are split
+// into a horizontal and a vertical step whose 32-bit sums are exact. Edges and
 // tails go through the scalar pixel code.
 #include "framework/compose/NVBlitSimd.h"
 
@@ -19,13 +19,6 @@ NV_AVX2 inline __m256i swapRedBlue(__m256i p) {
   return _mm256_shuffle_epi8(p, order);
 }
 
-// Normal-mode compositing of eight samples over eight target pixels. The
-// colour T + (((s - T) * beta) >> 8) with a flooring shift equals
-// (T * (256 - beta) + s * beta) >> 8, and the alpha
-// beta + T.a - ((T.a * beta) >> 8) equals beta + ((T.a * (256 - beta) + 255) >> 8);
-// both sums stay within 16 bits, so two channels share each multiply. A
-// nearly opaque sample (beta 254) takes weight 256: its colour is then the
-// sample's and its alpha beta, as stored without blending.
 // Keeps a constant in its register: left alone, the compiler rebuilds some
 // broadcasts inside the pixel loop on every iteration.
 NV_AVX2 inline __m256i pinned(__m256i v) {
@@ -34,17 +27,29 @@ NV_AVX2 inline __m256i pinned(__m256i v) {
 }
 
 struct OverConstants {
-  __m256i alpha, limit, colour, two, whole, pairs, low, roundUp, green, alphaMask;
+  __m256i alpha, sampleAlpha, limit, colour, two, whole, pairs, low, roundUp, green, alphaMask;
   NV_AVX2 explicit OverConstants(int m)
-      : alpha(pinned(_mm256_set1_epi32(m))), limit(pinned(_mm256_set1_epi32(253))),
-        colour(pinned(_mm256_set1_epi32(0xFFFFFF))), two(pinned(_mm256_set1_epi32(2))),
+      : alpha(pinned(_mm256_set1_epi16(std::int16_t(m)))),
+        sampleAlpha(pinned(_mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1,  //
+                                            3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1))),
+        limit(pinned(_mm256_set1_epi16(253))), colour(pinned(_mm256_set1_epi32(0xFFFFFF))),
+        two(pinned(_mm256_set1_epi16(2))),
         whole(pinned(_mm256_set1_epi16(256))), pairs(pinned(_mm256_set1_epi32(0x00FF00FF))),
         low(pinned(_mm256_set1_epi32(0xFF))), roundUp(pinned(_mm256_set1_epi32(0xFF0000))),
         green(pinned(_mm256_set1_epi32(0xFF00))), alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
 };
 
+// Normal-mode compositing of eight samples over eight target pixels. The
+// colour T + (((s - T) * beta) >> 8) with a flooring shift equals
+// (T * (256 - beta) + s * beta) >> 8, and the alpha
+// beta + T.a - ((T.a * beta) >> 8) equals beta + ((T.a * (256 - beta) + 255) >> 8);
+// both sums stay within 16 bits, so two channels share each multiply. A
+// nearly opaque sample (beta 254) takes weight 256: its colour is then the
+// sample's and its alpha beta, as stored without blending.
+//
+// Beta of each pixel is held in both 16-bit halves of its lane.
 NV_AVX2 inline __m256i betaOf(__m256i s, const OverConstants& k) {
-  return _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), k.alpha), 8);
+  return _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_shuffle_epi8(s, k.sampleAlpha), k.alpha), 8);
 }
 
 NV_AVX2 inline __m256i storedOf(__m256i s, __m256i beta, const OverConstants& k) {
@@ -52,8 +57,7 @@ NV_AVX2 inline __m256i storedOf(__m256i s, __m256i beta, const OverConstants& k)
 }
 
 NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque, const OverConstants& k) {
-  const __m256i full = _mm256_add_epi32(beta, _mm256_and_si256(opaque, k.two));
-  const __m256i weight = _mm256_or_si256(full, _mm256_slli_epi32(full, 16));
+  const __m256i weight = _mm256_add_epi16(beta, _mm256_and_si256(opaque, k.two));
   const __m256i rest = _mm256_sub_epi16(k.whole, weight);
   const __m256i redBlue = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(t, k.pairs), rest),
                                            _mm256_mullo_epi16(_mm256_and_si256(s, k.pairs), weight));
@@ -65,13 +69,14 @@ NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque
       k.roundUp);
   const __m256i colour = _mm256_or_si256(_mm256_and_si256(_mm256_srli_epi16(redBlue, 8), k.pairs),
                                          _mm256_and_si256(greenAlpha, k.green));
-  const __m256i alpha = _mm256_min_epi16(_mm256_add_epi32(beta, _mm256_srli_epi32(greenAlpha, 24)), k.low);
+  // The high half of each lane is shifted out below.
+  const __m256i alpha = _mm256_min_epi16(_mm256_add_epi16(beta, _mm256_srli_epi32(greenAlpha, 24)), k.low);
   return _mm256_or_si256(colour, _mm256_slli_epi32(alpha, 24));
 }
 
 NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
   const __m256i beta = betaOf(s, k);
-  const __m256i opaque = _mm256_cmpgt_epi32(beta, k.limit);
+  const __m256i opaque = _mm256_cmpgt_epi16(beta, k.limit);
   if (_mm256_movemask_epi8(opaque) == -1) {
     return storedOf(s, beta, k);
   }
@@ -94,7 +99,7 @@ NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, cons
   }
   __m256i* p = reinterpret_cast<__m256i*>(dst);
   const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
-  const __m256i opaque0 = _mm256_cmpgt_epi32(beta0, k.limit), opaque1 = _mm256_cmpgt_epi32(beta1, k.limit);
+  const __m256i opaque0 = _mm256_cmpgt_epi16(beta0, k.limit), opaque1 = _mm256_cmpgt_epi16(beta1, k.limit);
   if (_mm256_movemask_epi8(_mm256_and_si256(opaque0, opaque1)) == -1) {
     _mm256_storeu_si256(p, storedOf(s0, beta0, k));
     _mm256_storeu_si256(p + 1, storedOf(s1, beta1, k));
@@ -258,20 +263,19 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
       vx == 0 && ux > 0 && first < last ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
   int j = first;
   for (; j + 8 <= last; j += 8) {
-    const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10), width),
-                                           _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10));
+    const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
     const __m256i fx = _mm256_and_si256(u, fraction), fy = _mm256_and_si256(v, fraction);
     const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(one, fx), _mm256_slli_epi32(fx, 16));
+    const int c0 = _mm256_cvtsi256_si32(column);
     __m256i sample;
-    if (scaleRow) {
-      const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
-      const int c0 = _mm256_cvtsi256_si32(column), c7 = _mm256_extract_epi32(column, 7);
-      sample = c7 - c0 <= 6 && c0 + 8 <= s.width
-                   ? scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
-                             fxPair, fy)
-                   : bilinear8<true>(s.pixels, index, width, fxPair, fy);
+    if (scaleRow && _mm256_extract_epi32(column, 7) - c0 <= 6 && c0 + 8 <= s.width) {
+      sample = scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
+                       fxPair, fy);
     } else {
-      sample = bilinear8<false>(s.pixels, index, width, fxPair, fy);
+      const __m256i rowIndex = _mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10);
+      const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(rowIndex, width), column);
+      sample = vx == 0 ? bilinear8<true>(s.pixels, index, width, fxPair, fy)
+                       : bilinear8<false>(s.pixels, index, width, fxPair, fy);
     }
     storeOver(row + j, Swap ? swapRedBlue(sample) : sample, m);
     u = _mm256_add_epi32(u, uStep);

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "framework/compose/NVImage.h"
-#include "framework/core/NVString.h"
 
 struct NVPaintColour {
   int r = 0, g = 0, b = 0;

@@ -137,6 +137,28 @@ TEST_F(TextCalls, DrawingKeepsAlphaAndUsesTheTextColour) {
   EXPECT_GT(red, 0);
 }
 
+TEST_F(TextCalls, OpaqueModeFillsTheTextBackgroundWithTheBackgroundColour) {
+  MemoryBitmap scratch(60, 20, 0xFFFFFFFFu);
+  HGDIOBJ previousFont = SelectObject(scratch.dc(), font_);
+  SetBkMode(scratch.dc(), OPAQUE);
+  SetBkColor(scratch.dc(), RGB(0, 0, 255));
+  RECT rect{0, 0, 60, 20};
+  char text[] = "ab";
+  DrawTextExA(scratch.dc(), text, -1, &rect, DT_NOPREFIX, nullptr);
+  SelectObject(scratch.dc(), previousFont);
+  EXPECT_EQ(scratch.at(0, 0) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(scratch.at(59, 19) & 0xFFFFFF, 0xFFFFFFu) << "only the text's own cells";
+}
+
+TEST_F(TextCalls, FontDeletedWhileSelectedStillMeasuresUntilDeselected) {
+  HFONT doomed = frameworkFont(24);
+  HGDIOBJ previous = SelectObject(dc_, doomed);
+  EXPECT_TRUE(DeleteObject(doomed));
+  EXPECT_EQ(extent("ab").cy, 24);
+  SelectObject(dc_, previous);
+  EXPECT_EQ(extent("ab").cy, 12);
+}
+
 // Reference pictures of the framework's text recipe. Glyph pixels depend on
 // the FreeType version; with the version the references were made with they
 // must match exactly, otherwise within a hinting difference.

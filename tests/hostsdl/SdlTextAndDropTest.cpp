@@ -5,6 +5,7 @@
 
 #include "SdlWindowLog.h"
 #include "platform/host/display/sdl/SdlSession.h"
+#include "platform/host/display/sdl/SdlTranslator.h"
 #include "platform/runtime/TextCodec.h"
 
 namespace sdltest {
@@ -52,6 +53,26 @@ TEST_F(SdlDummyTest, TextInputIsAnImeResultOnlyDuringAComposition) {
   }
 }
 
+TEST_F(SdlDummyTest, TheCandidateWindowFollowsTheCompositionPosition) {
+  SdlWindowLog w(100, 80, 200, 150, false);
+  std::string reason;
+  nvhost::sdl::SdlSession* session = nvhost::sdl::SdlSession::open(reason);
+  const POINT spots[] = {{33, 44}, {150, 5}};
+  for (const POINT& spot : spots) {
+    HIMC context = ImmGetContext(w.window());
+    COMPOSITIONFORM form{};
+    form.dwStyle = CFS_POINT;
+    form.ptCurrentPos = spot;
+    ImmSetCompositionWindow(context, &form);
+    ImmReleaseContext(w.window(), context);
+    w.pushAndSettle({SdlWindowLog::text(SDL_TEXTEDITING, "か"), SdlWindowLog::text(SDL_TEXTEDITING, "")});
+    SDL_Rect area{};
+    session->call([&] { area = session->translator().candidateArea(); });
+    EXPECT_EQ(area.x, spot.x);
+    EXPECT_EQ(area.y, spot.y);
+  }
+}
+
 TEST_F(SdlDummyTest, DroppedFilesArriveTogetherAtThePointer) {
   SdlWindowLog w(100, 80, 200, 150, true);
   const Uint32 id = w.sdlId();
@@ -69,10 +90,10 @@ TEST_F(SdlDummyTest, DroppedFilesArriveTogetherAtThePointer) {
     if (c.begin) events.push_back(SdlWindowLog::drop(SDL_DROPBEGIN, id));
     for (const std::string& p : paths) events.push_back(SdlWindowLog::drop(SDL_DROPFILE, id, p.c_str()));
     if (c.complete) events.push_back(SdlWindowLog::drop(SDL_DROPCOMPLETE, id));
-    std::vector<Received> drops;
-    for (const Received& r : w.pushAndSettle(events)) {
-      if (r.message == WM_DROPFILES) drops.push_back(r);
-    }
+    // Files without a complete are handed over once the driver has read
+    // every queued event, which may be after later events' messages.
+    SdlWindowLog::push(events);
+    std::vector<Received> drops = w.waitFor(WM_DROPFILES);
     ASSERT_EQ(drops.size(), 1u) << c.what;
     ASSERT_EQ(drops[0].names.size(), paths.size()) << c.what;
     for (size_t i = 0; i < paths.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "SdlWindowLog.h"
 #include "platform/host/display/sdl/SdlSession.h"
+#include "platform/host/display/sdl/SdlWindows.h"
 
 namespace sdltest {
 namespace {
@@ -210,6 +211,36 @@ TEST_F(SdlDummyTest, TheDesktopsCloseRequestBecomesWmClose) {
   close.window.event = SDL_WINDOWEVENT_CLOSE;
   SdlWindowLog::push({close});
   EXPECT_EQ(w.waitFor(WM_CLOSE).size(), 1u);
+}
+
+TEST_F(SdlDummyTest, TheTaskbarRestoresAWindowTheHostMinimized) {
+  SdlWindowLog w(100, 80, 200, 150, false);
+  const Uint32 id = w.sdlId();
+  ShowWindow(w.window(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(w.window()));
+  bool minimized = false;
+  int x = 0, y = 0;
+  session().call([&] {
+    minimized = session().windows().isMinimized(w.window());
+    SDL_GetWindowPosition(SDL_GetWindowFromID(id), &x, &y);
+  });
+  EXPECT_TRUE(minimized);
+  // Not parked off the screen where the desktop could never bring it back.
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, 80);
+
+  SDL_Event restored{};
+  restored.type = SDL_WINDOWEVENT;
+  restored.window.windowID = id;
+  restored.window.event = SDL_WINDOWEVENT_RESTORED;
+  SdlWindowLog::push({restored});
+  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return !IsIconic(w.window()); }));
+  RECT r{};
+  GetWindowRect(w.window(), &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 80);
+  session().call([&] { minimized = session().windows().isMinimized(w.window()); });
+  EXPECT_FALSE(minimized);
 }
 
 TEST_F(SdlDummyTest, EventsForUnknownWindowsAreIgnored) {

@@ -37,8 +37,11 @@ int drawClipped(DrawTarget& target, const text::Font& font, std::string_view byt
                 const text::DrawOptions& options) {
   TargetAccess access(target);
   text::Rect layout{rect.left, rect.top, rect.right, rect.bottom};
-  int height = text::drawText(font, bytes, layout, format | text::format::kCalcRect, options, nullptr);
-  if (target.words == nullptr) return height;
+  if (target.words == nullptr || target.clips.empty()) {
+    // Nothing visible: the height is still the laid-out text's.
+    return text::drawText(font, bytes, layout, format | text::format::kCalcRect, options, nullptr);
+  }
+  int height = 0;
   const RECT shifted{rect.left + target.originX, rect.top + target.originY, rect.right + target.originX,
                      rect.bottom + target.originY};
   for (const RECT& clip : target.clips) {

@@ -103,14 +103,17 @@ bool takeTimer(ThreadQueue& q, const Filter& f, MSG* out, bool remove) {
   return false;
 }
 
-// How long a waiting thread may sleep before its next timer is due.
-std::chrono::milliseconds untilNextTimer(const ThreadQueue& q) {
-  DWORD now = timeGetTime();
+// How long a waiting thread may sleep before a timer it waits for is due;
+// INT32_MAX when it waits for none.
+std::int32_t untilNextTimer(const ThreadQueue& q, const Filter& f) {
   std::int32_t soonest = INT32_MAX;
+  if (!inRange(WM_TIMER, f.low, f.high)) return soonest;
+  DWORD now = timeGetTime();
   for (const nvhost::Timer& t : q.timers) {
+    if (!windowMatches(t.window, f.window)) continue;
     soonest = std::min(soonest, std::max<std::int32_t>(static_cast<std::int32_t>(t.due - now), 0));
   }
-  return std::chrono::milliseconds(soonest);
+  return soonest;
 }
 
 bool retrieve(MSG* out, const Filter& f, bool remove, bool wait) {
@@ -131,10 +134,11 @@ bool retrieve(MSG* out, const Filter& f, bool remove, bool wait) {
     }
     if (takeTimer(*q, f, out, remove)) break;
     if (!wait) return false;
-    if (q->timers.empty()) {
+    std::int32_t sleep = untilNextTimer(*q, f);
+    if (sleep == INT32_MAX) {
       q->wake.wait(lock);
     } else {
-      q->wake.wait_for(lock, untilNextTimer(*q));
+      q->wake.wait_for(lock, std::chrono::milliseconds(sleep));
     }
   }
   q->lastMessageTime = out->time;

@@ -2,6 +2,7 @@
 // for the display thread.
 //  [x] windows shown, hidden, moved, titled and destroyed in order, each
 //      call returning once the SDL window follows (or the display is stuck)
+//  [x] minimized windows minimized on the desktop, not parked off screen
 //  [x] presentation and cursor changes without waiting
 //  [x] choosing the driver fails with a reason when no display opens
 //  [x] clipboard text handed to the desktop without waiting
@@ -34,7 +35,16 @@ void SdlDisplay::windowHidden(HWND window) {
 }
 
 void SdlDisplay::windowMoved(HWND window, const RECT& screen) {
-  if (auto* s = session()) s->call([s, window, screen] { s->windows().move(window, screen); });
+  auto* s = session();
+  if (s == nullptr) return;
+  // A minimized window is parked off the screen by the host, as Windows
+  // does; the desktop shows it minimized instead. Asked here, on the
+  // caller's thread: the host holds no lock while it calls a driver.
+  if (IsIconic(window)) {
+    s->call([s, window] { s->windows().minimize(window); });
+  } else {
+    s->call([s, window, screen] { s->windows().move(window, screen); });
+  }
 }
 
 void SdlDisplay::windowTitleChanged(HWND window, const std::string& cp932Title) {
@@ -64,10 +74,7 @@ std::unique_ptr<Display> SdlDisplay::create() {
 }
 
 bool SdlDisplay::select(std::string& reason) {
-  if (sdl::SdlSession::open(reason) == nullptr) {
-    reason = "no display could be opened (" + reason + ")";
-    return false;
-  }
+  if (sdl::SdlSession::open(reason) == nullptr) return false;
   if (!selectDisplay("sdl")) {
     reason = "the display must be chosen before the first window exists";
     return false;

@@ -6,6 +6,7 @@
 #include "platform/host/display/sdl/SdlSession.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <future>
 
 #include "platform/host/display/sdl/SdlTranslator.h"
@@ -72,6 +73,9 @@ void SdlSession::run(std::function<void(bool, std::string)> started) {
     return;
   }
   started(true, std::string());
+  // Reported only now: the opener waits, holding the opening lock, until
+  // `started` has run, and the host may call back into the driver.
+  translator_->desktopChanged();
   loop();
   freeCursors();
   translator_.reset();
@@ -81,14 +85,30 @@ void SdlSession::run(std::function<void(bool, std::string)> started) {
 
 bool SdlSession::initialise(std::string& reason) {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Without a desktop SDL falls back to its offscreen driver, where the
+  // program would run with windows nobody can see, and so never end. Only
+  // real desktops are tried, X first (its windows keep their positions, and
+  // its drops carry a point); SDL_VIDEODRIVER in the environment still wins,
+  // which is how tests choose the dummy driver.
+  const char* chosen = std::getenv("SDL_VIDEODRIVER");
+  if (chosen == nullptr || *chosen == '\0') {
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11,wayland", SDL_HINT_OVERRIDE);
+  }
   // The program keeps the default handling of signals, and a click on an
   // inactive window is a click, as on Windows.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // A desktop tool lets the screen saver run and stays under the desktop's
+  // compositor, unlike the games SDL's defaults are made for.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    reason = SDL_GetError();
-    if (reason.empty()) reason = "SDL could not start its video subsystem";
+    const char* display = std::getenv("DISPLAY");
+    reason = std::string("no desktop display could be opened (") +
+             (display != nullptr && *display != '\0' ? std::string("the X server at DISPLAY=") + display + " did not answer"
+                                                    : std::string("DISPLAY is not set")) +
+             "; SDL: " + SDL_GetError() + ")";
     return false;
   }
   wakeEvent_ = SDL_RegisterEvents(1);
@@ -103,7 +123,6 @@ bool SdlSession::initialise(std::string& reason) {
   SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
   windows_ = std::make_unique<SdlWindows>();
   translator_ = std::make_unique<SdlTranslator>(*windows_);
-  translator_->desktopChanged();
   return true;
 }
 

@@ -6,10 +6,11 @@
 //      code page 932; plain text input is left to the key messages
 //  [x] drops of files gathered and delivered at the X drag-and-drop
 //      position, else at the pointer
-//  [x] close requests, activation by the desktop, exposure, display
-//      changes as the work area
+//  [x] close requests, restores from the taskbar, activation by the
+//      desktop, exposure, display changes as the work area
 //  [x] clipboard text both ways (code page 932 <-> UTF-8)
-//  [ ] the candidate window does not follow ImmSetCompositionWindow yet
+//  [x] the candidate window follows ImmSetCompositionWindow of the focus
+//      window (set before each key and each composition change)
 #include "platform/host/display/sdl/SdlTranslator.h"
 
 #include <cmath>
@@ -17,6 +18,7 @@
 
 #include "platform/host/display/HostInput.h"
 #include "platform/host/display/sdl/SdlWindows.h"
+#include "platform/host/display/sdl/candidate.h"
 #include "platform/host/display/sdl/keys.h"
 #include "platform/host/display/sdl/xdnd.h"
 #include "platform/runtime/TextCodec.h"
@@ -49,8 +51,9 @@ void SdlTranslator::translate(const SDL_Event& event) {
 void SdlTranslator::endOfBatch() {
   flushCommit();
   compositionEnded_ = false;
-  // Files without a begin (older SDL) have no complete either.
-  if (!dropBegun_) flushDrop();
+  // Files without a begin (older SDL) have no complete either. The drag's
+  // position stays for the drop that follows it in a later batch.
+  if (!dropBegun_ && !dropped_.empty()) flushDrop();
 }
 
 void SdlTranslator::desktopChanged() {
@@ -107,6 +110,7 @@ void SdlTranslator::key(const SDL_KeyboardEvent& event, bool down) {
   if (virtualKey == 0) return;
   if (virtualKey != VK_CAPITAL) matchCapsLock(event.keysym.mod);
   if (down) {
+    placeCandidates();
     input::keyDown(virtualKey);
   } else {
     input::keyUp(virtualKey);
@@ -126,6 +130,7 @@ void SdlTranslator::matchCapsLock(Uint16 modifiers) {
 }
 
 void SdlTranslator::textEditing(const SDL_TextEditingEvent& event) {
+  placeCandidates();
   const bool active = event.text[0] != '\0';
   if (composing_ && !active) compositionEnded_ = true;
   composing_ = active;
@@ -179,6 +184,11 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE: input::closeRequested(window); break;
     case SDL_WINDOWEVENT_EXPOSED: windows_.presentWhole(window); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED: input::activationRequested(window); break;
+    case SDL_WINDOWEVENT_RESTORED:
+      // The desktop's taskbar button brings back a window the host keeps
+      // minimized.
+      if (windows_.isMinimized(window)) input::restoreRequested(window);
+      break;
     default: break;
   }
 }
@@ -210,6 +220,23 @@ void SdlTranslator::clipboardUpdated() {
   if (haveShared_ && utf8 == shared_) return;
   haveShared_ = false;
   input::clipboardOffered(nvrt::utf8ToCp932Text(utf8));
+}
+
+}  // namespace nvhost::sdl
+
+namespace nvhost::sdl {
+
+// The input method shows its candidates below the spot the program chose
+// for the composition, inside the SDL window that shows the focus window.
+void SdlTranslator::placeCandidates() {
+  POINT spot{};
+  HWND top = nullptr;
+  POINT origin{};
+  if (!candidateSpot(spot, top) || !windows_.originOf(top, origin)) return;
+  const SDL_Rect area{spot.x - origin.x, spot.y - origin.y, 1, 16};
+  if (area.x == candidates_.x && area.y == candidates_.y) return;
+  candidates_ = area;
+  SDL_SetTextInputRect(&candidates_);
 }
 
 }  // namespace nvhost::sdl

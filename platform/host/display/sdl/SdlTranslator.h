@@ -41,6 +41,7 @@ class SdlTranslator {
   void windowEvent(const SDL_WindowEvent& event);
   void systemMessage(const SDL_SysWMEvent& event);
   void clipboardUpdated();
+  void placeCandidates();
 
   SdlWindows& windows_;
   POINT pointer_{};
@@ -60,6 +61,12 @@ class SdlTranslator {
   // own update does not come back as another program's.
   std::string shared_;
   bool haveShared_ = false;
+  SDL_Rect candidates_{-1, -1, 0, 0};
+
+ public:
+  // The last place given to the input method's candidate window, in the
+  // coordinates of its SDL window; for tests.
+  SDL_Rect candidateArea() const { return candidates_; }
 };
 
 }  // namespace nvhost::sdl

@@ -2,8 +2,9 @@
 //  [x] show, hide, move and resize at the host's screen rectangle; titles
 //  [x] presentation of reported areas only, through the window surface
 //  [x] a window shown again, resized or exposed is presented whole
-//  [ ] minimized and maximized states of the desktop's own (the host hides
-//      and moves windows itself; a minimize from the desktop is not seen)
+//  [x] a window the host minimizes is minimized on the desktop, and comes
+//      back at its place when the host restores it
+//  [ ] a minimize made by the desktop itself is not seen by the host
 #include "platform/host/display/sdl/SdlWindows.h"
 
 #include <algorithm>
@@ -90,10 +91,28 @@ void SdlWindows::hide(HWND window) {
 void SdlWindows::move(HWND window, const RECT& screen) {
   auto it = windows_.find(window);
   if (it == windows_.end()) return;
+  if (it->second.minimized) {
+    // Cleared first, so that SDL's own restore event is not mistaken for
+    // the desktop's.
+    it->second.minimized = false;
+    if (it->second.sdl != nullptr) SDL_RestoreWindow(it->second.sdl);
+  }
   const bool resized = widthOf(screen) != widthOf(it->second.screen) ||
                        heightOf(screen) != heightOf(it->second.screen);
   place(it->second, screen);
   if (resized && it->second.shown) presentWhole(window);
+}
+
+void SdlWindows::minimize(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr || it->second.minimized) return;
+  it->second.minimized = true;
+  SDL_MinimizeWindow(it->second.sdl);
+}
+
+bool SdlWindows::isMinimized(HWND window) const {
+  auto it = windows_.find(window);
+  return it != windows_.end() && it->second.minimized;
 }
 
 void SdlWindows::setTitle(HWND window, const std::string& cp932Title) {
@@ -150,6 +169,13 @@ HWND SdlWindows::hostWindow(Uint32 windowId, POINT* origin) const {
 Uint32 SdlWindows::idOf(HWND window) const {
   auto it = windows_.find(window);
   return (it == windows_.end() || it->second.sdl == nullptr) ? 0 : SDL_GetWindowID(it->second.sdl);
+}
+
+bool SdlWindows::originOf(HWND window, POINT& origin) const {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.sdl == nullptr || !it->second.shown) return false;
+  origin = POINT{it->second.screen.left, it->second.screen.top};
+  return true;
 }
 
 void SdlWindows::addArea(std::vector<RECT>& areas, const RECT& area) {

@@ -22,6 +22,10 @@ class SdlWindows {
   void show(HWND window, const RECT& screen);
   void hide(HWND window);
   void move(HWND window, const RECT& screen);
+  // The host minimized the window: the desktop shows it minimized (with its
+  // taskbar button) instead of moving it off the screen.
+  void minimize(HWND window);
+  bool isMinimized(HWND window) const;
   void setTitle(HWND window, const std::string& cp932Title);
   void destroy(HWND window);
 
@@ -34,6 +38,8 @@ class SdlWindows {
   // window that is not ours.
   HWND hostWindow(Uint32 windowId, POINT* origin = nullptr) const;
   Uint32 idOf(HWND window) const;
+  // The screen origin of a shown window; false for a window not shown.
+  bool originOf(HWND window, POINT& origin) const;
 
   // Adds an area to a list of areas waiting for presentation, keeping the
   // list short: past a few areas they become their bounding rectangle.
@@ -44,6 +50,7 @@ class SdlWindows {
     SDL_Window* sdl = nullptr;
     RECT screen{};
     bool shown = false;
+    bool minimized = false;
   };
   void place(Entry& entry, const RECT& screen);
 

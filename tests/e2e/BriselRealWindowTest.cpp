@@ -1,0 +1,138 @@
+// The built brisel in a real X window (Xvfb): its window appears where the
+// tool puts it, files dropped on the client area by the project's own drag
+// source are converted, a drop on the title bar converts nothing, and the
+// frame's close button ends the program with status 0.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <sstream>
+
+#include "ChildProcess.h"
+#include "XvfbScreen.h"
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kBin = BRISEL_BIN_DIR;
+// The frame window: 300 x 300 client at (300, 300) gives a 312 x 338 frame
+// there, the client area at (6, 28) inside it and the 30 x 20 close button
+// at the right end of the title bar.
+constexpr int kFrameX = 300, kFrameY = 300, kFrameW = 312, kFrameH = 338;
+constexpr int kClientX = kFrameX + 6, kClientY = kFrameY + 28;
+constexpr int kCloseX = kFrameX + kFrameW - 6 - 15, kCloseY = kFrameY + 6 + 10;
+
+const char* kModel =
+    "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n"
+    "\t\t0 0 0\r\n\t\t1 0 0\r\n\t\t0 1 0\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 0 1)\r\n"
+    "\t}\r\n}\r\nEof\r\n";
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool waitFor(const std::function<bool()>& done, int limitMs = 20000) {
+  for (int waited = 0; waited < limitMs; waited += 25) {
+    if (done()) return true;
+    usleep(25000);
+  }
+  return done();
+}
+
+class BriselRealWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why;
+    if (!screen_.start(why)) GTEST_SKIP() << "real-window tests skipped: " << why;
+    dir_ = fs::path(::testing::TempDir()) / "brisel モデル";
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    brisel_ = std::make_unique<ChildProcess>(std::vector<std::string>{kBin + "/brisel"},
+                                             std::vector<std::string>{screen_.environment()});
+    const bool shown = waitFor([&] {
+      int status = 0;
+      return screen_.anyPixelOtherThan(kFrameX, kFrameY, 8, 8, 0) || brisel_->wait(status, 0);
+    });
+    int status = 0;
+    if (brisel_->wait(status, 0)) {
+      // A build whose brisel has no window yet ends at once and well; any
+      // other early end is a failure.
+      if (status == 0) GTEST_SKIP() << "brisel ended at once without a window: it has no window in this build";
+      FAIL() << "brisel ended at once with status " << status;
+    }
+    ASSERT_TRUE(shown) << "brisel's window never appeared";
+  }
+
+  fs::path model(const std::string& name) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << kModel;
+    return path;
+  }
+
+  int drop(int x, int y, const std::vector<fs::path>& files) {
+    std::vector<std::string> argv = {kBin + "/brisel_xdnd_source", std::to_string(x), std::to_string(y)};
+    for (const fs::path& f : files) argv.push_back(f.string());
+    ChildProcess source(argv, {screen_.environment()});
+    int status = -1;
+    return source.wait(status, 20000) ? status : -1;
+  }
+
+  static fs::path converted(const fs::path& input) {
+    return input.parent_path() / (input.stem().string() + "_noUV" + input.extension().string());
+  }
+
+  XvfbScreen screen_;
+  fs::path dir_;
+  std::unique_ptr<ChildProcess> brisel_;
+};
+
+TEST_F(BriselRealWindowTest, TheWindowSitsWhereTheToolPutsItAndShowsThePrompt) {
+  EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX - 1, kFrameY - 1, kFrameW + 2, 1, 0)) << "above the frame";
+  EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX - 1, kFrameY, 1, kFrameH, 0)) << "left of the frame";
+  EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX + kFrameW, kFrameY, 1, kFrameH, 0)) << "right of the frame";
+  EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX, kFrameY + kFrameH, kFrameW, 1, 0)) << "below the frame";
+  // The prompt is the first line of the log: its band is not one plain
+  // colour.
+  const unsigned background = screen_.pixel(kClientX + 299, kClientY + 299);
+  EXPECT_TRUE(screen_.anyPixelOtherThan(kClientX, kClientY, 300, 20, background)) << "no prompt";
+  screen_.screenshot(::testing::TempDir() + "brisel_start.png");
+}
+
+TEST_F(BriselRealWindowTest, FilesDroppedOnTheClientAreaAreConvertedAndATitleBarDropIsNot) {
+  const fs::path onTitle = model("タイトル.mqo");
+  const fs::path first = model("立方体.mqo");
+  const fs::path second = model("😀 球.mqo");
+  const unsigned background = screen_.pixel(kClientX + 299, kClientY + 299);
+  EXPECT_GE(drop(kFrameX + 150, kFrameY + 14, {onTitle}), 0);
+  EXPECT_EQ(drop(kClientX + 150, kClientY + 150, {first, second}), 0);
+  for (const fs::path& input : {first, second}) {
+    ASSERT_TRUE(waitFor([&] { return fs::exists(converted(input)); })) << converted(input);
+    ASSERT_TRUE(waitFor([&] { return readAll(converted(input)).find("Eof") != std::string::npos; }));
+    const std::string out = readAll(converted(input));
+    EXPECT_EQ(out.find("UV("), std::string::npos);
+    EXPECT_NE(out.find("V(0 1 2)"), std::string::npos);
+  }
+  // The title-bar drop came first; by now it would have been converted.
+  EXPECT_FALSE(fs::exists(converted(onTitle)));
+  // The log grew below the prompt.
+  EXPECT_TRUE(waitFor([&] { return screen_.anyPixelOtherThan(kClientX, kClientY + 40, 300, 100, background); }));
+  screen_.screenshot(::testing::TempDir() + "brisel_log.png");
+}
+
+TEST_F(BriselRealWindowTest, TheCloseButtonEndsTheProgramWithStatusZero) {
+  screen_.movePointer(kCloseX, kCloseY);
+  screen_.click(1);
+  int status = -1;
+  ASSERT_TRUE(brisel_->wait(status, 20000)) << "brisel did not end";
+  EXPECT_EQ(status, 0);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,91 @@
+#include "XvfbScreen.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace e2e {
+
+bool XvfbScreen::start(std::string& whyNot) {
+  const std::string xvfb = findProgram("Xvfb");
+  if (xvfb.empty()) {
+    whyNot = "Xvfb is not installed (scripts/setup installs the xvfb package)";
+    return false;
+  }
+  // Xvfb picks a free display itself and writes its number: tests of
+  // several people can share the machine.
+  server_ = std::make_unique<ChildProcess>(std::vector<std::string>{
+      xvfb, "-displayfd", "1", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"});
+  std::string number;
+  if (!server_->started() || !server_->readLine(number, 20000) || number.empty()) {
+    whyNot = "Xvfb could not start here";
+    return false;
+  }
+  name_ = ":" + number;
+  for (int attempt = 0; attempt < 200 && connection_ == nullptr; ++attempt) {
+    connection_ = XOpenDisplay(name_.c_str());
+    if (connection_ == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  if (connection_ == nullptr) {
+    whyNot = "Xvfb started but no connection to " + name_ + " could be made";
+    return false;
+  }
+  return true;
+}
+
+XvfbScreen::~XvfbScreen() {
+  if (connection_ != nullptr) XCloseDisplay(connection_);
+  // The server ends with its ChildProcess.
+}
+
+unsigned XvfbScreen::pixel(int x, int y) {
+  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), x, y, 1, 1, AllPlanes, ZPixmap);
+  if (image == nullptr) return 0xFFFFFFFF;
+  const unsigned long p = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  // The 24-bit TrueColor visual of Xvfb is 0xRRGGBB.
+  return static_cast<unsigned>(p & 0xFFFFFF);
+}
+
+bool XvfbScreen::anyPixelOtherThan(int left, int top, int width, int height, unsigned colour) {
+  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), left, top, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  bool found = false;
+  for (int y = 0; y < height && !found; ++y) {
+    for (int x = 0; x < width && !found; ++x) found = (XGetPixel(image, x, y) & 0xFFFFFF) != colour;
+  }
+  XDestroyImage(image);
+  return found;
+}
+
+bool XvfbScreen::screenshot(const std::string& path) {
+  const std::string import = findProgram("import");
+  if (import.empty()) return false;
+  ChildProcess shot({import, "-window", "root", path}, {environment()});
+  int status = -1;
+  return shot.wait(status, 20000) && status == 0;
+}
+
+void XvfbScreen::movePointer(int x, int y) {
+  XTestFakeMotionEvent(connection_, -1, x, y, CurrentTime);
+  XSync(connection_, False);
+}
+
+void XvfbScreen::click(int button) {
+  XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), True, CurrentTime);
+  XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), False, CurrentTime);
+  XSync(connection_, False);
+}
+
+void XvfbScreen::pressKey(const char* keysym) {
+  const KeyCode code = XKeysymToKeycode(connection_, XStringToKeysym(keysym));
+  XTestFakeKeyEvent(connection_, code, True, CurrentTime);
+  XTestFakeKeyEvent(connection_, code, False, CurrentTime);
+  XSync(connection_, False);
+}
+
+}  // namespace e2e

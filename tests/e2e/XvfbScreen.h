@@ -1,0 +1,40 @@
+// A private X server (Xvfb) for the real-window tests, with what the tests
+// do on it: read pixels, move the pointer, click and press keys (XTest).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ChildProcess.h"
+
+struct _XDisplay;
+
+namespace e2e {
+
+class XvfbScreen {
+ public:
+  // Starts Xvfb (1024 x 768) on a free display. False with a reason for a person when it
+  // is not installed or cannot run here.
+  bool start(std::string& whyNot);
+  ~XvfbScreen();
+
+  // "DISPLAY=:N" for the programs under test.
+  std::string environment() const { return "DISPLAY=" + name_; }
+  // Whether any pixel of a screen rectangle differs from `colour`.
+  bool anyPixelOtherThan(int left, int top, int width, int height, unsigned colour);
+  // A pixel of the screen as 0xRRGGBB.
+  unsigned pixel(int x, int y);
+  // Saves the screen as a PNG with ImageMagick's import; false without it.
+  bool screenshot(const std::string& path);
+  void movePointer(int x, int y);
+  void click(int button);
+  // A key by its X key symbol name ("Escape").
+  void pressKey(const char* keysym);
+
+ private:
+  std::unique_ptr<ChildProcess> server_;
+  std::string name_;
+  _XDisplay* connection_ = nullptr;
+};
+
+}  // namespace e2e
