@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/compose/NV2DItem.h"
+#include "framework/compose/NVStageItem.h"
+#include "framework/widgets/NVLabel.h"
+#include "framework/widgets/NVPushButton.h"
+#include "framework/window/NVExWindow.h"
+#include "platform/host/display/null/NullDisplay.h"
+#include "tests/support/EngineHarness.h"
+
+namespace {
+
+using nvhost::NullDisplay;
+
+std::vector<std::string> gEnableCalls;
+
+class TracingWidget : public NVWidget {
+ public:
+  TracingWidget(std::string name, int w = 20, int h = 10) : NVWidget(0, 0, w, h), name_(std::move(name)) {}
+  void onEnableChanged(bool effective) override { gEnableCalls.push_back(name_ + (effective ? "+" : "-")); }
+
+ private:
+  std::string name_;
+};
+
+class WidgetTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { useNullDisplay(); }
+  void SetUp() override {
+    NullDisplay::movePointer(1200, 1000);
+    window = new NVExWindow(100, 100, 300, 200, NVString("widgets"));
+    window->attach(true, nullptr, nullptr);
+    engine = window->engine;
+  }
+  void TearDown() override {
+    delete window;
+    freeDeferred();
+  }
+  NVExWindow* window = nullptr;
+  NVEngine* engine = nullptr;
+};
+
+TEST_F(WidgetTest, HostlessWidgetsKeepTheirOwnValues) {
+  NVWidget widget(5, 6, 7, 8);
+  widget.setRect(1, 2, 30, 40);
+  EXPECT_EQ(widget.getWidth(), 30);
+  widget.moveTo(50, 60);
+  EXPECT_EQ(widget.getX(), 1);
+  EXPECT_EQ(widget.getEngine(), nullptr);
+}
+
+TEST_F(WidgetTest, AWidgetGetsOneHostForLife) {
+  NVWidget widget(0, 0, 0, 0);
+  NVStageItem* host = widget.stageItem();
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host->width, 1);  // a stage item is at least 1 x 1
+  EXPECT_EQ(widget.item2D(), nullptr);
+  EXPECT_EQ(widget.stageItem(), host);
+  EXPECT_EQ(widget.hostKind, 1);
+}
+
+TEST_F(WidgetTest, AddingToAParentWithoutAWindowAddsNothing) {
+  TracingWidget parent("parent"), child("child");
+  parent.addChild(&child, true);
+  EXPECT_EQ(child.parent, nullptr);
+  EXPECT_TRUE(parent.children.empty());
+}
+
+TEST_F(WidgetTest, DisablingAParentDisablesTheDescendantsFirst) {
+  TracingWidget parent("parent", 200, 100), child("child"), grandchild("grandchild");
+  ASSERT_TRUE(window->addChild(parent.stageItem(), true));
+  parent.addChild(&child, true);
+  child.addChild(&grandchild, true);
+  ASSERT_EQ(child.parent, &parent);
+  gEnableCalls.clear();
+  parent.setEnabled(false);
+  EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild-", "child-", "parent-"}));
+  EXPECT_FALSE(grandchild.isEnabled());
+  child.removeChild(&grandchild);
+  parent.removeChild(&child);
+  window->removeChild(parent.stageItem());
+}
+
+TEST_F(WidgetTest, RemovingAWidgetAddedTwiceRemovesBothEntries) {
+  TracingWidget parent("parent", 200, 100), child("child");
+  ASSERT_TRUE(window->addChild(parent.stageItem(), true));
+  parent.addChild(&child, true);
+  parent.children.push_back(&child);  // as a second addChild would leave it
+  parent.removeChild(&child);
+  EXPECT_TRUE(parent.children.empty());
+  window->removeChild(parent.stageItem());
+}
+
+TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
+  NVPushButton empty(0, 0, 80, 24, NVString(""));
+  const NVPoint none = empty.centreText();
+  EXPECT_EQ(none.x, 0);
+  EXPECT_EQ(none.y, 0);
+
+  NVPushButton button(20, 20, 80, 24, NVString("OK"));
+  ASSERT_TRUE(window->addChild(button.stageItem(), true));
+  button.onAttach();
+  NVStageItem* host = button.stageItem();
+  EXPECT_EQ(host->image, button.normalFace);
+  // Press inside, leave, release outside: the normal face.
+  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
+  runFrames(engine, 3);
+  EXPECT_EQ(host->image, button.hoverFace);
+  NullDisplay::pressButton();
+  runFrames(engine, 3);
+  EXPECT_EQ(host->image, button.pressedFace);
+  NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150);
+  runFrames(engine, 3);
+  NullDisplay::releaseButton();
+  runFrames(engine, 3);
+  EXPECT_EQ(host->image, button.normalFace);
+  // Press and release inside: the hover face.
+  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
+  runFrames(engine, 3);
+  NullDisplay::pressButton();
+  runFrames(engine, 3);
+  NullDisplay::releaseButton();
+  runFrames(engine, 3);
+  EXPECT_EQ(host->image, button.hoverFace);
+  window->removeChild(host);
+}
+
+TEST_F(WidgetTest, ADisabledButtonShowsItsNormalFaceDimmed) {
+  NVPushButton button(20, 20, 80, 24, NVString("OK"));
+  ASSERT_TRUE(window->addChild(button.stageItem(), true));
+  button.onAttach();
+  const std::uint32_t corner = button.normalFace->getPixels()[0];
+  const std::uint32_t middle = button.normalFace->getPixels()[12 * 80 + 40];
+  button.setEnabled(false);
+  EXPECT_EQ(button.normalFace->getPixels()[0], corner);  // transparent corners stay
+  EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace);
+  window->removeChild(button.stageItem());
+}
+
+TEST_F(WidgetTest, TheLabelIsCreatedAtTheOriginWithItsBackground) {
+  NVLabel label(NVString("line\n"));
+  EXPECT_EQ(label.getX(), 0);
+  EXPECT_EQ(label.getWidth(), 300);
+  ASSERT_TRUE(window->addChild(label.stageItem(), true));
+  label.onAttach();
+  EXPECT_EQ(label.stageItem()->image, label.backgroundImage);
+  EXPECT_EQ(label.backgroundImage->getPixels()[0], 0xFFF7FAFFu);
+  window->removeChild(label.stageItem());
+}
+
+}  // namespace
