@@ -1,0 +1,2 @@
+brisel_add_bench(bench_brisel_start bench_brisel_start.cpp)
+target_link_libraries(bench_brisel_start PRIVATE briselapp)
