@@ -68,6 +68,13 @@ class BriselRealWindowTest : public ::testing::Test {
       FAIL() << "brisel ended at once with status " << status;
     }
     ASSERT_TRUE(shown) << "brisel's window never appeared";
+    // Ready once the prompt is drawn: its band is not one plain colour.
+    ASSERT_TRUE(waitFor([&] { return promptShown(); })) << "brisel never showed its prompt";
+  }
+
+  bool promptShown() {
+    const unsigned background = screen_.pixel(kClientX + 299, kClientY + 299);
+    return background != 0 && screen_.anyPixelOtherThan(kClientX, kClientY, 300, 20, background);
   }
 
   fs::path model(const std::string& name) {
@@ -98,10 +105,7 @@ TEST_F(BriselRealWindowTest, TheWindowSitsWhereTheToolPutsItAndShowsThePrompt) {
   EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX - 1, kFrameY, 1, kFrameH, 0)) << "left of the frame";
   EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX + kFrameW, kFrameY, 1, kFrameH, 0)) << "right of the frame";
   EXPECT_FALSE(screen_.anyPixelOtherThan(kFrameX, kFrameY + kFrameH, kFrameW, 1, 0)) << "below the frame";
-  // The prompt is the first line of the log: its band is not one plain
-  // colour.
-  const unsigned background = screen_.pixel(kClientX + 299, kClientY + 299);
-  EXPECT_TRUE(screen_.anyPixelOtherThan(kClientX, kClientY, 300, 20, background)) << "no prompt";
+  EXPECT_TRUE(promptShown());
   screen_.screenshot(::testing::TempDir() + "brisel_start.png");
 }
 

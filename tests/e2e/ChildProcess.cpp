@@ -26,13 +26,16 @@ long long nowMs() {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment) {
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) return;
-  // Entries given here replace inherited ones of the same name.
+  // Entries given here replace inherited ones of the same name. Programs
+  // built with LeakSanitizer ignore what outside libraries keep.
   std::vector<std::string> env = environment;
+  env.push_back(std::string("LSAN_OPTIONS=suppressions=") + BRISEL_SOURCE_DIR + "/tests/e2e/third_party_leaks.supp");
+  const std::vector<std::string> given = env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry(*e);
     const std::string name = entry.substr(0, entry.find('=') + 1);
     bool replaced = false;
-    for (const std::string& extra : environment) replaced = replaced || extra.rfind(name, 0) == 0;
+    for (const std::string& extra : given) replaced = replaced || extra.rfind(name, 0) == 0;
     if (!replaced) env.push_back(entry);
   }
   pid_ = fork();

@@ -76,7 +76,14 @@ void XvfbScreen::movePointer(int x, int y) {
 }
 
 void XvfbScreen::click(int button) {
+  // Held as long as a person holds it: a program that samples the buttons
+  // once per frame (as the framework does) never sees a press and release
+  // that XTest delivers within the same millisecond.
+  constexpr auto kHeld = std::chrono::milliseconds(100);
+  std::this_thread::sleep_for(kHeld);
   XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), True, CurrentTime);
+  XSync(connection_, False);
+  std::this_thread::sleep_for(kHeld);
   XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), False, CurrentTime);
   XSync(connection_, False);
 }
