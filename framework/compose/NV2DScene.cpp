@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "framework/compose/NV2DItemBase.h"
+#include "framework/compose/NV2DStage.h"
 #include "framework/core/NVEngineLock.h"
 
 namespace {
@@ -28,6 +29,8 @@ NV2DScene::NV2DScene() {
 
 NV2DScene::~NV2DScene() {
   std::lock_guard<std::recursive_mutex> lock(engineLock);
+  // A stage that still shows this scene must not reach it once it is gone.
+  if (NV2DStage* stage = NV2DStage::findStage(this)) stage->scene = nullptr;
   auto& list = sceneList();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   attached = active = false;

@@ -204,3 +204,32 @@ bool NVEngine::hasWindow(NVStageBase* stage) {
     if (s == stage) return true;
   return false;
 }
+
+namespace {
+
+bool names(const NVEventState& e, const void* t) {
+  return e.stage == t || e.item2D == t || e.item3D == t || e.widget == t;
+}
+
+void clearRecord(NVUserState& r, const void* t) {
+  if (r.stage == t) r.stage = nullptr;
+  if (r.item2D == t) r.item2D = nullptr;
+  if (r.item3D == t) r.item3D = nullptr;
+  if (r.widget == t) r.widget = nullptr;
+  if (r.focusStage == t) r.focusStage = nullptr;
+  if (r.focusItem2D == t) r.focusItem2D = nullptr;
+  if (r.focusItem3D == t) r.focusItem3D = nullptr;
+  if (r.focusWidget == t) r.focusWidget = nullptr;
+}
+
+}  // namespace
+
+void NVEngine::forgetTarget(const void* target) {
+  if (!target) return;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::erase_if(eventQueue, [target](const NVEventState& e) { return names(e, target); });
+  std::erase_if(focusRequests, [target](const NVFocusRequest& r) {
+    return r.stage == target || r.item2D == target || r.widget == target || r.item3D == target;
+  });
+  for (NVUserState* r : {&currentInput, &previousInput, &pendingInput}) clearRecord(*r, target);
+}

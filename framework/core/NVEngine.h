@@ -57,6 +57,10 @@ class NVEngine : public NVThread {
   bool acceptsWork() const { return !isStopRequested() && !isFinished(); }
   void postToWindowThread(unsigned message, LPARAM lParam = 0);
 
+  // Forgets a target that is being destroyed: queued events, focus requests
+  // and input records that name it, so nothing reaches it afterwards.
+  void forgetTarget(const void* target);
+
   // Window bookkeeping (window thread writes, main thread reads, under the lock).
   NVStageBase* stageForWindow(HWND hwnd);
   bool hasWindow(NVStageBase* stage);

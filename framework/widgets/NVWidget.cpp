@@ -5,6 +5,7 @@
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NV2DScene.h"
 #include "framework/compose/NVStageItem.h"
+#include "framework/core/NVEngine.h"
 
 NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
     : x(newX), y(newY), width(newWidth), height(newHeight) {
@@ -12,6 +13,7 @@ NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
 }
 
 NVWidget::~NVWidget() {
+  if (NVEngine::instance) NVEngine::instance->forgetTarget(static_cast<NVWidget*>(this));
   delete stageItemHost;
   delete item2DHost;
   stageItemHost = nullptr;

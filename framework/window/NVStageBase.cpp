@@ -35,6 +35,7 @@ NVStageBase::NVStageBase() {
 }
 
 NVStageBase::~NVStageBase() {
+  if (engine) engine->forgetTarget(static_cast<NVStageBase*>(this));
   if (engine && !engine->isFinished()) {
     if (attached)
       detach();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/core/NVEngineLock.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/widgets/NVWidget.h"
 #include "tests/support/EngineHarness.h"
@@ -107,6 +108,19 @@ TEST_F(DispatchTest, RecordsWithoutATargetAreDropped) {
   engine->pushEvent(e);
   EXPECT_TRUE(dispatchEvents(engine));
   EXPECT_TRUE(recorder.events.empty());
+}
+
+TEST_F(DispatchTest, EventsForADestroyedStageAreForgotten) {
+  auto* doomed = new NVStageBase();
+  doomed->setRect(60, 60, 20, 20);
+  ASSERT_TRUE(top->addChild(doomed, true));
+  push(NV_EV_COMMAND, doomed);
+  engine->requestFocus({doomed, nullptr, nullptr, nullptr});
+  top->removeChild(doomed);
+  delete doomed;
+  EXPECT_TRUE(engine->takeFocusRequests().empty());
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (const NVEventState& e : engine->eventQueue) EXPECT_NE(e.stage, doomed);
 }
 
 TEST_F(DispatchTest, AConnectorOfAWidgetWithoutAHostHearsNothing) {
