@@ -91,7 +91,8 @@ TEST_F(SdlRealWindowTest, TheWindowIsShownExactlyWhereItWasPlaced) {
 }
 
 TEST_F(SdlRealWindowTest, FilesDroppedFromTheDragSourceArriveWithTheirNamesAndPoint) {
-  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ドロップ先";
+  const std::filesystem::path dir =
+      std::filesystem::path(::testing::TempDir()) / ("ドロップ先 " + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::vector<std::string> names = {(dir / "立方体.mqo").string(), (dir / "😀 smile.mqo").string(),
                                           (dir / "plain.mqo").string()};
@@ -104,6 +105,8 @@ TEST_F(SdlRealWindowTest, FilesDroppedFromTheDragSourceArriveWithTheirNamesAndPo
   ASSERT_TRUE(source.wait(status, 20000));
   EXPECT_EQ(status, 0) << "the drop was not finished by the window";
   EXPECT_EQ(next("drop"), "drop 80 60 " + names[0] + "|" + names[1] + "|" + names[2]);
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
 }
 
 TEST_F(SdlRealWindowTest, PointerClicksArriveAsButtonMessages) {
