@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "ChildProcess.h"
 #include "XvfbScreen.h"
@@ -49,6 +50,14 @@ class SdlRealWindowTest : public ::testing::Test {
   }
 
   void TearDown() override { window_.reset(); }
+
+  static bool waitFor(const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 400; ++attempt) {
+      if (done()) return true;
+      usleep(25000);
+    }
+    return false;
+  }
 
   static bool waitForPixel(int x, int y, unsigned colour) {
     for (int attempt = 0; attempt < 400; ++attempt) {
@@ -121,6 +130,19 @@ TEST_F(SdlRealWindowTest, PointerClicksArriveAsButtonMessages) {
     EXPECT_EQ(next("down"), "down " + where);
     EXPECT_EQ(next("up"), "up " + where);
   }
+}
+
+TEST_F(SdlRealWindowTest, TheCursorFollowsWhatTheWindowSetsUnderThePointer) {
+  // Outside the window the server's own pointer shows.
+  screen->movePointer(kLeft + kWidth + 50, kTop + kHeight + 50);
+  const unsigned long long outside = screen->cursorPicture();
+  screen->movePointer(kLeft + 150, kTop + 50);
+  unsigned long long arrow = 0;
+  ASSERT_TRUE(waitFor([&] { return (arrow = screen->cursorPicture()) != outside; })) << "no arrow";
+  screen->movePointer(kLeft + 20, kTop + 50);
+  ASSERT_TRUE(waitFor([&] { return screen->cursorPicture() != arrow; })) << "no I-beam over the left part";
+  screen->movePointer(kLeft + 160, kTop + 60);
+  EXPECT_TRUE(waitFor([&] { return screen->cursorPicture() == arrow; })) << "no arrow back";
 }
 
 TEST_F(SdlRealWindowTest, EscapeFromTheKeyboardEndsTheProgram) {
