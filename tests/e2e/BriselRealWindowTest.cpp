@@ -51,7 +51,8 @@ class BriselRealWindowTest : public ::testing::Test {
   void SetUp() override {
     std::string why;
     if (!screen_.start(why)) GTEST_SKIP() << "real-window tests skipped: " << why;
-    dir_ = fs::path(::testing::TempDir()) / "brisel モデル";
+    // One folder per test process: ctest runs the tests side by side.
+    dir_ = fs::path(::testing::TempDir()) / ("brisel モデル " + std::to_string(getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     brisel_ = std::make_unique<ChildProcess>(std::vector<std::string>{kBin + "/brisel"},
@@ -69,12 +70,22 @@ class BriselRealWindowTest : public ::testing::Test {
     }
     ASSERT_TRUE(shown) << "brisel's window never appeared";
     // Ready once the prompt is drawn: its band is not one plain colour.
-    ASSERT_TRUE(waitFor([&] { return promptShown(); })) << "brisel never showed its prompt";
+    if (!waitFor([&] { return promptShown(); })) {
+      const std::string shot = ::testing::TempDir() + "brisel_no_prompt.png";
+      screen_.screenshot(shot);
+      FAIL() << "brisel never showed its prompt; the screen is in " << shot;
+    }
   }
 
   bool promptShown() {
     const unsigned background = screen_.pixel(kClientX + 299, kClientY + 299);
     return background != 0 && screen_.anyPixelOtherThan(kClientX, kClientY, 300, 20, background);
+  }
+
+  void TearDown() override {
+    brisel_.reset();
+    std::error_code ignored;
+    if (!dir_.empty()) fs::remove_all(dir_, ignored);
   }
 
   fs::path model(const std::string& name) {

@@ -6,6 +6,9 @@
 //   down X Y / up X Y          left button, client coordinates
 //   key VK                     WM_KEYDOWN
 //
+// The pointer is an I-beam over the left 100 pixels and an arrow elsewhere,
+// set on WM_MOUSEMOVE as a text field does.
+//
 // Escape or a close request ends it with status 0. Without a display it
 // prints the reason and exits with status 2.
 #include <cstdio>
@@ -44,6 +47,9 @@ std::string pointLine(const char* what, LPARAM lParam) {
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DROPFILES: say(dropLine(reinterpret_cast<HDROP>(wParam))); return 0;
+    case WM_MOUSEMOVE:
+      SetCursor(LoadCursorA(nullptr, static_cast<short>(LOWORD(lParam)) < 100 ? IDC_IBEAM : IDC_ARROW));
+      return 0;
     case WM_LBUTTONDOWN: say(pointLine("down", lParam)); return 0;
     case WM_LBUTTONUP: say(pointLine("up", lParam)); return 0;
     case WM_KEYDOWN:

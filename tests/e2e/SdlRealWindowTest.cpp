@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "ChildProcess.h"
 #include "XvfbScreen.h"
@@ -50,6 +51,14 @@ class SdlRealWindowTest : public ::testing::Test {
 
   void TearDown() override { window_.reset(); }
 
+  static bool waitFor(const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 400; ++attempt) {
+      if (done()) return true;
+      usleep(25000);
+    }
+    return false;
+  }
+
   static bool waitForPixel(int x, int y, unsigned colour) {
     for (int attempt = 0; attempt < 400; ++attempt) {
       if (screen->pixel(x, y) == colour) return true;
@@ -91,7 +100,8 @@ TEST_F(SdlRealWindowTest, TheWindowIsShownExactlyWhereItWasPlaced) {
 }
 
 TEST_F(SdlRealWindowTest, FilesDroppedFromTheDragSourceArriveWithTheirNamesAndPoint) {
-  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ドロップ先";
+  const std::filesystem::path dir =
+      std::filesystem::path(::testing::TempDir()) / ("ドロップ先 " + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::vector<std::string> names = {(dir / "立方体.mqo").string(), (dir / "😀 smile.mqo").string(),
                                           (dir / "plain.mqo").string()};
@@ -104,6 +114,8 @@ TEST_F(SdlRealWindowTest, FilesDroppedFromTheDragSourceArriveWithTheirNamesAndPo
   ASSERT_TRUE(source.wait(status, 20000));
   EXPECT_EQ(status, 0) << "the drop was not finished by the window";
   EXPECT_EQ(next("drop"), "drop 80 60 " + names[0] + "|" + names[1] + "|" + names[2]);
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
 }
 
 TEST_F(SdlRealWindowTest, PointerClicksArriveAsButtonMessages) {
@@ -118,6 +130,19 @@ TEST_F(SdlRealWindowTest, PointerClicksArriveAsButtonMessages) {
     EXPECT_EQ(next("down"), "down " + where);
     EXPECT_EQ(next("up"), "up " + where);
   }
+}
+
+TEST_F(SdlRealWindowTest, TheCursorFollowsWhatTheWindowSetsUnderThePointer) {
+  // Outside the window the server's own pointer shows.
+  screen->movePointer(kLeft + kWidth + 50, kTop + kHeight + 50);
+  const unsigned long long outside = screen->cursorPicture();
+  screen->movePointer(kLeft + 150, kTop + 50);
+  unsigned long long arrow = 0;
+  ASSERT_TRUE(waitFor([&] { return (arrow = screen->cursorPicture()) != outside; })) << "no arrow";
+  screen->movePointer(kLeft + 20, kTop + 50);
+  ASSERT_TRUE(waitFor([&] { return screen->cursorPicture() != arrow; })) << "no I-beam over the left part";
+  screen->movePointer(kLeft + 160, kTop + 60);
+  EXPECT_TRUE(waitFor([&] { return screen->cursorPicture() == arrow; })) << "no arrow back";
 }
 
 TEST_F(SdlRealWindowTest, EscapeFromTheKeyboardEndsTheProgram) {

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <chrono>
 #include <thread>
@@ -68,6 +69,17 @@ bool XvfbScreen::screenshot(const std::string& path) {
   ChildProcess shot({import, "-window", "root", path}, {environment()});
   int status = -1;
   return shot.wait(status, 20000) && status == 0;
+}
+
+unsigned long long XvfbScreen::cursorPicture() {
+  XFixesCursorImage* image = XFixesGetCursorImage(connection_);
+  if (image == nullptr) return 0;
+  unsigned long long sum = (static_cast<unsigned long long>(image->width) << 48) ^
+                           (static_cast<unsigned long long>(image->height) << 32) ^
+                           (static_cast<unsigned long long>(image->xhot) << 16) ^ image->yhot;
+  for (int i = 0; i < image->width * image->height; ++i) sum = sum * 1000003u + image->pixels[i];
+  XFree(image);
+  return sum;
 }
 
 void XvfbScreen::movePointer(int x, int y) {

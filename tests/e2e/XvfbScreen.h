@@ -27,6 +27,9 @@ class XvfbScreen {
   // Saves the screen as a PNG with ImageMagick's import; false without it.
   bool screenshot(const std::string& path);
   void movePointer(int x, int y);
+  // The shown pointer's picture (size, hot spot and pixels folded into one
+  // number), to tell cursors apart.
+  unsigned long long cursorPicture();
   void click(int button);
   // A key by its X key symbol name ("Escape").
   void pressKey(const char* keysym);

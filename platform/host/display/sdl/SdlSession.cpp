@@ -76,6 +76,11 @@ void SdlSession::run(std::function<void(bool, std::string)> started) {
   // Reported only now: the opener waits, holding the opening lock, until
   // `started` has run, and the host may call back into the driver.
   translator_->desktopChanged();
+  // SDL starts with a default pointer of its own; the desktop shows what the
+  // host believes is shown, so that the host's first change is not taken
+  // for no change.
+  HCURSOR current = GetCursor();
+  showCursor(current != nullptr ? current : LoadCursorA(nullptr, IDC_ARROW));
   loop();
   freeCursors();
   translator_.reset();
