@@ -32,15 +32,23 @@ void onClose(NVEventState) {
   if (NVEngine::instance) NVEngine::instance->quit();
 }
 
+namespace {
+
+void convertAll(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) removeUV(NVString(path));
+  addMessage(NVString(""));
+  addMessage(msg::prompt());
+}
+
+}  // namespace
+
 void onDropFiles(NVEventState) {
   std::vector<std::string> paths;
   if (NVEngine* engine = NVEngine::instance) {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
     paths = engine->systemState.droppedFiles;
   }
-  for (const std::string& path : paths) removeUV(NVString(path));
-  addMessage(NVString(""));
-  addMessage(msg::prompt());
+  convertAll(paths);
 }
 
 void setApplicationInfo() {
@@ -54,10 +62,28 @@ void setApplicationInfo() {
   addCreditLine(text("何は無くとも地球は廻る。"));
 }
 
-int briselMain() {
-  NVExWindow window(300, 300, 300, 300, NVString("Brisel"));
+namespace {
+
+// Everything between the window's construction and its destruction.
+void runWindow(NVExWindow& window, const std::vector<std::string>& files);
+
+}  // namespace
+
+int briselMain(const std::vector<std::string>& files) {
+  {
+    NVExWindow window(300, 300, 300, 300, NVString("Brisel"));
+    runWindow(window, files);
+  }
+  // What the window's destruction deferred is released like any frame's.
+  freeDeferred();
+  return 0;
+}
+
+namespace {
+
+void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   NVEngine* engine = NVEngine::instance;
-  if (!engine) return 0;
+  if (!engine) return;
   window.attach(true, engine->mainWindow, engine);
   window.disableResize();
   window.maximizeOnDoubleClick = false;
@@ -74,6 +100,7 @@ int briselMain() {
   connector->connect(NV_EV_CLOSE, onClose);
   connector->connect(NV_EV_DROPFILES, onDropFiles);
   window.show();
+  if (!files.empty()) convertAll(files);
   while (NVEngine::instance) {
     currentMainWindow = engine->mainWindow;
     if (engine->isStopRequested() || engine->isFinished()) break;
@@ -87,5 +114,8 @@ int briselMain() {
   // The window thread takes its windows with it; wait for it so the process
   // ends with nothing half torn down.
   for (int i = 0; i < 5000 && !engine->isFinished(); ++i) Sleep(1);
-  return 0;
+  // Nothing will dispatch to the connector any more; let it go with the run.
+  delete connector;
 }
+
+}  // namespace

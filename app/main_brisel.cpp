@@ -2,9 +2,10 @@
 #include <string>
 
 #include "app/BriselApp.h"
+#include "platform/runtime/Console.h"
 #include "platform/runtime/Desktop.h"
 
-int main() {
+int main(int argc, char** argv) {
   std::string reason;
   if (!nvrt::openDesktop(reason)) {
     std::fprintf(stderr,
@@ -13,5 +14,5 @@ int main() {
                  reason.c_str());
     return 2;
   }
-  return briselMain();
+  return briselMain(nvrt::commandLineArguments(argc, argv));
 }

@@ -30,7 +30,7 @@ NV2DScene::NV2DScene() {
 NV2DScene::~NV2DScene() {
   std::lock_guard<std::recursive_mutex> lock(engineLock);
   // A stage that still shows this scene must not reach it once it is gone.
-  if (NV2DStage* stage = NV2DStage::findStage(this)) stage->scene = nullptr;
+  NV2DStage::forgetScene(this);
   auto& list = sceneList();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   attached = active = false;

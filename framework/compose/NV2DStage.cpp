@@ -58,6 +58,12 @@ NV2DStage* NV2DStage::findStage(NV2DScene* s) {
   return nullptr;
 }
 
+void NV2DStage::forgetScene(NV2DScene* s) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (NV2DStage* stage : stageList())
+    if (stage->scene == s) stage->scene = nullptr;
+}
+
 void NV2DStage::selectBackBuffer() {
   if (!windowDC_ && created) windowDC_ = GetDC(hwnd);
   HGDIOBJ previous = SelectObject(bufferDC_, backBuffer->getBitmap());

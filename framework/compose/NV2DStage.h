@@ -19,6 +19,9 @@ class NV2DStage : public NVStageBase {
   std::vector<NV2DItemBase*> hitTest(int x, int y);
   // The stage that shows a scene, or null.
   static NV2DStage* findStage(NV2DScene* scene);
+  // Every stage that still points to a scene lets go of it (the scene is
+  // being destroyed).
+  static void forgetScene(NV2DScene* scene);
 
   bool addDirtyRect(int left, int top, int right, int bottom) override;
   bool setRect(int x, int y, int width, int height) override;

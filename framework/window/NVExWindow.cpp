@@ -71,6 +71,8 @@ NVExWindow::~NVExWindow() {
   }
   delete titleStyle;
   delete frameStage;
+  // The frame is gone; the base destructor must not reach back into it.
+  parent = nullptr;
 }
 
 void NVExWindow::layout(int w, int newX, int newY, int h) {
@@ -188,6 +190,7 @@ void NVExWindow::detach() {
   }
   queueDestroy();
   frameStage->children.remove(this);
+  parent = nullptr;
   frameStage->detach();
 }
 

@@ -34,10 +34,13 @@ bool waitFor(const std::function<bool()>& done) {
 
 class BriselWindow : public ::testing::Test {
  protected:
+  // Files handed to the program at start, as a file manager's "Open with" does.
+  virtual std::vector<std::string> startFiles() { return {}; }
   void SetUp() override {
     NullDisplay::select();
     NullDisplay::movePointer(1200, 1000);
-    program = std::thread([this] { status = briselMain(); });
+    const std::vector<std::string> files = startFiles();
+    program = std::thread([this, files] { status = briselMain(files); });
     // The frame loop copies the main window on every turn: once it runs,
     // the window is built and its handlers are connected.
     ASSERT_TRUE(waitFor([] { return currentMainWindow.load() != nullptr; }));
@@ -181,6 +184,26 @@ TEST_F(BriselWindow, APictureOfTheWindowAfterADrop) {
     darkRows += dark;
   }
   EXPECT_GT(darkRows, 6 * 6);  // seven lines of text, several rows each
+}
+
+class BriselOpenWith : public BriselWindow {
+ protected:
+  std::vector<std::string> startFiles() override {
+    writeFileBytes(dir.path() / "given.mqo", kModel);
+    return {nvrt::utf8ToCp932Name(dir.file("given.mqo"))};
+  }
+  TempDir dir;
+};
+
+TEST_F(BriselOpenWith, FilesGivenAtStartAreConvertedLikeADrop) {
+  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "given_noUV.mqo"); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  closeByButton();
+  program.join();
+  const std::vector<std::string> log = logLines();
+  ASSERT_EQ(log.size(), 7u);
+  EXPECT_EQ(log[1], "「given.mqo」を処理中です。");
+  EXPECT_EQ(log.back(), "MQOファイルをここにD&Dしてください。");
 }
 
 TEST_F(BriselWindow, TheDesktopsCloseRequestDoesNotEndTheProgram) {
