@@ -3,3 +3,11 @@ target_sources(nolva PRIVATE
   widgets/NVSelectorGroup.cpp
   widgets/NVSelector.cpp
 )
+target_sources(nolva PRIVATE
+  widgets/NVTextBox.cpp
+  widgets/NVTextBoxView.cpp
+  widgets/NVTextBoxKeys.cpp
+  widgets/NVTextBoxHistory.cpp
+  widgets/NVTextBoxText.cpp
+  widgets/NVTextBoxClipboard.cpp
+)
