@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngine.h"
@@ -33,7 +35,7 @@ class TextBoxTest : public ::testing::Test {
     box->setRect(10, 10, 200, 18);
     ASSERT_TRUE(window->addChild(box->stageItem(), true));
     box->onAttach();
-    std::fill(std::begin(engine->systemState.keyState), std::end(engine->systemState.keyState), 0);
+    setCapsLock(false);
   }
   void TearDown() override {
     window->removeChild(box->stageItem());
@@ -41,20 +43,39 @@ class TextBoxTest : public ::testing::Test {
     delete window;
     freeDeferred();
   }
-  // Presses `key` with the given keys held, without running a frame, so the
-  // key states are exactly those given.
-  void key(int code, std::initializer_list<int> held = {}, bool capsLock = false) {
-    // The window thread copies the keyboard into the key states between
-    // messages; holding the lock keeps the states given here.
+  // Waits until the window thread has copied the desktop keyboard into the
+  // engine's key states twice, so they show every injected key.
+  void settle() {
+    auto counter = [this] {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      return engine->systemState.keyState[256];
+    };
+    const std::uint8_t first = counter();
+    for (int i = 0; i < 5000 && static_cast<std::uint8_t>(counter() - first) < 2; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  bool capsLockOn() {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
-    engine->systemState.keyState[0x14] = capsLock ? 1 : 0;
-    for (int h : held) engine->systemState.keyState[h] = 0x80;
+    return engine->systemState.keyState[0x14] == 1;
+  }
+  void setCapsLock(bool on) {
+    settle();
+    if (capsLockOn() == on) return;
+    NullDisplay::pressKey(0x14);
+    NullDisplay::releaseKey(0x14);
+    settle();
+  }
+  // Presses `key` on the box with the given keys held on the desktop keyboard.
+  void key(int code, std::initializer_list<int> held = {}) {
+    for (int h : held) NullDisplay::pressKey(static_cast<BYTE>(h));
+    if (held.size()) settle();
     NVEventState event;
     event.kind = NV_EV_KEYDOWN;
     event.widget = box;
     event.keyCode = static_cast<std::uint8_t>(code);
     box->onKey(event);
-    for (int h : held) engine->systemState.keyState[h] = 0;
+    for (int h : held) NullDisplay::releaseKey(static_cast<BYTE>(h));
+    if (held.size()) settle();
   }
   void type(const std::string& lowercase) {
     for (char c : lowercase) key(c >= 'a' && c <= 'z' ? c - 0x20 : c);
@@ -94,10 +115,13 @@ TEST(TextBoxCharacters, JapaneseLayoutMap) {
 TEST_F(TextBoxTest, TypingWithShiftAndCapsLock) {
   type("ab");
   key(0x43, {0x10});
-  key(0x31, {}, true);
-  key(0x44, {}, true);
-  key(0x44, {0x10}, true);
-  key(0x45, {0x14});  // held down and not toggled: not counted as on
+  setCapsLock(true);
+  key(0x31);
+  key(0x44);
+  key(0x44, {0x10});
+  setCapsLock(false);
+  key(0x45, {0x14});  // toggled on while held down: not counted as on
+  setCapsLock(false);
   EXPECT_EQ(text(), "abC!Dde");
   EXPECT_EQ(box->cursorPos, 7);
 }
@@ -255,9 +279,15 @@ TEST_F(TextBoxTest, ClickingPlacesTheCursorAndTypedKeysArrive) {
   NullDisplay::releaseButton();
   runFrames(engine, 3);
   EXPECT_EQ(box->cursorPos, 6);
+  // The engine samples one key per frame, with the modifiers held then.
   NullDisplay::typeKey(0x47);
-  NullDisplay::typeKey(0x31, true);
   runFrames(engine, 4);
+  NullDisplay::pressKey(0x10);
+  runFrames(engine, 2);
+  NullDisplay::typeKey(0x31);
+  runFrames(engine, 4);
+  NullDisplay::releaseKey(0x10);
+  runFrames(engine, 2);
   EXPECT_EQ(text(), "abcdefg!");
   NullDisplay::commitIme(kWide);
   runFrames(engine, 4);
