@@ -50,6 +50,13 @@ void NVTextBox::placeCaret() {
   }
   caretImage->resize(caretWidth, fontHeight);
   caretImage->fill(caretColour[2], caretColour[1], caretColour[0], 255);
+  if (hasSelection) {
+    // An opaque band (a child window when the box is a stage item) would
+    // hide the selected text, so the band carries that text itself.
+    const int low = std::max(std::min(selectionStart, selectionEnd), scrollStart);
+    style()->drawText(caretImage, 0, 0, -1, -1, -1, -1, false,
+                      content.mid(low, std::max(selectionStart, selectionEnd)));
+  }
   x = std::max(0, std::min(x, getWidth() - caretWidth));
   caret->setRect(x, 2, caretWidth, fontHeight);
   caret->setImage(caretImage);
