@@ -45,6 +45,8 @@ NVTextBox::NVTextBox(NVString initial) : NVWidget(0, 0, 463, 18) {
 }
 
 NVTextBox::~NVTextBox() {
+  // The blink time is system-wide: a box deleted while focused gives it back.
+  if (ownsBlinkTime_) SetCaretBlinkTime(startBlinkTime());
   delete blinkAnimation;
   delete scrollAnimation;
   delete connector;
@@ -171,6 +173,7 @@ void NVTextBox::onFocusIn(NVEventState event) {
     blinkAnimation->start();
   }
   SetCaretBlinkTime(750);
+  ownsBlinkTime_ = true;
   redraw(true);
 }
 
@@ -181,6 +184,7 @@ void NVTextBox::onFocusOut(NVEventState) {
   selectionStart = selectionEnd = cursorPos;
   hasSelection = false;
   SetCaretBlinkTime(startBlinkTime());
+  ownsBlinkTime_ = false;
   setImage(idleFace);
   refresh();
   redraw(true);

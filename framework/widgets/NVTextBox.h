@@ -81,4 +81,7 @@ class NVTextBox : public NVWidget {
   void placeCaret();
   void stopAutoScroll();
   bool keyDown(int key) const;
+
+  // Whether this box changed the system's caret blink time and owes it back.
+  bool ownsBlinkTime_ = false;
 };

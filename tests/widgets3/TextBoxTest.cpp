@@ -295,3 +295,22 @@ TEST_F(TextBoxTest, ClickingPlacesTheCursorAndTypedKeysArrive) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TextBoxTest, FocusSetsTheBlinkTimeAndEveryWayOutRestoresIt) {
+  const UINT before = GetCaretBlinkTime();
+  NVEventState focus;
+  focus.widget = box;
+  box->onFocusIn(focus);
+  EXPECT_EQ(GetCaretBlinkTime(), 750u);
+  EXPECT_TRUE(box->blinkAnimation->running);
+  box->onFocusOut(focus);
+  EXPECT_EQ(GetCaretBlinkTime(), before);
+  NVTextBox* other = new NVTextBox(NVString(""));
+  other->onFocusIn(focus);
+  delete other;  // deleted while focused
+  EXPECT_EQ(GetCaretBlinkTime(), before);
+}
+
+}  // namespace
