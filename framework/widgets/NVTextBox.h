@@ -1,0 +1,87 @@
+// A one-line text field: a blinking caret, a selection made with the keyboard
+// or by dragging, clipboard operations, an undo history, typing through a
+// fixed keyboard map and input-method text. Positions are byte offsets into
+// Shift-JIS text and never fall inside a double-byte character.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/core/NVEventState.h"
+#include "framework/widgets/NVVisualDesigner.h"
+#include "framework/widgets/NVWidget.h"
+
+class NVAnimation;
+class NVEventConnector;
+
+struct NVTextBoxSnapshot {
+  int kind = 0;
+  int cursor = 0, selectionStart = 0, selectionEnd = 0, scrollStart = 0;
+  NVString text;
+};
+
+class NVTextBox : public NVWidget {
+ public:
+  explicit NVTextBox(NVString text);
+  ~NVTextBox() override;
+
+  void onAttach() override;
+  void onResize(int width, int height) override;
+  void onEnableChanged(bool effective) override;
+
+  void setText(NVString text) override;
+  NVString getText() const { return content; }
+  void setIdlePainter(NVPainter painter, int param);
+  void setFocusedPainter(NVPainter painter, int param);
+
+  void onKey(NVEventState event);
+  void onPress(NVEventState event);
+  void onDrag(NVEventState event);
+  void onDragEnd(NVEventState event);
+  void onFocusIn(NVEventState event);
+  void onFocusOut(NVEventState event);
+  void recordEdit(int kind, const NVTextBoxSnapshot& snapshot);
+  void undo();
+  void redo();
+  void refresh();
+  // The text position under a pointer at box-local x.
+  int locate(double localX) const;
+
+  NVString content;
+  NVEventConnector* connector = nullptr;
+  int cursorPos = 0;
+  int scrollStart = 0;
+  int maxLength = 1024;
+  bool hasSelection = false;
+  bool dragging = false;
+  int lastEditKind = 2;
+  std::vector<NVTextBoxSnapshot> history;
+  int historyPosition = 0;
+  NVImage* caretImage = nullptr;
+  NVWidget* caret = nullptr;
+  NVEventConnector* caretConnector = nullptr;
+  std::uint8_t caretColour[3] = {};
+  NVAnimation* blinkAnimation = nullptr;
+  NVAnimation* scrollAnimation = nullptr;
+  int autoScrollStep = 0;
+  int selectionStart = 0, selectionEnd = 0;
+  NVVisualDesigner* idleDesigner = nullptr;
+  NVVisualDesigner* focusedDesigner = nullptr;
+  NVImage* idleFace = nullptr;
+  NVImage* focusedFace = nullptr;
+
+ private:
+  struct Edit;
+  bool controlKey(Edit& edit);
+  bool plainKey(Edit& edit, std::uint8_t keyCode);
+  bool typeText(Edit& edit, std::uint8_t keyCode);
+  void restore(const NVTextBoxSnapshot& entry);
+  NVStringStyle* style() const;
+  int textWidth(int from, int to) const;
+  void placeCaret();
+  void stopAutoScroll();
+  bool keyDown(int key) const;
+
+  // Whether this box changed the system's caret blink time and owes it back.
+  bool ownsBlinkTime_ = false;
+};
