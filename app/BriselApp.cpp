@@ -102,7 +102,10 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   window.show();
   if (!files.empty()) convertAll(files);
   while (NVEngine::instance) {
-    currentMainWindow = engine->mainWindow;
+    {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      currentMainWindow = engine->mainWindow;
+    }
     if (engine->isStopRequested() || engine->isFinished()) break;
     if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) break;
     runAnimations();
