@@ -16,7 +16,7 @@ class NVUserState : public virtual NVGUICoreObject {
  public:
   NVUserState() { typeName = "NVUserState"; }
   NVUserState(const NVUserState& other) = default;
-  NVUserState& operator=(const NVUserState& other);
+  NVUserState& operator=(const NVUserState& other) = default;
 
   int targetType = 0;  // 0 nothing, 1 a stage, 4 a 2D stage
   NVStageBase* stage = nullptr;

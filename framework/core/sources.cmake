@@ -8,7 +8,6 @@ target_sources(nolva PRIVATE
   core/NVGUICoreObject.cpp
   core/NVThread.cpp
   core/NVEngine.cpp
-  core/NVUserState.cpp
   core/NVTargetHooks.cpp
   core/NVEventConnector.cpp
   core/NVEventDispatch.cpp
