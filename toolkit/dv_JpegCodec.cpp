@@ -208,3 +208,15 @@ bool dv_EncodeJpeg(const dv_Image& image, const std::string& path, int quality) 
   if (!ok) std::remove(path.c_str());
   return ok;
 }
+
+#define DV_STR2(x) #x
+#define DV_STR(x) DV_STR2(x)
+
+std::vector<std::string> dv_JpegLibraryCredits() {
+#ifdef LIBJPEG_TURBO_VERSION
+  return {"libjpeg-turbo " DV_STR(LIBJPEG_TURBO_VERSION)
+          "  (C) The libjpeg-turbo Project and the Independent JPEG Group  https://libjpeg-turbo.org/"};
+#else
+  return {"libjpeg " DV_STR(JPEG_LIB_VERSION) "  (C) The Independent JPEG Group  https://www.ijg.org/"};
+#endif
+}

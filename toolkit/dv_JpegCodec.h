@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class dv_Image;
 
@@ -12,3 +13,5 @@ class dv_Image;
 // stream.
 bool dv_DecodeJpeg(const uint8_t* data, size_t size, dv_Image& out);
 bool dv_EncodeJpeg(const dv_Image& image, const std::string& path, int quality);
+// The JPEG library, as a credit line; none in a build without it.
+std::vector<std::string> dv_JpegLibraryCredits();

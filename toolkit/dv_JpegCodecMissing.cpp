@@ -7,3 +7,5 @@
 bool dv_DecodeJpeg(const uint8_t*, size_t, dv_Image&) { return false; }
 
 bool dv_EncodeJpeg(const dv_Image&, const std::string&, int) { return false; }
+
+std::vector<std::string> dv_JpegLibraryCredits() { return {}; }

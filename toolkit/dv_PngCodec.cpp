@@ -1,6 +1,7 @@
 #include "toolkit/dv_PngCodec.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -197,4 +198,9 @@ bool dv_EncodePng(const dv_Image& image, const std::string& path, bool withAlpha
   ok = std::fclose(file) == 0 && ok;
   if (!ok) std::remove(path.c_str());
   return ok;
+}
+
+std::vector<std::string> dv_PngLibraryCredits() {
+  return {"libpng " PNG_LIBPNG_VER_STRING "  (C) The PNG Reference Library Authors  http://www.libpng.org/pub/png/libpng.html",
+          "zlib " ZLIB_VERSION "  (C) Jean-loup Gailly and Mark Adler  https://zlib.net/"};
 }

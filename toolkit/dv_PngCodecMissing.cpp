@@ -8,3 +8,5 @@
 int dv_DecodePng(const uint8_t*, size_t, dv_Image&) { return dv_Image::LoadFormatError; }
 
 bool dv_EncodePng(const dv_Image&, const std::string&, bool) { return false; }
+
+std::vector<std::string> dv_PngLibraryCredits() { return {}; }

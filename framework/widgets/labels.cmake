@@ -3,4 +3,4 @@ target_sources(nolva PRIVATE
   widgets/NVLabel.cpp
   widgets/NVPushButton.cpp
 )
-target_sources(nolva PRIVATE widgets/NVCreditView.cpp)
+

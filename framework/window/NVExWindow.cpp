@@ -11,13 +11,14 @@
 #include "framework/core/NVEventConnector.h"
 #include "framework/widgets/NVPainters.h"
 #include "framework/widgets/NVPushButton.h"
+#include "framework/widgets/NVSelectorGroup.h"
 #include "framework/widgets/NVTheme.h"
 #include "framework/widgets/NVVisualDesigner.h"
 
 namespace {
 
 constexpr int kTitleHeight = 28, kSide = 6, kBottom = 10;
-constexpr int kMinWidth = 150, kMinHeight = 80;
+constexpr int kMinWidth = 150, kMinHeight = 80, kMenuHeight = 18;
 
 // "＿", "□" and "×" in code page 932.
 const char kMinimizeCaption[] = "\x81\x51";
@@ -26,6 +27,25 @@ const char kCloseCaption[] = "\x81\x7e";
 
 void (*const kEdgePainters[4])(NVImage*, int, int, int) = {paintFrameTop, paintFrameLeft, paintFrameRight,
                                                            paintFrameBottom};
+
+// A picture shown by a 2D stage of its own, drawn by `painter`.
+void makePiece(NVExWindow::Edge& piece, void (*painter)(NVImage*, int, int, int), int width, int height) {
+  piece.image = new NVImage();
+  piece.stage = new NV2DStage(width, height, NVString(""));
+  piece.scene = new NV2DScene();
+  piece.item = new NV2DItem(0, 0, 0, width, height);
+  piece.designer = new NVVisualDesigner();
+  piece.designer->setPainter(painter, 0);
+}
+
+void deletePiece(NVExWindow::Edge& piece) {
+  delete piece.item;
+  delete piece.scene;
+  delete piece.stage;
+  delete piece.image;
+  delete piece.designer;
+  piece = {};
+}
 
 }  // namespace
 
@@ -39,15 +59,12 @@ NVExWindow::NVExWindow(int newX, int newY, int clientWidth, int clientHeight, NV
   titleStyle->bold = true;
   const std::uint32_t titleColour = getThemeColor(NVString("title"));
   titleStyle->setColor((titleColour >> 16) & 0xFF, (titleColour >> 8) & 0xFF, titleColour & 0xFF);
-  for (int i = 0; i < 4; ++i) {
-    Edge& e = edges[i];
-    e.image = new NVImage();
-    e.stage = new NV2DStage(1, 1, NVString(""));
-    e.scene = new NV2DScene();
-    e.item = new NV2DItem(0, 0, 0, 1, 1);
-    e.designer = new NVVisualDesigner();
-    e.designer->setPainter(kEdgePainters[i], 0);
-  }
+  for (int i = 0; i < 4; ++i) makePiece(edges[i], kEdgePainters[i], 1, 1);
+  makePiece(menuBar, paintMenuBar, 1, 1);
+  makePiece(dropDown, paintDropDown, 50, 50);
+  // The drop-down is a top-level window owned by the frame, not a child.
+  dropDown.stage->setWindowParams(WS_POPUP, 0, NVString("NV_OWNER"), NVString(""));
+  menuGroup = new NVSelectorGroup();
   titleLabel = new NVTransParentLabel(kSide, kSide, 100, 22, newTitle);
   titleLabel->setTextStyle(titleStyle);
   minimizeButton = new NVPushButton(0, 0, 24, 20, NVString(kMinimizeCaption));
@@ -57,18 +74,16 @@ NVExWindow::NVExWindow(int newX, int newY, int clientWidth, int clientHeight, NV
 }
 
 NVExWindow::~NVExWindow() {
+  setWindowMenu(NVWindowMenu());
   detach();
+  delete menuGroup;
+  deletePiece(dropDown);
+  deletePiece(menuBar);
   delete closeButton;
   delete maximizeButton;
   delete minimizeButton;
   delete titleLabel;
-  for (Edge& e : edges) {
-    delete e.item;
-    delete e.scene;
-    delete e.stage;
-    delete e.image;
-    delete e.designer;
-  }
+  for (Edge& e : edges) deletePiece(e);
   delete titleStyle;
   delete frameStage;
   // The frame is gone; the base destructor must not reach back into it.
@@ -80,19 +95,37 @@ void NVExWindow::layout(int w, int newX, int newY, int h) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
   const int frameWidth = std::max(std::min(w + 2 * kSide, workWidth), kMinWidth);
-  const int frameHeight = std::max(std::min(h + kTitleHeight + kBottom, workHeight), kMinHeight);
+  const int bar = menuBarHeight();
+  const int frameHeight = std::max(std::min(h + kTitleHeight + bar + kBottom, workHeight), kMinHeight);
   frameStage->setRect(newX, newY, frameWidth, frameHeight);
-  const int clientWidth = frameWidth - 2 * kSide, clientHeight = frameHeight - kTitleHeight - kBottom;
-  NVStageBase::setRect(kSide, kTitleHeight, clientWidth, clientHeight);
-  // FIXME: a window menu adds its bar of 18 pixels above the client area.
-  layoutEdges(frameWidth, frameHeight, clientHeight);
+  const int clientWidth = frameWidth - 2 * kSide, clientHeight = frameHeight - kTitleHeight - bar - kBottom;
+  NVStageBase::setRect(kSide, kTitleHeight + bar, clientWidth, clientHeight);
+  layoutMenuBar(frameWidth);
+  layoutEdges(frameWidth, frameHeight, clientHeight + bar);
   layoutTitle(frameWidth);
 }
 
-void NVExWindow::layoutEdges(int frameWidth, int frameHeight, int clientHeight) {
+int NVExWindow::menuBarHeight() const { return menuTitles.empty() || menuBarHidden ? 0 : kMenuHeight; }
+
+void NVExWindow::layoutMenuBar(int frameWidth) {
+  if (menuBarHeight() == 0) {
+    menuBar.stage->hide();
+    return;
+  }
+  menuBar.designer->paint(menuBar.image, frameWidth - 2 * kSide, kMenuHeight);
+  menuBar.item->setRect(0, 0, menuBar.image->getWidth(), menuBar.image->getHeight());
+  menuBar.item->setImage(menuBar.image);
+  menuBar.item->invalidate(true);
+  menuBar.stage->setRect(kSide, kTitleHeight, frameWidth - 2 * kSide, kMenuHeight);
+  menuBar.stage->show();
+}
+
+// `sideHeight` is the height of the side edges: the client area's and the
+// menu bar's together.
+void NVExWindow::layoutEdges(int frameWidth, int frameHeight, int sideHeight) {
   const RECT places[4] = {{0, 0, frameWidth, kTitleHeight},
-                          {0, kTitleHeight, kSide, clientHeight},
-                          {frameWidth - kSide, kTitleHeight, kSide, clientHeight},
+                          {0, kTitleHeight, kSide, sideHeight},
+                          {frameWidth - kSide, kTitleHeight, kSide, sideHeight},
                           {0, frameHeight - kBottom, frameWidth, kBottom}};
   for (int i = 0; i < 4; ++i) {
     Edge& e = edges[i];
@@ -147,6 +180,12 @@ bool NVExWindow::setSize(int newWidth, int newHeight) {
 void NVExWindow::setEnabled(bool on) { frameStage->setEnabled(on); }
 
 void NVExWindow::buildFrame() {
+  frameStage->addChild(menuBar.stage, menuBarHeight() != 0);
+  menuBar.stage->bindScene(menuBar.scene);
+  menuBar.scene->addRoot(menuBar.item);
+  dropDown.stage->attach(false, frameStage, engine);
+  dropDown.stage->bindScene(dropDown.scene);
+  dropDown.scene->addRoot(dropDown.item);
   for (Edge& e : edges) {
     frameStage->addChild(e.stage, true);
     e.stage->bindScene(e.scene);
@@ -184,6 +223,10 @@ void NVExWindow::detach() {
     e.scene->removeRoot(e.item);
     frameStage->removeChild(e.stage);
   }
+  dropDown.scene->removeRoot(dropDown.item);
+  dropDown.stage->detach();
+  menuBar.scene->removeRoot(menuBar.item);
+  frameStage->removeChild(menuBar.stage);
   while (!children.empty()) {
     NVStageBase* child = children.front();
     if (!removeChild(child)) children.remove(child);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/core/NVEventState.h"
+#include "framework/widgets/NVWindowMenu.h"
 #include "framework/window/NVStageBase.h"
 
 class NVImage;
@@ -19,6 +20,8 @@ class NVPushButton;
 class NVEventConnector;
 class NVStringStyle;
 class NVVisualDesigner;
+class NVSelector;
+class NVSelectorGroup;
 
 class NVExWindow : public NVStageBase {
  public:
@@ -39,6 +42,15 @@ class NVExWindow : public NVStageBase {
   void toggleMaximize();
   void minimize();
   void requestClose();
+  // Replaces the menu bar and its drop-downs; an empty menu removes the bar.
+  void setWindowMenu(NVWindowMenu menu);
+  // A title got the focus: show its column's drop-down under it.
+  void openDropDown(NVEventState event);
+  // The drop-down lost the focus: send the chosen entry's command, if any.
+  void closeDropDown(NVEventState event);
+  // Hides the menu bar and the minimize and maximize buttons (dialog-like
+  // windows that only close).
+  void hideMenuAndSizeButtons();
 
   // One frame edge: its picture, the 2D stage that shows it, its scene and item.
   struct Edge {
@@ -59,6 +71,21 @@ class NVExWindow : public NVStageBase {
   NVStringStyle* titleStyle = nullptr;
   std::vector<NVEventConnector*> connectors;
 
+  // The menu bar under the title bar and the drop-down of one column, each a
+  // picture in a 2D stage of its own.
+  Edge menuBar, dropDown;
+  NVSelectorGroup* menuGroup = nullptr;
+  std::vector<NVSelector*> menuTitles;
+  std::vector<NVEventConnector*> menuTitleConnectors;
+  std::vector<NVSelectorGroup*> columnGroups;
+  std::vector<NVSelector*> menuEntries;
+  std::vector<int> commandIds;
+  std::vector<int> entryCounts;
+  std::vector<SIZE> dropDownSizes;
+  // The column whose entries the drop-down shows, or -1.
+  int openColumn = -1;
+  bool menuBarHidden = false;
+
   bool moving = false;
   int resizeMode = 0;  // 0 none, 1 left, 2 right, 3 top, 4 bottom, 11..14 corners
   int pressScreenX = 0, pressScreenY = 0;
@@ -73,6 +100,13 @@ class NVExWindow : public NVStageBase {
   void layout(int width, int x, int y, int height);
   void layoutEdges(int frameWidth, int frameHeight, int clientHeight);
   void layoutTitle(int frameWidth);
+  void layoutMenuBar(int frameWidth);
+  int menuBarHeight() const;
+  void tearDownMenu();
+  void addMenuColumn(const NVWindowMenuColumn& column, int& titleX);
+  // The column of the title the menu bar has chosen, or -1.
+  int chosenColumn() const;
+  bool titleHasFocus() const;
   void buildFrame();
   void connectFrame();
   void takePressSnapshot(const NVEventState& event);

@@ -47,6 +47,7 @@ void NVExWindow::connectFrame() {
   make(closeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
     if (closeButton->isInside(e)) requestClose();
   });
+  make(dropDown.stage)->connect(NV_EV_BLUR, [this](NVEventState e) { closeDropDown(e); });
 }
 
 void NVExWindow::takePressSnapshot(const NVEventState& event) {

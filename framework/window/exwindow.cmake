@@ -1,4 +1,5 @@
 target_sources(nolva PRIVATE
   window/NVExWindow.cpp
   window/NVExWindowHandlers.cpp
+  window/NVExWindowMenu.cpp
 )

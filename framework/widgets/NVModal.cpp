@@ -1,0 +1,31 @@
+#include "framework/widgets/NVModal.h"
+
+#include "framework/compose/NV2DScene.h"
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVEventDispatch.h"
+#include "framework/core/NVFrameCycle.h"
+#include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVInput.h"
+#include "framework/widgets/NVAnimation.h"
+
+NVModal::~NVModal() {
+  if (!modalEngine) return;
+  modalEngine->quit();
+  delete modalEngine;
+  modalEngine = nullptr;
+}
+
+void NVModal::run() {
+  open();
+  for (;;) {
+    NVEngine* engine = modalEngine;
+    if (!engine || engine->isStopRequested() || engine->isFinished()) break;
+    if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) break;
+    runAnimations();
+    updateScenes();
+    flushInvalidations(engine);
+    freeDeferred();
+    Sleep(1);
+    onModalFrame();
+  }
+}

@@ -1,0 +1,24 @@
+// A modal run: a nested frame loop on an engine of its own, so that a window
+// can be shown while the caller waits inside one call. The loop's steps are
+// those of the application's main loop, in the same order.
+#pragma once
+
+class NVEngine;
+
+class NVModal {
+ public:
+  NVModal() = default;
+  NVModal(const NVModal&) = delete;
+  NVModal& operator=(const NVModal&) = delete;
+  // Stops and deletes the nested loop's engine if one is still set.
+  virtual ~NVModal();
+
+  // open(), then frames until the engine is asked to stop or has ended.
+  virtual void run();
+  virtual void open() {}
+  virtual void close() {}
+  // Called once at the end of every nested frame.
+  virtual void onModalFrame() {}
+
+  NVEngine* modalEngine = nullptr;
+};
