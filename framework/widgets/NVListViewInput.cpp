@@ -17,6 +17,15 @@ constexpr std::uint8_t kReturn = 0x0D, kEscape = 0x1B, kUp = 0x26, kDown = 0x28,
 // The input method hands over the keys it takes while it composes as this key.
 constexpr std::uint8_t kImeProcessKey = 0xE5;
 
+// Whether a key event belongs to the input method: a key it takes while
+// composing, or the delivery of its committed text, whose record carries no
+// key of its own (the key code is then left over from an earlier key).
+bool fromInputMethod(const NVWidget* widget, const NVEventState& event) {
+  if (event.keyCode == kImeProcessKey) return true;
+  NVEngine* engine = widget->getEngine();
+  return engine && engine->currentInput.imeResult && !engine->currentInput.keyDown;
+}
+
 // Asks the engine to move the keyboard focus to a widget's host.
 void focusOn(NVWidget* widget) {
   if (widget->stageItemHost) {
@@ -111,7 +120,7 @@ void NVListView::commitEdit() {
 }
 
 void NVListView::onEditorKey(NVEventState event) {
-  if (event.keyCode == kImeProcessKey) return;
+  if (fromInputMethod(editor, event)) return;
   if (event.keyCode == kEscape)
     editor->setText(getItem(selected));
   else if (event.keyCode != kReturn)

@@ -9,6 +9,7 @@
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVTextBox.h"
 #include "framework/widgets/NVVScroll.h"
+#include "platform/host/display/null/NullDisplay.h"
 #include "tests/widgets4/WidgetWindow.h"
 
 namespace {
@@ -211,6 +212,19 @@ TEST_F(ListEditorTest, ReturnWritesAndEscapeDiscards) {
   frames(2);
   key(kUp);
   EXPECT_EQ(list->selected, 1);
+}
+
+// Text committed by the input method is typed into the editor; the key that
+// opened the editor is not taken for a second Return.
+TEST_F(ListEditorTest, InputMethodTextIsTyped) {
+  edit(1);
+  const std::string kana = "\x82\xA0";
+  nvhost::NullDisplay::commitIme(kana);
+  frames();
+  EXPECT_TRUE(list->editing);
+  EXPECT_EQ(list->editor->getText().toStdString(), kana + "b");
+  key(kReturn);
+  EXPECT_EQ(list->getItem(1).toStdString(), kana + "b");
 }
 
 TEST_F(ListEditorTest, LosingTheFocusWrites) {
