@@ -1,11 +1,13 @@
 // The list's pointer and keyboard input and its in-place editor.
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
 #include <utility>
 
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVTextBox.h"
 #include "framework/widgets/NVVScroll.h"
@@ -76,6 +78,15 @@ void NVListView::moveSelectionDown(bool reorder) {
 }
 
 void NVListView::onKey(NVEventState event) {
+  if (fromInputMethod(this, event)) {
+    // The list has no use for committed text; left in the engine it would
+    // turn up in the next text box that takes a key.
+    if (NVEngine* engine = getEngine()) {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      engine->imeResultText = NVString("");
+    }
+    return;
+  }
   switch (event.keyCode) {
     case kDelete:
       if (editable && isItem(selected)) removeItem(selected);

@@ -129,6 +129,20 @@ TEST_F(ListViewTest, KeyboardMovesReordersAndDeletes) {
   }
 }
 
+// Text from the input method carries no key: it must not repeat the last one.
+TEST_F(ListViewTest, InputMethodTextIsNoKey) {
+  list->setEditable(true);
+  fill(*list, {"a", "b", "c", "d"});
+  clickLine(1);
+  key(kDelete);
+  EXPECT_EQ(joined(*list), "a,c,d,");
+  nvhost::NullDisplay::commitIme("\x82\xA0");
+  frames();
+  EXPECT_EQ(joined(*list), "a,c,d,");
+  EXPECT_EQ(list->selected, 1);
+  EXPECT_TRUE(engine->imeResultText.isEmpty());
+}
+
 TEST_F(ListViewTest, PressesSelectLines) {
   fill(*list, {"a", "b", "c"});
   struct Step { bool editable; int line; int selected; bool editing; };
