@@ -58,7 +58,8 @@ void NVListView::drawOutline() {
 void NVListView::refreshList() {
   const int count = getItemCount();
   const std::int64_t range = std::int64_t{rowCount()} * kLine - scrollBar->getHeight();
-  scrollBar->setMaximum(count == 0 ? 0 : static_cast<int>(std::min<std::int64_t>(range, std::numeric_limits<int>::max())));
+  const std::int64_t limited = std::min<std::int64_t>(range, std::numeric_limits<int>::max());
+  scrollBar->setMaximum(count == 0 ? 0 : static_cast<int>(limited));
   const int s = scrollBar->getPosition();
   const int w = getWidth(), h = getHeight();
   // The image follows the list's size, so that no pixel is written outside it.
@@ -69,7 +70,8 @@ void NVListView::refreshList() {
   const int end = static_cast<int>(std::min<std::int64_t>((std::int64_t{h} + s - 2) / kLine + 1, count));
   if (first <= selected && selected <= end) drawBand(selected * kLine - s + 1);
   NVStringStyle* style = NVStringStyle::sharedDefault();
-  for (int i = std::max(first, 0); i < end; ++i) style->drawText(image, 2, i * kLine - s + 3, -1, -1, -1, -1, false, items[i]);
+  for (int i = std::max(first, 0); i < end; ++i)
+    style->drawText(image, 2, i * kLine - s + 3, -1, -1, -1, -1, false, items[i]);
   if (editable) addLineStyle()->drawText(image, 2, end * kLine - s + 3, -1, -1, -1, -1, false, addLineText());
   drawOutline();
   setImage(image);

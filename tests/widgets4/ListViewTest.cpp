@@ -129,6 +129,22 @@ TEST_F(ListViewTest, KeyboardMovesReordersAndDeletes) {
   }
 }
 
+// A resized list moves its scroll bar and draws at its new size.
+TEST_F(ListViewTest, ResizingRedrawsAtTheNewSize) {
+  fill(*list, {"a", "b"});
+  list->selected = 0;
+  list->setRect(kX, kY, 400, 150);
+  frames();
+  EXPECT_EQ(list->image->getWidth(), 400);
+  EXPECT_EQ(list->image->getHeight(), 150);
+  EXPECT_EQ(list->scrollBar->getX(), 400 - 17);
+  EXPECT_EQ(list->scrollBar->getHeight(), 148);
+  const nvhost::gdi::PixelImage pixels = snapshot();
+  EXPECT_EQ(clientPixel(pixels, kX + 200, kY + 149), rgb(155, 162, 173));
+  EXPECT_EQ(clientPixel(pixels, kX + 399, kY + 75), rgb(110 + 22, 117 + 22, 118 + 27));
+  EXPECT_EQ(clientPixel(pixels, kX + 400 - 18, kY + 5), rgb(113, 177, 139));  // the band's right border
+}
+
 // Text from the input method carries no key: it must not repeat the last one.
 TEST_F(ListViewTest, InputMethodTextIsNoKey) {
   list->setEditable(true);
