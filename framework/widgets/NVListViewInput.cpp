@@ -25,7 +25,9 @@ constexpr std::uint8_t kImeProcessKey = 0xE5;
 bool fromInputMethod(const NVWidget* widget, const NVEventState& event) {
   if (event.keyCode == kImeProcessKey) return true;
   NVEngine* engine = widget->getEngine();
-  return engine && engine->currentInput.imeResult && !engine->currentInput.keyDown;
+  if (!engine) return false;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return engine->currentInput.imeResult && !engine->currentInput.keyDown;
 }
 
 // Asks the engine to move the keyboard focus to a widget's host.
@@ -42,7 +44,10 @@ void focusOn(NVWidget* widget) {
 
 bool NVListView::controlHeld() const {
   NVEngine* engine = getEngine();
-  return engine && (engine->systemState.keyState[0x11] & 0x80) != 0;
+  if (!engine) return false;
+  // The window thread refreshes the key states under the lock.
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return (engine->systemState.keyState[0x11] & 0x80) != 0;
 }
 
 void NVListView::onPress(NVEventState event) {
