@@ -16,6 +16,7 @@
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/host/gdi/Surfaces.h"
 #include "platform/runtime/TextCodec.h"
+#include "tests/app/BriselProgram.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -23,61 +24,6 @@ namespace {
 using nvhost::NullDisplay;
 
 const std::string kModel = "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
-
-bool waitFor(const std::function<bool()>& done) {
-  for (int i = 0; i < 10000; ++i) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return done();
-}
-
-class BriselWindow : public ::testing::Test {
- protected:
-  // Files handed to the program at start, as a file manager's "Open with" does.
-  virtual std::vector<std::string> startFiles() { return {}; }
-  void SetUp() override {
-    NullDisplay::select();
-    NullDisplay::movePointer(1200, 1000);
-    const std::vector<std::string> files = startFiles();
-    program = std::thread([this, files] { status = briselMain(files); });
-    // The frame loop copies the main window on every turn: once it runs,
-    // the window is built and its handlers are connected.
-    ASSERT_TRUE(waitFor([] { return currentMainWindow.load() != nullptr; }));
-    frame = currentMainWindow.load()->hwnd;
-  }
-  void TearDown() override {
-    if (program.joinable()) {
-      closeByButton();
-      program.join();
-    }
-  }
-  void clickAt(int x, int y) {
-    NullDisplay::movePointer(x, y);
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    NullDisplay::pressButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    NullDisplay::releaseButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  }
-  // The close button: 30 x 20 at the right end of the title bar. A click
-  // that the frame loop missed is repeated.
-  void closeByButton() {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-      clickAt(300 + 312 - 6 - 15, 300 + 14);
-      if (waitFor([] { return NVEngine::instance->isStopRequested(); })) return;
-    }
-  }
-  std::vector<std::string> logLines() const {
-    std::vector<std::string> lines;
-    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
-    return lines;
-  }
-
-  std::thread program;
-  int status = -1;
-  HWND frame = nullptr;
-};
 
 TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
   const RECT r = NullDisplay::shownRect(frame);

@@ -69,8 +69,12 @@ class WindowMenuBarTest : public ::testing::Test {
   }
 
   void clickAt(int x, int y) {
-    NullDisplay::click(x, y);
-    runFrames(engine, 6);
+    NullDisplay::movePointer(x, y);
+    runFrames(engine, 3);
+    NullDisplay::pressButton();
+    runFrames(engine, 3);
+    NullDisplay::releaseButton();
+    runFrames(engine, 3);
   }
 
   bool dropDownShown() const { return NullDisplay::isShown(window->dropDown.stage->hwnd); }
@@ -196,7 +200,9 @@ TEST_F(WindowMenuBarTest, PictureOfAnOpenDropDown) {
   const nvhost::gdi::PixelImage desktop = NullDisplay::desktopPixels();
   ASSERT_TRUE(NullDisplay::savePng(desktop, "window_menu.png"));
   const std::string ref = std::string(BRISEL_SOURCE_DIR) + "/tests/ref/widgets3/window_menu.png";
-  if (std::getenv("BRISEL_WRITE_REFS")) ASSERT_TRUE(NullDisplay::savePng(desktop, ref));
+  if (std::getenv("BRISEL_WRITE_REFS")) {
+    ASSERT_TRUE(NullDisplay::savePng(desktop, ref));
+  }
   // The drop-down's border, as its painter draws it, lies over the client
   // area right under the title.
   const int dx = window->dropDown.stage->x, dy = window->dropDown.stage->y;
@@ -204,11 +210,13 @@ TEST_F(WindowMenuBarTest, PictureOfAnOpenDropDown) {
   NVImage face;
   paintDropDown(&face, w, h, 0);
   ASSERT_TRUE(face.isValid());
-  for (int y : {0, h - 1})
-    for (int x : {0, w / 2, w - 1})
+  for (int y : {0, h - 1}) {
+    for (int x : {0, w / 2, w - 1}) {
       EXPECT_EQ(desktop.words[(dy + y) * desktop.width + dx + x] & 0xFFFFFF,
                 face.getPixels()[y * w + x] & 0xFFFFFF)
           << x << "," << y;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+// The credit view of the running tool: a right double click on the title bar
+// opens it over a disabled main window; OK or its close button end it.
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "app/BriselApp.h"
+#include "framework/core/NVApplicationInfo.h"
+#include "framework/core/NVEngine.h"
+#include "framework/core/NVGUICoreObject.h"
+#include "framework/widgets/NVCreditView.h"
+#include "framework/widgets/NVListView.h"
+#include "framework/widgets/NVTransParentLabel.h"
+#include "platform/host/display/null/NullDisplay.h"
+#include "platform/runtime/TextCodec.h"
+#include "tests/app/BriselProgram.h"
+#include "tests/support/EngineHarness.h"
+
+namespace {
+
+using nvhost::NullDisplay;
+
+// The credit window on a 1024 x 768 work area: frame at (262, 184), client
+// area 6 and 28 pixels in.
+constexpr int kCreditX = 262, kCreditY = 184, kClientX = kCreditX + 6, kClientY = kCreditY + 28;
+
+struct Rgb {
+  int r, g, b;
+  bool operator==(const Rgb&) const = default;
+};
+
+Rgb desktopAt(int x, int y) {
+  const nvhost::gdi::PixelImage desktop = NullDisplay::desktopPixels();
+  const std::uint32_t p = desktop.words[y * desktop.width + x];
+  return {static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF), static_cast<int>(p & 0xFF)};
+}
+
+class BriselCredit : public BriselWindow {
+ protected:
+  void prepareDesktop() override { NullDisplay::setDesktop(1024, 768, RECT{0, 0, 1024, 768}); }
+
+  void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(30)); }
+
+  void rightDoubleClick(int x, int y) {
+    NullDisplay::movePointer(x, y);
+    pause();
+    for (int i = 0; i < 2; ++i) {
+      NullDisplay::pressButton(VK_RBUTTON);
+      pause();
+      NullDisplay::releaseButton(VK_RBUTTON);
+      pause();
+    }
+  }
+
+  // The credit window is up once its wash shows at both corners.
+  bool creditShown() {
+    return desktopAt(kClientX, kClientY) == Rgb{255, 255, 255} &&
+           desktopAt(kClientX + 499, kClientY + 399) == Rgb{210, 228, 218};
+  }
+
+  void openCredit() {
+    rightDoubleClick(400, 310);  // Brisel's title bar
+    ASSERT_TRUE(waitFor([&] { return creditShown(); }));
+    ASSERT_TRUE(waitFor([&] { return !IsWindowEnabled(frame); }));
+  }
+};
+
+TEST_F(BriselCredit, ARightDoubleClickOpensItAndOkClosesIt) {
+  openCredit();
+  // Pressing OK closes the view at once; the main window is enabled again.
+  NullDisplay::movePointer(kClientX + 440, kClientY + 380);
+  pause();
+  NullDisplay::pressButton();
+  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
+  NullDisplay::releaseButton();
+  EXPECT_FALSE(creditShown());
+  // The program goes on as before and ends with its close button.
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+}
+
+TEST_F(BriselCredit, TheCloseButtonClosesItTooAndASecondRequestDoesNothing) {
+  openCredit();
+  // A right double click on the credit window's own title bar asks for the
+  // view again while it is open: nothing happens.
+  rightDoubleClick(kCreditX + 100, kCreditY + 12);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_TRUE(creditShown());
+  EXPECT_FALSE(IsWindowEnabled(frame));
+  // The close button: 30 x 20 at the right end of the 500-pixel title.
+  const int closeX = kCreditX + 6 + 500 - 15, closeY = kCreditY + 6 - 2 + 10;
+  NullDisplay::movePointer(closeX, closeY);
+  pause();
+  NullDisplay::pressButton();
+  pause();
+  NullDisplay::releaseButton();
+  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
+  EXPECT_FALSE(creditShown());
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+}
+
+// What the view shows for Brisel: its name, version and five credit lines.
+TEST(BriselCreditContent, TheViewShowsTheToolsNameVersionAndCredits) {
+  useNullDisplay();
+  setApplicationInfo();
+  NVCreditView view;
+  view.modalEngine = new NVEngine();
+  view.open();
+  EXPECT_EQ(view.nameLabel->getText(), "Brisel");
+  EXPECT_EQ(view.versionLabel->getText(), "version : 1.0.0");
+  EXPECT_EQ(view.rightsLabel->getText(), getApplicationRights());
+  ASSERT_EQ(view.creditList->getItemCount(), 5);
+  const char* expected[] = {"Nolvaばんざい　ヾ(´ー｀)ﾉﾞ", "Dovanばんざい　ヾ(´ー｀)ﾉﾞ", "", "我唯一唯我",
+                            "何は無くとも地球は廻る。"};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(view.creditList->getItem(i).bytes(), nvrt::utf8ToCp932Text(expected[i])) << i;
+  view.close();
+  freeDeferred();
+}
+
+}  // namespace
