@@ -1,8 +1,11 @@
 #include "tests/support/EngineHarness.h"
 
+#include <gtest/gtest.h>
+
 #include "framework/compose/NV2DScene.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVFrameCycle.h"
+#include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVInput.h"
 #include "platform/host/display/null/NullDisplay.h"
 
@@ -52,3 +55,17 @@ std::vector<int> EventRecorder::kinds() const {
   for (const NVEventState& e : events) out.push_back(e.kind);
   return out;
 }
+
+namespace {
+
+// Widgets and items deleted by a test keep their memory until the next frame
+// frees it; a test that ends without another frame releases it here, before
+// the leak checker looks.
+class FreeDeferredAtExit : public ::testing::Environment {
+ public:
+  void TearDown() override { freeDeferred(); }
+};
+
+::testing::Environment* const freeDeferredAtExit = ::testing::AddGlobalTestEnvironment(new FreeDeferredAtExit);
+
+}  // namespace
