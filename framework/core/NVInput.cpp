@@ -20,7 +20,9 @@ bool buttonDown(const NVSystemState& system, std::uint8_t button) {
 void takePendingInput(NVEngine* engine) {
   NVUserState& current = engine->currentInput;
   NVUserState& pending = engine->pendingInput;
-  current.keyCode = pending.keyCode;
+  // An input-method commit alone carries no key: the last key pressed must
+  // not be seen again with it.
+  current.keyCode = pending.keyDown || pending.keyUp ? pending.keyCode : 0;
   current.keyDown = pending.keyDown;
   current.keyUp = pending.keyUp;
   current.imeResult = pending.imeResult;

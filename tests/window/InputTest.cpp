@@ -153,6 +153,24 @@ TEST_F(InputTest, AnImeCommitBecomesAKeyDownWithTheText) {
   EXPECT_EQ(engine->imeResultText, "\x82\xa0");
 }
 
+// A commit after a key must not look like that key again: a text box would
+// take a stale Backspace for an erase instead of inserting the text.
+TEST_F(InputTest, AnImeCommitAfterAKeyCarriesNoKeyCode) {
+  clickAt(150, 150);
+  NullDisplay::typeKey(0x08);
+  settle();
+  clear();
+  NullDisplay::commitIme("\x82\xa0");
+  settle();
+  int keyDowns = 0;
+  for (const NVEventState& e : leftHears->events) {
+    if (e.kind != NV_EV_KEYDOWN) continue;
+    ++keyDowns;
+    EXPECT_EQ(e.keyCode, 0);
+  }
+  EXPECT_EQ(keyDowns, 1);
+}
+
 TEST_F(InputTest, SeveralFocusRequestsInOneFrameEachMakeALostGainedPair) {
   NullDisplay::movePointer(150, 150);
   settle();
