@@ -22,14 +22,19 @@ void toFloats(const dv_Color& c, GLfloat out[4]) {
   out[3] = c.getA();
 }
 
-void setLightColors(GLenum id, const dv_Material& material) {
+// glLightfv or glMaterialfv.
+using ColorSetter = void(APIENTRY*)(GLenum, GLenum, const GLfloat*);
+
+void setColor(ColorSetter set, GLenum target, GLenum name, const dv_Color& color) {
   GLfloat v[4];
-  toFloats(material.getAmbient(), v);
-  glLightfv(id, GL_AMBIENT, v);
-  toFloats(material.getDiffuse(), v);
-  glLightfv(id, GL_DIFFUSE, v);
-  toFloats(material.getSpecular(), v);
-  glLightfv(id, GL_SPECULAR, v);
+  toFloats(color, v);
+  set(target, name, v);
+}
+
+void setLightColors(GLenum id, const dv_Material& material) {
+  setColor(glLightfv, id, GL_AMBIENT, material.getAmbient());
+  setColor(glLightfv, id, GL_DIFFUSE, material.getDiffuse());
+  setColor(glLightfv, id, GL_SPECULAR, material.getSpecular());
 }
 
 void setLightGeometry(GLenum id, const dv_Model& model, const dv_Light& light) {
@@ -66,22 +71,18 @@ void setLightGeometry(GLenum id, const dv_Model& model, const dv_Light& light) {
 }  // namespace
 
 void dv_GLApplyMaterial(const dv_Material& material, bool lighting) {
-  GLfloat v[4];
   if (!lighting) {
     glDisable(GL_LIGHTING);
+    GLfloat v[4];
     toFloats(material.getAmbient(), v);
     glColor4fv(v);
     return;
   }
   glEnable(GL_LIGHTING);
-  toFloats(material.getAmbient(), v);
-  glMaterialfv(GL_FRONT, GL_AMBIENT, v);
-  toFloats(material.getDiffuse(), v);
-  glMaterialfv(GL_FRONT, GL_DIFFUSE, v);
-  toFloats(material.getSpecular(), v);
-  glMaterialfv(GL_FRONT, GL_SPECULAR, v);
-  toFloats(material.getEmission(), v);
-  glMaterialfv(GL_FRONT, GL_EMISSION, v);
+  setColor(glMaterialfv, GL_FRONT, GL_AMBIENT, material.getAmbient());
+  setColor(glMaterialfv, GL_FRONT, GL_DIFFUSE, material.getDiffuse());
+  setColor(glMaterialfv, GL_FRONT, GL_SPECULAR, material.getSpecular());
+  setColor(glMaterialfv, GL_FRONT, GL_EMISSION, material.getEmission());
   glMaterialf(GL_FRONT, GL_SHININESS, material.getShininess());
 }
 

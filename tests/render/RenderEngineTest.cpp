@@ -183,6 +183,56 @@ TEST_F(LightTest, OnlyTheFirstEightLightModelsLight) {
   EXPECT_TRUE(closeTo(drawQuad(m), litColor(m, firstEight), 1));
 }
 
+// Point and spot lights at the eye over a 2 x 2 quad at distance 10: each
+// corner v = (+-1, +-1, -10) sees the light at N.L = 10 / |v|, attenuated
+// by 1 / (1 + linear |v| + quadratic |v|^2) and, for a spot light along -Z,
+// by (10 / |v|)^exponent inside the cut-off cone, 0 outside it. All four
+// corners light alike, so the flat colour is theirs.
+TEST_F(LightTest, PointAndSpotLights) {
+  struct Case {
+    const char* what;
+    int type;
+    double linear, quadratic, exponent, cutOffDegrees;
+    bool turnedAway;
+  };
+  const Case cases[] = {
+      {"point", dv_Light::Point, 0.1, 0.01, 0, 0, false},
+      {"spot", dv_Light::Spot, 0.05, 0, 2, 10, false},
+      {"spot, corners outside the cone", dv_Light::Spot, 0, 0, 0, 5, false},
+      {"spot turned away", dv_Light::Spot, 0, 0, 0, 60, true},
+  };
+  scene_.removeModel(&quad_);
+  TestShape small;
+  small.addSquare(-1, -1, 1, 1);
+  dv_Model quad(&small);
+  dv_Material m = plainMaterial(0, 0, 0);
+  m.setDiffuse(1, 0.8, 0.6);
+  quad.setMaterial(m);
+  quad.glSetPosition(0, 0, -10);
+  scene_.addModel(&quad);
+  addLights({LightColors{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}}});
+  dv_Model& lamp = *lights_.front();
+  const double d = std::sqrt(102.0);
+  for (const Case& c : cases) {
+    dv_Light light;
+    light.setLightType(c.type);
+    light.setAttenuation(c.linear, c.quadratic);
+    light.setSpotExponent(c.exponent);
+    light.setSpotCutOff(c.cutOffDegrees * std::numbers::pi / 180.0);
+    lamp.setShape(&light);
+    lamp.glFocus(0, 0, c.turnedAway ? 1 : -1);
+    double f = (10.0 / d) / (1.0 + c.linear * d + c.quadratic * d * d);
+    if (c.type == dv_Light::Spot) {
+      const bool inside = std::acos(10.0 / d) <= c.cutOffDegrees * std::numbers::pi / 180.0;
+      f *= inside && !c.turnedAway ? std::pow(10.0 / d, c.exponent) : 0.0;
+    }
+    engine_.draw();
+    EXPECT_TRUE(closeTo(pixel(W / 2, H / 2), Rgba{toByte(f), toByte(0.8 * f), toByte(0.6 * f), 255}, 1))
+        << c.what;
+    lamp.setShape(&light_);
+  }
+}
+
 // Exponential fog over a face at distance d: f = exp(-density * d), the
 // colour f * C + (1 - f) * fog colour; linear: f = (end - d) / (end - start).
 TEST_F(RenderTest, FogModes) {
