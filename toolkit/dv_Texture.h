@@ -49,6 +49,3 @@ class dv_Texture : public dv_Shape {
   int envMode_ = EnvModulate;
   int filter_ = FilterNearest;
 };
-
-// FIXME: uploading images as OpenGL textures and drawing the textured shapes
-// belong to the renderer, which is not built yet.
