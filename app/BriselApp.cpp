@@ -117,6 +117,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   // The window thread takes its windows with it; wait for it so the process
   // ends with nothing half torn down.
   for (int i = 0; i < 5000 && !engine->isFinished(); ++i) Sleep(1);
+  if (engine->isFinished()) engine->joinThread();
   // Nothing will dispatch to the connector any more; let it go with the run.
   delete connector;
 }

@@ -14,7 +14,7 @@ NV2DItemBase::NV2DItemBase(int newDepth) {
 }
 
 NV2DItemBase::~NV2DItemBase() {
-  if (NVEngine::instance) NVEngine::instance->forgetTarget(static_cast<NV2DItemBase*>(this));
+  NVEngine::forgetEverywhere(static_cast<NV2DItemBase*>(this));
   for (auto& entry : children) entry.second->parent = nullptr;
   children.clear();
   NV2DItemBase::detach();

@@ -74,6 +74,8 @@ bool NV2DScene::removeRoot(NV2DItemBase* item) {
 }
 
 void NV2DScene::growDirty(int left, int top, int right, int bottom) {
+  // Items widen it on the main thread, window paints on the window thread.
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
   dirtyLeft = std::min(dirtyLeft, left);
   dirtyTop = std::min(dirtyTop, top);
   dirtyRight = std::max(dirtyRight, right);

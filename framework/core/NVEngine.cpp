@@ -16,7 +16,29 @@ namespace {
 const char kImeFont[] = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
 }  // namespace
 
-NVEngine::NVEngine() : imeFontName(kImeFont) { start(); }
+namespace {
+
+// Every engine alive, guarded by the engine lock: a target being destroyed
+// is forgotten by all of them (a modal view runs a second engine).
+std::vector<NVEngine*>& liveEngines() {
+  static std::vector<NVEngine*> engines;
+  return engines;
+}
+
+}  // namespace
+
+NVEngine::NVEngine() : imeFontName(kImeFont) {
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    liveEngines().push_back(this);
+  }
+  start();
+}
+
+void NVEngine::forgetEverywhere(const void* target) {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  for (NVEngine* engine : liveEngines()) engine->forgetTarget(target);
+}
 
 NVEngine* NVEngine::ensureInstance() {
   static std::once_flag once;
@@ -44,6 +66,7 @@ NVEngine::~NVEngine() {
   createQueue.clear();
   destroyQueue.clear();
   windowMap.clear();
+  std::erase(liveEngines(), this);
   if (instance == this) instance = nullptr;
 }
 

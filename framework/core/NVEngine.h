@@ -60,6 +60,8 @@ class NVEngine : public NVThread {
   // Forgets a target that is being destroyed: queued events, focus requests
   // and input records that name it, so nothing reaches it afterwards.
   void forgetTarget(const void* target);
+  // The same for every engine alive.
+  static void forgetEverywhere(const void* target);
 
   // Window bookkeeping (window thread writes, main thread reads, under the lock).
   NVStageBase* stageForWindow(HWND hwnd);

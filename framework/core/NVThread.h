@@ -23,10 +23,8 @@ class NVThread {
   bool isStarted() const { return started_; }
   bool isFinished() const { return finished_; }
   bool isStopRequested() const { return stopRequested_; }
-
- protected:
-  // Waits for the thread to end; derived destructors call it before their
-  // members go, since the thread runs their overrides.
+  // Asks the thread to stop and waits for it to end; derived destructors
+  // call it before their members go, since the thread runs their overrides.
   void joinThread();
 
  private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
 #include "framework/window/NVStageBase.h"
 #include "framework/widgets/NVTextBox.h"
 #include "framework/widgets/NVTextBoxClipboard.h"
@@ -29,10 +30,18 @@ struct NVTextBox::Edit {
   }
 };
 
-bool NVTextBox::keyDown(int key) const {
-  NVEngine* engine = getEngine();
-  return engine && (engine->systemState.keyState[key] & 0x80) != 0;
+namespace {
+
+// The window thread refreshes the key states under the lock.
+std::uint8_t keyStateOf(const NVEngine* engine, int key) {
+  if (!engine) return 0;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  return engine->systemState.keyState[key];
 }
+
+}  // namespace
+
+bool NVTextBox::keyDown(int key) const { return (keyStateOf(getEngine(), key) & 0x80) != 0; }
 
 bool NVTextBox::controlKey(Edit& edit) {
   static const int kLetters[] = {0x5A, 0x59, 0x41, 0x58, 0x43, 0x56};
@@ -123,7 +132,7 @@ bool NVTextBox::typeText(Edit& edit, std::uint8_t keyCode) {
   }
   NVStageBase* stage = hostStage();
   if (stage && stage->imeOpen) return false;
-  const bool shifted = keyDown(0x10) != (engine->systemState.keyState[0x14] == 1);
+  const bool shifted = keyDown(0x10) != (keyStateOf(engine, 0x14) == 1);
   const char typed = nvtextbox::mapKey(keyCode, shifted);
   if (!typed) return false;
   edit.replaceSelection(NVString(&typed, 1));

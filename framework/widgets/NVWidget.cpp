@@ -13,7 +13,7 @@ NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
 }
 
 NVWidget::~NVWidget() {
-  if (NVEngine::instance) NVEngine::instance->forgetTarget(static_cast<NVWidget*>(this));
+  NVEngine::forgetEverywhere(static_cast<NVWidget*>(this));
   delete stageItemHost;
   delete item2DHost;
   stageItemHost = nullptr;

@@ -141,7 +141,14 @@ class CreditViewTest : public ::testing::Test {
     NullDisplay::movePointer(1000, 700);
     view.modalEngine = new NVEngine();
     view.open();
-    runFrames(view.modalEngine, 5);
+    // Frames until the view is composed: the wash shows left of the OK
+    // button and the button's face covers the wash.
+    ASSERT_TRUE(runFramesUntil(view.modalEngine, [&] {
+      nvhost::gdi::PixelImage pixels;
+      if (!NullDisplay::windowPixels(view.window->frameStage->hwnd, pixels)) return false;
+      return rgbAt(pixels, 6 + 5, 28 + 380) == rgbAt(*view.backgroundImage, 5, 380) &&
+             !(rgbAt(pixels, 6 + 391, 28 + 371) == rgbAt(*view.backgroundImage, 391, 371));
+    }));
   }
   void TearDown() override {
     view.close();

@@ -123,6 +123,26 @@ TEST_F(DispatchTest, EventsForADestroyedStageAreForgotten) {
   for (const NVEventState& e : engine->eventQueue) EXPECT_NE(e.stage, doomed);
 }
 
+// A modal view runs a second engine: a widget deleted there must vanish from
+// that engine's queue too, not only from the main engine's.
+TEST_F(DispatchTest, EveryEngineForgetsADeletedWidget) {
+  NVEngine second;
+  auto* widget = new NVWidget();
+  for (NVEngine* e : {engine, &second}) {
+    NVEventState event;
+    event.kind = NV_EV_CHANGED;
+    event.widget = widget;
+    e->pushEvent(event);
+    e->requestFocus({nullptr, nullptr, widget, nullptr});
+  }
+  delete widget;
+  for (NVEngine* e : {engine, &second}) {
+    EXPECT_TRUE(e->takeFocusRequests().empty());
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    for (const NVEventState& event : e->eventQueue) EXPECT_NE(event.widget, widget);
+  }
+}
+
 TEST_F(DispatchTest, AConnectorOfAWidgetWithoutAHostHearsNothing) {
   NVWidget widget;
   NVEventConnector connector(&widget);
