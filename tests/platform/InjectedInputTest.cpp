@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <chrono>
 #include <future>
 
 #include <string>
@@ -430,6 +431,26 @@ TEST_F(InjectedInput, ClipboardTextTravelsBetweenTheHostAndTheDesktop) {
   HANDLE data = GetClipboardData(CF_TEXT);
   EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "from the desktop");
   GlobalUnlock(data);
+  CloseClipboard();
+}
+
+// The desktop's text waits while a program has the clipboard open, so the
+// block the program is reading is not freed under it.
+TEST_F(InjectedInput, DesktopTextWaitsUntilTheClipboardCloses) {
+  NullDisplay::offerClipboard("before");
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char* reading = static_cast<const char*>(GlobalLock(data));
+  auto offer = std::async(std::launch::async, [] { NullDisplay::offerClipboard("after"); });
+  EXPECT_EQ(offer.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+  EXPECT_STREQ(reading, "before");
+  EXPECT_EQ(GetClipboardData(CF_TEXT), data);
+  GlobalUnlock(data);
+  CloseClipboard();
+  offer.get();
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))), "after");
+  GlobalUnlock(GetClipboardData(CF_TEXT));
   CloseClipboard();
 }
 

@@ -142,18 +142,35 @@ BOOL SetCaretBlinkTime(UINT milliseconds) {
 
 namespace nvhost::input {
 
+namespace {
+constexpr int kOfferPatienceMs = 1000;
+}
+
 void clipboardOffered(const std::string& cp932Text) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, cp932Text.size() + 1);
   if (block == nullptr) return;
   std::memcpy(GlobalLock(block), cp932Text.c_str(), cp932Text.size() + 1);
   GlobalUnlock(block);
+  // Like another program on Windows, the desktop cannot change the clipboard
+  // while a thread has it open (it may be reading the block being replaced);
+  // it waits a while, then gives up on this text.
   std::map<UINT, HANDLE> old;
-  {
-    HostLock lock(hostMutex());
-    ClipboardState& c = clipboard();
-    old = std::move(c.data);
-    c.data.clear();
-    c.data[CF_TEXT] = block;
+  for (int waited = 0;; ++waited) {
+    {
+      HostLock lock(hostMutex());
+      ClipboardState& c = clipboard();
+      if (!c.open) {
+        old = std::move(c.data);
+        c.data.clear();
+        c.data[CF_TEXT] = block;
+        break;
+      }
+    }
+    if (waited >= kOfferPatienceMs) {
+      GlobalFree(block);
+      return;
+    }
+    Sleep(1);
   }
   for (auto& [format, handle] : old) GlobalFree(handle);
 }
