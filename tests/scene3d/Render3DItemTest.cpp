@@ -19,12 +19,6 @@
 #include "toolkit/dv_ModelSet.h"
 #include "toolkit/dv_RenderEngine.h"
 
-// Mesa's off-screen driver keeps the framebuffer of a context made current
-// after the context is destroyed; that is the library's, not ours.
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-#endif
-
 namespace {
 
 using Rgb = std::array<int, 3>;
@@ -68,13 +62,17 @@ class Render3DItemTest : public ::testing::Test {
     stage3D_ = std::make_unique<NV3DStage>(window_, &scene_);
     redFace_.reset(face(100, 50, kRed, 80));
     blueFace_.reset(face(20, 20, kBlue, 20));
-    parent_.setImage(redFace_.get());
-    child_.setImage(blueFace_.get());
-    stage3D_->addItem(parent_.item3D(), true);
-    parent_.addChild(&child_, true);
+    parent_ = std::make_unique<NVWidget>(40, 60, 100, 50);
+    child_ = std::make_unique<NVWidget>(10, 10, 20, 20);
+    parent_->setImage(redFace_.get());
+    child_->setImage(blueFace_.get());
+    stage3D_->addItem(parent_->item3D(), true);
+    parent_->addChild(child_.get(), true);
   }
   void TearDown() override {
-    parent_.removeChild(&child_);
+    parent_->removeChild(child_.get());
+    child_.reset();
+    parent_.reset();
     stage3D_.reset();
     delete window_;
     freeDeferred();
@@ -99,8 +97,7 @@ class Render3DItemTest : public ::testing::Test {
   NVStageBase* window_ = nullptr;
   std::unique_ptr<NV3DStage> stage3D_;
   std::unique_ptr<NVImage> redFace_, blueFace_;
-  NVWidget parent_{40, 60, 100, 50};
-  NVWidget child_{10, 10, 20, 20};
+  std::unique_ptr<NVWidget> parent_, child_;
 };
 
 TEST_F(Render3DItemTest, WidgetsAreDrawnOnTheirPixelRectangles) {
@@ -137,10 +134,10 @@ TEST_F(Render3DItemTest, HitTestsAgreeWithThePixels) {
       NVWidget* hit = widgetAt(x, y);
       if (colour == kRed) {
         ++red;
-        ASSERT_EQ(hit, &parent_) << x << "," << y;
+        ASSERT_EQ(hit, parent_.get()) << x << "," << y;
       } else if (colour == kBlue) {
         ++blue;
-        ASSERT_EQ(hit, &child_) << x << "," << y;
+        ASSERT_EQ(hit, child_.get()) << x << "," << y;
       } else {
         ASSERT_EQ(colour, kBlack) << x << "," << y;
         ASSERT_EQ(hit, nullptr) << x << "," << y;
@@ -151,19 +148,19 @@ TEST_F(Render3DItemTest, HitTestsAgreeWithThePixels) {
 }
 
 TEST_F(Render3DItemTest, MovedHiddenAndRepaintedWidgetsAreDrawnAnew) {
-  parent_.moveTo(150, 200);
-  child_.hide();
+  parent_->moveTo(150, 200);
+  child_->hide();
   draw();
   EXPECT_EQ(drawn(40, 60), kBlack);
   EXPECT_EQ(drawn(150, 200), kRed);
   EXPECT_EQ(drawn(165, 215), kRed);  // where the hidden child would be
-  EXPECT_EQ(widgetAt(165, 215), &parent_);
-  child_.show();
+  EXPECT_EQ(widgetAt(165, 215), parent_.get());
+  child_->show();
   blueFace_->fill(0, 255, 0, 255);
-  child_.setImage(blueFace_.get());
+  child_->setImage(blueFace_.get());
   draw();
   EXPECT_EQ(drawn(165, 215), (Rgb{0, 255, 0}));
-  EXPECT_EQ(widgetAt(165, 215), &child_);
+  EXPECT_EQ(widgetAt(165, 215), child_.get());
 }
 
 }  // namespace
