@@ -1,10 +1,11 @@
-// Tells the engine how to treat 2D items when it dispatches events and
+// Tells the engine how to treat 2D and 3D items when it dispatches events and
 // samples input: their enabled chain, bubbling, owner widget and stage, and
 // which item of a 2D stage lies under the pointer.
 #include <mutex>
 
 #include "framework/compose/NV2DItemBase.h"
 #include "framework/compose/NV2DStage.h"
+#include "framework/compose/NV3DItemBase.h"
 #include "framework/core/NVTargetHooks.h"
 
 namespace {
@@ -30,5 +31,17 @@ void installItemHooks() {
       item->stageToLocal(cx, cy, lx, ly);
     };
     hooks.item2DStage = [](NV2DItemBase* item) { return item->getStage(); };
+  });
+}
+
+void installItem3DHooks() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    NVTargetHooks& hooks = targetHooks();
+    hooks.item3DEnabled = [](NV3DItemBase* item) { return item->isActive(); };
+    hooks.item3DBubbles = [](NV3DItemBase* item) { return item->bubbleEvents; };
+    hooks.item3DParent = [](NV3DItemBase* item) { return item->parent; };
+    hooks.item3DWidget = [](NV3DItemBase* item) { return item->ownerWidget; };
+    hooks.item3DStage = [](NV3DItemBase* item) { return item->getStage(); };
   });
 }

@@ -85,7 +85,9 @@ void raiseWidgetEvent(NVWidget* widget, int kind) {
     engine = event.item2D ? engineOfItem(event.item2D, event.stage) : nullptr;
   } else if (widget->hostKind == 5) {
     event.item3D = widget->hostItem3D();
-    engine = NVEngine::instance;
+    const NVTargetHooks& hooks = targetHooks();
+    event.stage = event.item3D && hooks.item3DStage ? hooks.item3DStage(event.item3D) : nullptr;
+    engine = event.stage ? event.stage->engine : nullptr;
   }
   if (engine) engine->pushEvent(event);
 }

@@ -18,12 +18,14 @@ struct NVTargetHooks {
   bool (*item3DEnabled)(NV3DItemBase*) = nullptr;
   bool (*item3DBubbles)(NV3DItemBase*) = nullptr;
   NV3DItemBase* (*item3DParent)(NV3DItemBase*) = nullptr;
+  NVWidget* (*item3DWidget)(NV3DItemBase*) = nullptr;
   // The topmost 2D item of a 2D stage under a client point, or null.
   NV2DItemBase* (*item2DAt)(NVStageBase* stage, double clientX, double clientY) = nullptr;
   // A client point in an item's own coordinates.
   void (*item2DLocal)(NV2DItemBase*, double clientX, double clientY, double& localX, double& localY) = nullptr;
   // The stage that shows an item, for events raised by items.
   NVStageBase* (*item2DStage)(NV2DItemBase*) = nullptr;
+  NVStageBase* (*item3DStage)(NV3DItemBase*) = nullptr;
 };
 
 NVTargetHooks& targetHooks();

@@ -4,6 +4,7 @@
 
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NV2DScene.h"
+#include "framework/compose/NV3DItem.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngine.h"
 
@@ -16,8 +17,10 @@ NVWidget::~NVWidget() {
   NVEngine::forgetEverywhere(static_cast<NVWidget*>(this));
   delete stageItemHost;
   delete item2DHost;
+  delete item3DHost;
   stageItemHost = nullptr;
   item2DHost = nullptr;
+  item3DHost = nullptr;
   hostKind = 0;
   parent = nullptr;
   children.clear();
@@ -27,15 +30,19 @@ NVStageBase* NVWidget::hostStage() const { return stageItemHost; }
 
 NV2DItemBase* NVWidget::hostItem2D() const { return item2DHost; }
 
+NV3DItemBase* NVWidget::hostItem3D() const { return item3DHost; }
+
 void NVWidget::initialiseHost() {
   setImage(faceImage);
   setText(text);
   setTextStyle(textStyle);
   if (stageItemHost) stageItemHost->setEnabled(enabled);
   if (item2DHost) item2DHost->setEnabled(enabled);
+  if (item3DHost) item3DHost->setEnabled(enabled);
   onEnableChanged(enabled);
   if (stageItemHost) stageItemHost->passToParent = passEventsToParent;
   if (item2DHost) item2DHost->bubbleEvents = passEventsToParent;
+  if (item3DHost) item3DHost->bubbleEvents = passEventsToParent;
 }
 
 NVStageItem* NVWidget::stageItem() {
@@ -56,11 +63,22 @@ NV2DItem* NVWidget::item2D() {
   return item2DHost;
 }
 
-// Whether this widget's host is attached to something that is displayed.
+NV3DItem* NVWidget::item3D() {
+  if (hostKind != 0) return item3DHost;
+  item3DHost = new NV3DItem(x, y, width, height);
+  item3DHost->ownerWidget = this;
+  hostKind = 5;
+  initialiseHost();
+  return item3DHost;
+}
+
+// Whether this widget's host is attached to something that is displayed. A
+// 3D item always counts: its children are entered in its stage once it has
+// one.
 bool NVWidget::isDisplayed() const {
   if (stageItemHost) return stageItemHost->created;
   if (item2DHost) return (item2DHost->parent && item2DHost->parent->getScene()) || item2DHost->scene;
-  return false;
+  return item3DHost != nullptr;
 }
 
 void NVWidget::addChild(NVWidget* child, bool visible) {
@@ -69,6 +87,11 @@ void NVWidget::addChild(NVWidget* child, bool visible) {
     NVStageItem* host = child->stageItem();
     if (!host) return;
     if (stageItemHost->addChild(host, visible)) child->onAttach();
+  } else if (item3DHost) {
+    NV3DItem* host = child->item3D();
+    if (!host) return;
+    NV3DItemBase::addChild(item3DHost, host, visible);
+    child->onAttach();
   } else {
     NV2DItem* host = child->item2D();
     if (!host) return;
@@ -90,6 +113,9 @@ void NVWidget::removeChild(NVWidget* child) {
     stageItemHost->removeChild(child->stageItemHost);
   } else if (item2DHost && child->item2DHost) {
     child->item2DHost->detach();
+  } else if (item3DHost && child->item3DHost) {
+    child->onDetach();
+    child->item3DHost->detach();
   }
   child->parent = nullptr;
   children.remove(child);
@@ -99,6 +125,7 @@ void NVWidget::redraw(bool whole) {
   for (NVWidget* child : children) child->redraw(whole);
   if (stageItemHost) stageItemHost->invalidate(whole);
   if (item2DHost) item2DHost->invalidate(true);
+  if (item3DHost) item3DHost->invalidate(true);
 }
 
 void NVWidget::repaint() {
@@ -107,6 +134,7 @@ void NVWidget::repaint() {
     stageItemHost->invalidate(true);
   }
   if (item2DHost) item2DHost->invalidate(true);
+  if (item3DHost) item3DHost->invalidate(true);
 }
 
 void NVWidget::show() {
@@ -116,6 +144,7 @@ void NVWidget::show() {
     item2DHost->visible = true;
     item2DHost->invalidate(true);
   }
+  if (item3DHost) item3DHost->setVisible(true);
 }
 
 void NVWidget::hide() {
@@ -125,11 +154,13 @@ void NVWidget::hide() {
     item2DHost->invalidate(true);
     item2DHost->visible = false;
   }
+  if (item3DHost) item3DHost->setVisible(false);
 }
 
 bool NVWidget::isEnabled() const {
   if (stageItemHost) return stageItemHost->isEnabled();
   if (item2DHost) return item2DHost->isActive();
+  if (item3DHost) return item3DHost->isActive();
   return enabled;
 }
 
@@ -141,6 +172,7 @@ void NVWidget::setEnabled(bool on) {
   }
   if (stageItemHost) stageItemHost->setEnabled(on);
   if (item2DHost) item2DHost->setEnabled(on);
+  if (item3DHost) item3DHost->setEnabled(on);
   onEnableChanged(isEnabled());
 }
 
@@ -150,6 +182,10 @@ int NVWidget::moveBy(int dx, int dy) {
     item2DHost->moveBy(dx, dy);
     return 1;
   }
+  if (item3DHost) {
+    item3DHost->moveBy(dx, dy);
+    return 1;
+  }
   return 0;
 }
 
@@ -157,6 +193,10 @@ int NVWidget::moveTo(int newX, int newY) {
   if (stageItemHost) return stageItemHost->moveTo(newX, newY);
   if (item2DHost) {
     item2DHost->moveTo(newX, newY);
+    return 1;
+  }
+  if (item3DHost) {
+    item3DHost->moveTo(newX, newY);
     return 1;
   }
   return 0;
@@ -169,6 +209,7 @@ int NVWidget::setRect(int newX, int newY, int newWidth, int newHeight) {
   }
   if (stageItemHost) stageItemHost->setRect(newX, newY, newWidth, newHeight);
   if (item2DHost) item2DHost->setRect(newX, newY, newWidth, newHeight);
+  if (item3DHost) item3DHost->setRect(newX, newY, newWidth, newHeight);
   onResize(newWidth, newHeight);
   redraw(true);
   return 1;
@@ -176,21 +217,37 @@ int NVWidget::setRect(int newX, int newY, int newWidth, int newHeight) {
 
 void NVWidget::setSize(int newWidth, int newHeight) { setRect(getX(), getY(), newWidth, newHeight); }
 
-int NVWidget::getX() const { return stageItemHost ? stageItemHost->x.load() : item2DHost ? item2DHost->x : x; }
-int NVWidget::getY() const { return stageItemHost ? stageItemHost->y.load() : item2DHost ? item2DHost->y : y; }
+int NVWidget::getX() const {
+  if (stageItemHost) return stageItemHost->x.load();
+  return item2DHost ? item2DHost->x : item3DHost ? item3DHost->x : x;
+}
+int NVWidget::getY() const {
+  if (stageItemHost) return stageItemHost->y.load();
+  return item2DHost ? item2DHost->y : item3DHost ? item3DHost->y : y;
+}
 int NVWidget::getWidth() const {
-  return stageItemHost ? stageItemHost->width.load() : item2DHost ? item2DHost->width : width;
+  if (stageItemHost) return stageItemHost->width.load();
+  return item2DHost ? item2DHost->width : item3DHost ? item3DHost->width : width;
 }
 int NVWidget::getHeight() const {
-  return stageItemHost ? stageItemHost->height.load() : item2DHost ? item2DHost->height : height;
+  if (stageItemHost) return stageItemHost->height.load();
+  return item2DHost ? item2DHost->height : item3DHost ? item3DHost->height : height;
 }
-int NVWidget::getStageX() const { return item2DHost ? item2DHost->getAbsoluteX() : getX(); }
-int NVWidget::getStageY() const { return item2DHost ? item2DHost->getAbsoluteY() : getY(); }
+int NVWidget::getStageX() const {
+  return item2DHost ? item2DHost->getAbsoluteX() : item3DHost ? item3DHost->getAbsoluteX() : getX();
+}
+int NVWidget::getStageY() const {
+  return item2DHost ? item2DHost->getAbsoluteY() : item3DHost ? item3DHost->getAbsoluteY() : getY();
+}
 
 NVEngine* NVWidget::getEngine() const {
   if (stageItemHost) return stageItemHost->engine;
   if (item2DHost) {
     NVStageBase* stage = item2DHost->getStage();
+    return stage ? stage->engine : nullptr;
+  }
+  if (item3DHost) {
+    NVStageBase* stage = item3DHost->getStage();
     return stage ? stage->engine : nullptr;
   }
   return nullptr;
@@ -201,6 +258,8 @@ void NVWidget::setImage(NVImage* image) {
     stageItemHost->setImage(image);
   } else if (item2DHost) {
     item2DHost->setImage(image);
+  } else if (item3DHost) {
+    item3DHost->setSourceImage(image);
   } else {
     faceImage = image;
     return;
@@ -213,6 +272,8 @@ void NVWidget::setText(NVString newText) {
     stageItemHost->setText(newText);
   else if (item2DHost)
     item2DHost->setText(newText);
+  else if (item3DHost)
+    item3DHost->setText(newText);
   else
     text = newText;
 }
@@ -220,6 +281,7 @@ void NVWidget::setText(NVString newText) {
 NVString NVWidget::getText() const {
   if (stageItemHost) return stageItemHost->getText();
   if (item2DHost) return item2DHost->getText();
+  if (item3DHost) return item3DHost->getText();
   return text;
 }
 
@@ -228,6 +290,8 @@ void NVWidget::setTextStyle(NVStringStyle* style) {
     stageItemHost->setTextStyle(style);
   else if (item2DHost)
     item2DHost->setTextStyle(style);
+  else if (item3DHost)
+    item3DHost->setTextStyle(style);
   else
     textStyle = style;
 }
@@ -235,12 +299,14 @@ void NVWidget::setTextStyle(NVStringStyle* style) {
 NVStringStyle* NVWidget::getTextStyle() const {
   if (stageItemHost) return stageItemHost->textStyle;
   if (item2DHost) return item2DHost->textStyle;
+  if (item3DHost) return item3DHost->textStyle;
   return textStyle;
 }
 
 void NVWidget::setTextOffset(int newX, int newY) {
   if (stageItemHost) stageItemHost->setTextPosition(newX, newY);
   if (item2DHost) item2DHost->setTextOffset(newX, newY);
+  if (item3DHost) item3DHost->setTextPosition(newX, newY);
 }
 
 void NVWidget::setAlpha(int alpha) {
@@ -250,4 +316,5 @@ void NVWidget::setAlpha(int alpha) {
     item2DHost->setAlpha(alpha);
     redraw(true);
   }
+  if (item3DHost) item3DHost->setAlpha(alpha);
 }

@@ -1,5 +1,5 @@
 // The widget base: a thin controller in front of a host (a stage item, a 2D
-// item, or later a 3D item) that it creates on demand and to which it
+// item or a 3D item) that it creates on demand and to which it
 // forwards geometry, face image, text, style, enabled state and visibility.
 // Until a host exists the widget keeps the values itself.
 #pragma once
@@ -39,8 +39,7 @@ class NVWidget : public virtual NVGUICoreObject {
 
   NVStageItem* stageItem();
   NV2DItem* item2D();
-  // The 3D host comes with the 3D items; until then there is none.
-  NV3DItem* item3D() { return nullptr; }
+  NV3DItem* item3D();
   void addChild(NVWidget* child, bool visible);
   void removeChild(NVWidget* child);
   void redraw(bool whole);
@@ -65,7 +64,7 @@ class NVWidget : public virtual NVGUICoreObject {
   // The host as the engine sees it, or null.
   NVStageBase* hostStage() const;
   NV2DItemBase* hostItem2D() const;
-  NV3DItemBase* hostItem3D() const { return nullptr; }
+  NV3DItemBase* hostItem3D() const;
 
   int x, y, width, height;
   NVImage* faceImage = nullptr;
