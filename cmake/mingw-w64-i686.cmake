@@ -11,3 +11,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Link the compiler's run time statically so the executables run on a clean Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# zlib comes as both a DLL import library and a static one; take the static.
+set(ZLIB_USE_STATIC_LIBS ON)
+# The target's libraries that scripts/mingw-deps builds (one prefix each,
+# passed as a ';'-separated list) are searched like the compiler's own.
+if(BRISEL_MINGW_PREFIXES)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${BRISEL_MINGW_PREFIXES})
+endif()
