@@ -11,6 +11,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <windowsx.h>
 #include <shellapi.h>
 #include <imm.h>
 #include <mmsystem.h>

@@ -13,6 +13,7 @@
 #include "framework/core/NVThreadMessages.h"
 #include "framework/window/NVStageBase.h"
 #include "framework/window/NVWindowClasses.h"
+#include "platform/runtime/DroppedFiles.h"
 
 namespace {
 
@@ -42,15 +43,8 @@ short signedHigh(LPARAM v) { return static_cast<short>((v >> 16) & 0xFFFF); }
 // The whole list is replaced under the lock, and every path is taken at its
 // full length: a path cut short could name another, existing file.
 void takeDroppedFiles(NVStageBase* stage, HDROP drop) {
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  std::vector<std::string> paths;
-  for (UINT i = 0; i < count; ++i) {
-    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    std::string path(length + 1, '\0');
-    const UINT got = DragQueryFileA(drop, i, path.data(), length + 1);
-    path.resize(got);
-    paths.push_back(path);
-  }
+  std::vector<std::string> paths = nvrt::droppedFiles(drop);
+  const size_t count = paths.size();
   DragFinish(drop);
   {
     std::lock_guard<std::recursive_mutex> lock(engineLock);

@@ -26,7 +26,7 @@ class RemoveUVTest : public ::testing::Test {
   void SetUp() override { applicationLog().clear(); }
 
   bool convert(const std::string& utf8Path) {
-    result_ = removeUV(NVString(nvrt::utf8ToCp932Name(utf8Path)));
+    result_ = removeUV(NVString(hostPathToCp932(utf8Path)));
     return result_;
   }
   std::vector<std::string> messages() const {
@@ -88,19 +88,27 @@ TEST_F(RemoveUVTest, ADottedNameKeepsItsDots) {
 
 TEST_F(RemoveUVTest, UnopenableInputs) {
   std::filesystem::create_directory(dir.path() / "folder.mqo");
+  std::vector<const char*> names = {"missing.mqo", "folder.mqo"};
+#ifndef _WIN32  // Windows file systems have no named pipes.
   ASSERT_EQ(mkfifo(dir.file("pipe.mqo").c_str(), 0600), 0);
-  for (const char* name : {"missing.mqo", "folder.mqo", "pipe.mqo"}) {
+  names.push_back("pipe.mqo");
+#endif
+  for (const char* name : names) {
     applicationLog().clear();
     EXPECT_FALSE(convert(dir.file(name))) << name;
     EXPECT_EQ(messages(), (Lines{std::string("「") + name + "」が開けませんでした。"})) << name;
   }
-  EXPECT_EQ(entries(), 2);
+  EXPECT_EQ(entries(), static_cast<int>(names.size()) - 1);
 }
 
 TEST_F(RemoveUVTest, UnreadableInput) {
   writeFileBytes(dir.path() / "secret.mqo", kWithUV);
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows file permissions do not stop reading through chmod";
+#else
   chmod(dir.file("secret.mqo").c_str(), 0);
   if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+#endif
   EXPECT_FALSE(convert(dir.file("secret.mqo")));
   EXPECT_EQ(messages(), (Lines{"「secret.mqo」が開けませんでした。"}));
   EXPECT_EQ(entries(), 1);
@@ -135,6 +143,7 @@ TEST_F(RemoveUVTest, AFailedWriteIsReportedAndTheOldOutputSurvives) {
     writeFileBytes(dir.path() / "big_noUV.mqo", "precious");
     {
       FileSizeLimit limit(40);
+      if (!limit.active()) GTEST_SKIP() << "no file-size limit on this system";
       EXPECT_FALSE(convert(dir.file("big.mqo")));
     }
     EXPECT_EQ(messages(), (Lines{"「big.mqo」を処理中です。", "UVデータ削除完了。", "「big_noUV.mqo」を作成します。",
@@ -146,14 +155,18 @@ TEST_F(RemoveUVTest, AFailedWriteIsReportedAndTheOldOutputSurvives) {
 
 TEST_F(RemoveUVTest, JapaneseAndUnrepresentableNames) {
   // 表 and ソ end in the byte of a backslash in code page 932.
-  for (std::string base : {"表示ソ", "😀", "한국어", "café", "back\\slash"}) {
+  std::vector<std::string> bases = {"表示ソ", "😀", "한국어", "café"};
+#ifndef _WIN32  // a separator on Windows
+  bases.push_back("back\\slash");
+#endif
+  for (const std::string& base : bases) {
     applicationLog().clear();
-    writeFileBytes(dir.path() / (base + ".mqo"), kWithUV);
+    writeFileBytes(dir.at(base + ".mqo"), kWithUV);
     EXPECT_TRUE(convert(dir.file(base + ".mqo"))) << base;
-    EXPECT_EQ(readFileBytes(dir.path() / (base + "_noUV.mqo")), kWithUVConverted) << base;
+    EXPECT_EQ(readFileBytes(dir.at(base + "_noUV.mqo")), kWithUVConverted) << base;
     EXPECT_EQ(messages().at(2), "「" + base + "_noUV.mqo」を作成します。");
   }
-  EXPECT_EQ(entries(), 10);
+  EXPECT_EQ(entries(), 2 * static_cast<int>(bases.size()));
 }
 
 TEST_F(RemoveUVTest, LongPathsAreNotCut) {

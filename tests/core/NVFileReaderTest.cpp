@@ -75,9 +75,9 @@ TEST(NVFileReader, FailuresAndClosedReads) {
 
 TEST(NVFileReader, OpensCodePage932Paths) {
   TempDir dir;
-  writeFileBytes(dir.path() / "表示データ.mqo", "ok\n");
+  writeFileBytes(dir.at("表示データ.mqo"), "ok\n");
   NVFileReader reader;
-  ASSERT_TRUE(reader.open(NVString(nvrt::utf8ToCp932Name(dir.file("表示データ.mqo")))));
+  ASSERT_TRUE(reader.open(NVString(dir.cp932File("表示データ.mqo"))));
   EXPECT_EQ(reader.readLine(), "ok");
 }
 

@@ -51,10 +51,9 @@ TEST(NVFileWriter, OpenTwiceAndClosedWrites) {
 TEST(NVFileWriter, AFileSizeLimitIsReported) {
   TempDir dir;
   NVFileWriter writer;
-  ASSERT_TRUE(writer.open(NVString(nvrt::utf8ToCp932Name(dir.file("限界.txt"))), false));
+  ASSERT_TRUE(writer.open(NVString(dir.cp932File("限界.txt")), false));
   FileSizeLimit limit(16);
-  // The size-limit signal must not end the process; the write just fails.
-  signal(SIGXFSZ, SIG_IGN);
+  if (!limit.active()) GTEST_SKIP() << "no file-size limit on this system";
   EXPECT_FALSE(writer.writeLine(NVString(std::string(100, 'x'))));
 }
 

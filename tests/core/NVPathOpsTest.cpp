@@ -4,6 +4,7 @@
 
 #include "framework/core/NVPathOps.h"
 #include "platform/runtime/TextCodec.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -51,8 +52,13 @@ TEST(NVPathOps, LongPathsAreNotCut) {
 TEST(NVPathOps, ModuleDirectoryIsTheTestsFolder) {
   const std::string dir = nvrt::cp932NameToUtf8(getModuleDirectory().bytes());
   ASSERT_FALSE(dir.empty());
+#ifdef _WIN32
+  EXPECT_EQ(dir.back(), '\\');
+  EXPECT_TRUE(std::filesystem::exists(utf8Path(dir) / "core_tests.exe"));
+#else
   EXPECT_EQ(dir.back(), '/');
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(dir) / "core_tests"));
+#endif
 }
 
 }  // namespace

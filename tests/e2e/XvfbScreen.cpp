@@ -6,11 +6,20 @@
 #include <X11/extensions/Xfixes.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 namespace e2e {
 
 bool XvfbScreen::start(std::string& whyNot) {
+  // A screen shared with programs started outside the test (Wine's desktop
+  // processes) is given by the caller.
+  if (const char* shared = std::getenv("BRISEL_E2E_DISPLAY"); shared != nullptr && *shared != '\0') {
+    name_ = shared;
+    connection_ = XOpenDisplay(name_.c_str());
+    if (connection_ == nullptr) whyNot = "no connection to the display " + name_;
+    return connection_ != nullptr;
+  }
   const std::string xvfb = findProgram("Xvfb");
   if (xvfb.empty()) {
     whyNot = "Xvfb is not installed (scripts/setup installs the xvfb package)";

@@ -13,7 +13,8 @@ namespace e2e {
 
 class XvfbScreen {
  public:
-  // Starts Xvfb (1024 x 768) on a free display. False with a reason for a person when it
+  // Starts Xvfb (1024 x 768) on a free display, or connects to the display
+  // that BRISEL_E2E_DISPLAY names. False with a reason for a person when it
   // is not installed or cannot run here.
   bool start(std::string& whyNot);
   ~XvfbScreen();

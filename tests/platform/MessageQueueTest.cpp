@@ -143,9 +143,12 @@ TEST_F(MessageQueue, TimersComeAfterPostedMessagesUntilKilled) {
   DestroyWindow(w);
 }
 
+// Timer procedures are stdcall on 32-bit Windows, which lambdas cannot be.
+VOID CALLBACK countTimerCall(HWND, UINT, UINT_PTR, DWORD) { ++timerProcCalls; }
+
 TEST_F(MessageQueue, AThreadTimerCallsItsProcedure) {
   timerProcCalls = 0;
-  UINT_PTR id = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { ++timerProcCalls; });
+  UINT_PTR id = SetTimer(nullptr, 0, 1, countTimerCall);
   ASSERT_NE(id, 0u);
   MSG msg;
   do {

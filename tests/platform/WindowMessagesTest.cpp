@@ -55,14 +55,22 @@ TEST_F(WindowMessages, CreationSendsCreateThenSizeAndMove) {
 
 LPVOID seenParam = nullptr;
 
+// Window procedures are stdcall on 32-bit Windows, which lambdas cannot be.
+LRESULT CALLBACK paramProbeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CREATE) seenParam = reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams;
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK refusingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CREATE) return -1;
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
 TEST_F(WindowMessages, CreationParameterReachesCreate) {
   // A reaction cannot be installed before the handle exists, so a class of
   // its own looks at WM_CREATE.
   WNDCLASSA wc{};
-  wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-    if (msg == WM_CREATE) seenParam = reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  };
+  wc.lpfnWndProc = paramProbeProc;
   wc.lpszClassName = "BriselHostParamProbe";
   RegisterClassA(&wc);
   int marker = 0;
@@ -75,10 +83,7 @@ TEST_F(WindowMessages, CreationParameterReachesCreate) {
 
 TEST_F(WindowMessages, CreateReturningMinusOneFailsTheCreation) {
   WNDCLASSA wc{};
-  wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-    if (msg == WM_CREATE) return -1;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  };
+  wc.lpfnWndProc = refusingProc;
   wc.lpszClassName = "BriselHostRefusingClass";
   RegisterClassA(&wc);
   EXPECT_EQ(CreateWindowExA(0, "BriselHostRefusingClass", "", WS_POPUP, 0, 0, 10, 10, nullptr,

@@ -17,25 +17,26 @@ int countEntries(const std::filesystem::path& folder) {
 
 class AtomicOutputFileTest : public ::testing::Test {
  protected:
-  std::string target() const { return nvrt::utf8ToCp932Name(dir.file("out😀.mqo")); }
+  std::string target() const { return dir.cp932File("out😀.mqo"); }
   TempDir dir;
 };
 
 TEST_F(AtomicOutputFileTest, CommitReplacesTheTargetWhole) {
-  writeFileBytes(dir.path() / "out😀.mqo", "old contents");
+  writeFileBytes(dir.at("out😀.mqo"), "old contents");
   nvrt::AtomicOutputFile out;
   ASSERT_TRUE(out.open(target()));
   ASSERT_TRUE(out.write("new\0bytes", 9));
   // Until the commit the target is untouched and the bytes live elsewhere.
-  EXPECT_EQ(readFileBytes(dir.path() / "out😀.mqo"), "old contents");
+  EXPECT_EQ(readFileBytes(dir.at("out😀.mqo")), "old contents");
   EXPECT_EQ(countEntries(dir.path()), 2);
   ASSERT_TRUE(out.commit());
-  EXPECT_EQ(readFileBytes(dir.path() / "out😀.mqo"), std::string("new\0bytes", 9));
+  EXPECT_EQ(readFileBytes(dir.at("out😀.mqo")), std::string("new\0bytes", 9));
   EXPECT_EQ(countEntries(dir.path()), 1);
 }
 
+#ifndef _WIN32  // Windows files have no permission bits to keep.
 TEST_F(AtomicOutputFileTest, CommitKeepsTheTargetsPermissions) {
-  writeFileBytes(dir.path() / "out😀.mqo", "old");
+  writeFileBytes(dir.at("out😀.mqo"), "old");
   chmod(dir.file("out😀.mqo").c_str(), 0640);
   nvrt::AtomicOutputFile out;
   ASSERT_TRUE(out.open(target()));
@@ -44,9 +45,10 @@ TEST_F(AtomicOutputFileTest, CommitKeepsTheTargetsPermissions) {
   ASSERT_EQ(stat(dir.file("out😀.mqo").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
+#endif
 
 TEST_F(AtomicOutputFileTest, DiscardAndDestructionLeaveTheTargetAlone) {
-  writeFileBytes(dir.path() / "out😀.mqo", "precious");
+  writeFileBytes(dir.at("out😀.mqo"), "precious");
   {
     nvrt::AtomicOutputFile out;
     ASSERT_TRUE(out.open(target()));
@@ -58,7 +60,7 @@ TEST_F(AtomicOutputFileTest, DiscardAndDestructionLeaveTheTargetAlone) {
     ASSERT_TRUE(out.open(target()));
     ASSERT_TRUE(out.write("partial", 7));
   }
-  EXPECT_EQ(readFileBytes(dir.path() / "out😀.mqo"), "precious");
+  EXPECT_EQ(readFileBytes(dir.at("out😀.mqo")), "precious");
   EXPECT_EQ(countEntries(dir.path()), 1);
 }
 
@@ -72,21 +74,22 @@ TEST_F(AtomicOutputFileTest, FailsInAFolderThatRefusesNewFiles) {
 }
 
 TEST_F(AtomicOutputFileTest, AFileSizeLimitFailsTheWriteAndRemovesTheTemporaryFile) {
-  writeFileBytes(dir.path() / "out😀.mqo", "precious");
+  writeFileBytes(dir.at("out😀.mqo"), "precious");
   nvrt::AtomicOutputFile out;
   ASSERT_TRUE(out.open(target()));
   {
     FileSizeLimit limit(1000);
+    if (!limit.active()) GTEST_SKIP() << "no file-size limit on this system";
     const std::string block(4096, 'x');
     EXPECT_FALSE(out.write(block.data(), block.size()));
   }
   out.discard();
-  EXPECT_EQ(readFileBytes(dir.path() / "out😀.mqo"), "precious");
+  EXPECT_EQ(readFileBytes(dir.at("out😀.mqo")), "precious");
   EXPECT_EQ(countEntries(dir.path()), 1);
 }
 
 TEST_F(AtomicOutputFileTest, ATargetThatIsAFolderIsRefused) {
-  std::filesystem::create_directory(dir.path() / "out😀.mqo");
+  std::filesystem::create_directory(dir.at("out😀.mqo"));
   nvrt::AtomicOutputFile out;
   EXPECT_FALSE(out.open(target()));
   EXPECT_EQ(countEntries(dir.path()), 1);

@@ -3,22 +3,59 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
+#include <type_traits>
+
+#include "platform/runtime/TextCodec.h"
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "brisel-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // A fresh name: create_directory refuses one that exists.
+  static std::random_device seed;
+  std::mt19937 random(seed());
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto candidate = base / ("brisel-test-" + std::to_string(random()));
+    std::error_code error;
+    if (std::filesystem::create_directory(candidate, error)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir() {
   std::error_code error;
   // Tests may leave read-only folders behind; make them writable first.
-  for (auto& entry : std::filesystem::recursive_directory_iterator(path_, error))
-    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+  // Incremented with an error code: a destructor must not throw, and folders
+  // deeper than Windows' path limit can fail to open.
+  const std::filesystem::recursive_directory_iterator end;
+  for (std::filesystem::recursive_directory_iterator it(path_, error); !error && it != end; it.increment(error))
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);
+  error.clear();
   std::filesystem::remove_all(path_, error);
+}
+
+std::filesystem::path utf8Path(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string hostPathToCp932(const std::string& utf8) {
+  const std::filesystem::path path = utf8Path(utf8);
+  if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>) {
+    const std::wstring wide = path.wstring();
+    return nvrt::wideToCp932Name(std::u16string(wide.begin(), wide.end()));
+  } else {
+    return nvrt::utf8ToCp932Name(utf8);
+  }
+}
+
+std::string TempDir::file(const std::string& name) const {
+  const std::u8string text = at(name).u8string();
+  return std::string(text.begin(), text.end());
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {
@@ -30,61 +67,4 @@ void writeFileBytes(const std::filesystem::path& path, const std::string& bytes)
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write fixture " + path.string());
-}
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
-namespace {
-
-bool setImmutable(const std::filesystem::path& folder, bool on) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  close(fd);
-  return ok;
-}
-
-}  // namespace
-
-ReadOnlyFolder::ReadOnlyFolder(const std::filesystem::path& folder) : folder_(folder) {
-  if (geteuid() != 0) {
-    std::error_code error;
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec,
-                                 std::filesystem::perm_options::replace, error);
-    active_ = !error;
-    return;
-  }
-  immutable_ = active_ = setImmutable(folder, true);
-}
-
-ReadOnlyFolder::~ReadOnlyFolder() {
-  if (immutable_) setImmutable(folder_, false);
-  std::error_code error;
-  std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                               error);
-}
-
-FileSizeLimit::FileSizeLimit(unsigned long long bytes) {
-  rlimit limit;
-  getrlimit(RLIMIT_FSIZE, &limit);
-  savedSoft_ = limit.rlim_cur;
-  savedHard_ = limit.rlim_max;
-  limit.rlim_cur = bytes;
-  setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  rlimit limit;
-  limit.rlim_cur = savedSoft_;
-  limit.rlim_max = savedHard_;
-  setrlimit(RLIMIT_FSIZE, &limit);
 }

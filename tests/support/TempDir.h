@@ -4,6 +4,13 @@
 #include <filesystem>
 #include <string>
 
+// A path from UTF-8 text, on every host (narrow paths are in the system's
+// code page on Windows).
+std::filesystem::path utf8Path(const std::string& utf8);
+// A UTF-8 path as the framework receives it from the host: code page 932
+// with escapes, from UTF-8 bytes on Linux and from UTF-16 on Windows.
+std::string hostPathToCp932(const std::string& utf8);
+
 class TempDir {
  public:
   TempDir();
@@ -12,8 +19,12 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  // path()/name as a string.
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  // path()/name for a UTF-8 name.
+  std::filesystem::path at(const std::string& name) const { return path_ / utf8Path(name); }
+  // path()/name as UTF-8 text.
+  std::string file(const std::string& name) const;
+  // path()/name as the framework sees it: a code page 932 name.
+  std::string cp932File(const std::string& name) const { return hostPathToCp932(file(name)); }
 
  private:
   std::filesystem::path path_;
@@ -40,15 +51,20 @@ class ReadOnlyFolder {
   bool immutable_ = false;
 };
 
-// Lowers the file-size limit of this process for its lifetime.
+// Lowers the file-size limit of this process for its lifetime; writes past it
+// fail instead of raising a signal. `active()` is false where there is no
+// such limit (Windows).
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(unsigned long long bytes);
   ~FileSizeLimit();
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  bool active() const { return active_; }
 
  private:
-  unsigned long long savedSoft_;
-  unsigned long long savedHard_;
+  unsigned long long savedSoft_ = 0;
+  unsigned long long savedHard_ = 0;
+  void (*savedSignal_)(int) = nullptr;
+  bool active_ = false;
 };

@@ -11,6 +11,10 @@ size_t cp932DecodeChar(const unsigned char* bytes, size_t size, char32_t& codePo
     codePoint = bytes[0];
     return 1;
   }
+  // Windows' table gives the unassigned single bytes 0x80, 0xA0 and 0xFD to
+  // 0xFF code points of their own (U+0080, U+F8F0...); they are not
+  // characters of code page 932, and the portable host rejects them too.
+  if (bytes[0] == 0x80 || bytes[0] == 0xA0 || bytes[0] >= 0xFD) return 0;
   const int length = isCp932LeadByte(bytes[0]) ? 2 : 1;
   if (static_cast<size_t>(length) > size) return 0;
   wchar_t wide[4];
