@@ -34,16 +34,6 @@ Rgb pixelAt(const nvhost::gdi::PixelImage& desktop, int x, int y) {
   return {static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF), static_cast<int>(p & 0xFF)};
 }
 
-// Polls less often than waitFor: reading the whole desktop holds the
-// drawing lock that the program's frames need.
-bool waitForSlowly(const std::function<bool()>& done) {
-  for (int i = 0; i < 500; ++i) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return done();
-}
-
 class BriselCredit : public BriselWindow {
  protected:
   void prepareDesktop() override { NullDisplay::setDesktop(1024, 768, RECT{0, 0, 1024, 768}); }
@@ -70,7 +60,7 @@ class BriselCredit : public BriselWindow {
 
   void openCredit() {
     rightDoubleClick(400, 310);  // Brisel's title bar
-    ASSERT_TRUE(waitForSlowly([&] { return creditShown(); }));
+    ASSERT_TRUE(waitFor([&] { return creditShown(); }, 20));
     ASSERT_TRUE(waitFor([&] { return !IsWindowEnabled(frame); }));
   }
 };

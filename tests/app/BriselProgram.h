@@ -18,11 +18,13 @@
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
 
-// Polls `done` every millisecond for up to ten seconds.
-inline bool waitFor(const std::function<bool()>& done) {
-  for (int i = 0; i < 10000; ++i) {
+// Polls `done` every `periodMs` for up to ten seconds. Checks that read
+// pixels hold the drawing lock the program's frames need, so they should not
+// poll too often.
+inline bool waitFor(const std::function<bool()>& done, int periodMs = 5) {
+  for (int waited = 0; waited < 10000; waited += periodMs) {
     if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(periodMs));
   }
   return done();
 }

@@ -39,7 +39,7 @@ TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
     for (int y = 28; y < 28 + 14; ++y)
       for (int x = 6; x < 6 + 190; ++x) dark += (pixels.words[y * pixels.width + x] & 0xFF) < 100;
     return dark > 100;
-  }));
+  }, 20));
   closeByButton();
   program.join();
   EXPECT_EQ(status, 0);
