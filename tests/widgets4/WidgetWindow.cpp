@@ -49,12 +49,15 @@ void WidgetWindow::moveTo(int x, int y) {
 void WidgetWindow::press() {
   pressed_ = true;
   NullDisplay::pressButton();
+  // The window thread must have seen the button before a frame samples it.
+  settle();
   frames();
 }
 
 void WidgetWindow::release() {
   pressed_ = false;
   NullDisplay::releaseButton();
+  settle();
   frames();
 }
 
