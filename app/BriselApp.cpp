@@ -18,6 +18,7 @@
 #include "framework/core/NVMessageDisplay.h"
 #include "framework/widgets/NVAnimation.h"
 #include "framework/widgets/NVLabel.h"
+#include "framework/widgets/NVModal.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/runtime/TextCodec.h"
@@ -107,11 +108,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
       currentMainWindow = engine->mainWindow;
     }
     if (engine->isStopRequested() || engine->isFinished()) break;
-    if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) break;
-    runAnimations();
-    updateScenes();
-    flushInvalidations(engine);
-    freeDeferred();
+    if (!runFrameSteps(engine)) break;
     Sleep(1);
   }
   // The window thread takes its windows with it; wait for it so the process

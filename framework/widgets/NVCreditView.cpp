@@ -113,24 +113,24 @@ void NVCreditView::openLabels() {
   styleText(nameStyle, vista ? 32 : 23, true);
   styleText(versionStyle, vista ? 20 : 16, false);
   styleText(rightsStyle, vista ? 19 : 14, false);
-  struct Spec {
+  struct LabelPlan {
     NVTransParentLabel*& label;
     int y, height;
     NVString text;
     NVStringStyle* style;
   };
-  const Spec specs[] = {
+  const LabelPlan plans[] = {
       {nameLabel, 20, 35, getApplicationName(), &nameStyle},
       {versionLabel, 55, 20, NVString("version : ") + getApplicationVersion(), &versionStyle},
       {rightsLabel, 85, 40, getApplicationRights(), &rightsStyle},
       {creditHeading, 130, 16, cp932("クレジット"), nullptr},
       {libraryHeading, 246, 16, cp932("本プログラムでは,以下の著作物を利用しています."), nullptr},
   };
-  for (const Spec& spec : specs) {
-    if (spec.label) continue;
-    spec.label = new NVTransParentLabel(kLabelX, spec.y, kLabelWidth, spec.height, spec.text);
-    if (spec.style) spec.label->setTextStyle(spec.style);
-    place(spec.label);
+  for (const LabelPlan& plan : plans) {
+    if (plan.label) continue;
+    plan.label = new NVTransParentLabel(kLabelX, plan.y, kLabelWidth, plan.height, plan.text);
+    if (plan.style) plan.label->setTextStyle(plan.style);
+    place(plan.label);
   }
 }
 

@@ -15,16 +15,21 @@ NVModal::~NVModal() {
   modalEngine = nullptr;
 }
 
+bool runFrameSteps(NVEngine* engine) {
+  if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) return false;
+  runAnimations();
+  updateScenes();
+  flushInvalidations(engine);
+  freeDeferred();
+  return true;
+}
+
 void NVModal::run() {
   open();
   for (;;) {
     NVEngine* engine = modalEngine;
     if (!engine || engine->isStopRequested() || engine->isFinished()) break;
-    if (!sampleInput(engine) || !generateInputEvents(engine) || !dispatchEvents(engine)) break;
-    runAnimations();
-    updateScenes();
-    flushInvalidations(engine);
-    freeDeferred();
+    if (!runFrameSteps(engine)) break;
     Sleep(1);
     onModalFrame();
   }

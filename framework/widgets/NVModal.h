@@ -5,6 +5,11 @@
 
 class NVEngine;
 
+// One turn of a frame loop on `engine`, without its pause: input, events and
+// their dispatch, animations, scenes, invalidations, deferred frees. False
+// when input or dispatch failed and the loop should end.
+bool runFrameSteps(NVEngine* engine);
+
 class NVModal {
  public:
   NVModal() = default;

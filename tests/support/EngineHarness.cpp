@@ -4,6 +4,7 @@
 
 #include "framework/compose/NV2DScene.h"
 #include "framework/core/NVEventDispatch.h"
+#include "framework/core/NVEngineLock.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVInput.h"
@@ -31,6 +32,15 @@ bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int max
 
 void runFrames(NVEngine* engine, int count) {
   for (int i = 0; i < count; ++i) runFrame(engine);
+}
+
+void waitForKeyStates(NVEngine* engine) {
+  auto counter = [engine] {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    return engine->systemState.keyState[256];
+  };
+  const std::uint8_t first = counter();
+  for (int i = 0; i < 5000 && static_cast<std::uint8_t>(counter() - first) < 2; ++i) Sleep(1);
 }
 
 NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine) {

@@ -19,6 +19,10 @@ void runFrame(NVEngine* engine);
 bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int maxFrames = 2000);
 // Runs `count` frames.
 void runFrames(NVEngine* engine, int count);
+// Waits until the window thread has copied the desktop keyboard into the
+// engine's key states twice, so they show every key and button injected
+// before the call.
+void waitForKeyStates(NVEngine* engine);
 
 // A shown top-level stage at a screen rectangle.
 NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine = nullptr);

@@ -43,17 +43,7 @@ class TextBoxTest : public ::testing::Test {
     delete window;
     freeDeferred();
   }
-  // Waits until the window thread has copied the desktop keyboard into the
-  // engine's key states twice, so they show every injected key.
-  void settle() {
-    auto counter = [this] {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
-      return engine->systemState.keyState[256];
-    };
-    const std::uint8_t first = counter();
-    for (int i = 0; i < 5000 && static_cast<std::uint8_t>(counter() - first) < 2; ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  void settle() { waitForKeyStates(engine); }
   bool capsLockOn() {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
     return engine->systemState.keyState[0x14] == 1;

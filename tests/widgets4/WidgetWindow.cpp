@@ -67,15 +67,7 @@ void WidgetWindow::click(int x, int y) {
   release();
 }
 
-void WidgetWindow::settle() {
-  auto counter = [this] {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    return engine->systemState.keyState[256];
-  };
-  const std::uint8_t first = counter();
-  for (int i = 0; i < 5000 && static_cast<std::uint8_t>(counter() - first) < 2; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
+void WidgetWindow::settle() { waitForKeyStates(engine); }
 
 void WidgetWindow::key(BYTE virtualKey, std::initializer_list<BYTE> held) {
   for (BYTE h : held) NullDisplay::pressKey(h);
