@@ -31,7 +31,10 @@ class ExWindowTest : public ::testing::Test {
     GetWindowRect(window->frameStage->hwnd, &r);
     return r;
   }
-  void settle() { runFrames(engine, 3); }
+  void settle() {
+    waitForKeyStates(engine);
+    runFrames(engine, 3);
+  }
   void press(int x, int y) {
     NullDisplay::movePointer(x, y);
     settle();

@@ -30,8 +30,11 @@ class InputTest : public ::testing::Test {
     delete right;
     freeDeferred();
   }
-  // Lets the window thread see the injected state, then runs a frame.
-  void settle(int frames = 3) { runFrames(engine, frames); }
+  // Lets the window thread see the injected state, then runs frames.
+  void settle(int frames = 3) {
+    waitForKeyStates(engine);
+    runFrames(engine, frames);
+  }
   // A click slow enough for the frame loop to see the button down.
   void clickAt(int x, int y) {
     NullDisplay::movePointer(x, y);
