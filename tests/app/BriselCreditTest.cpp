@@ -99,7 +99,9 @@ class BriselCredit : public BriselWindow {
       disabled = waitFor([&] { return !IsWindowEnabled(frame); });
     }
     ASSERT_TRUE(disabled);
-    ASSERT_TRUE(waitFor([&] { return creditShown(); }, 20));
+    const bool shown = waitFor([&] { return creditShown(); }, 20);
+    if (!shown) NullDisplay::savePng(NullDisplay::desktopPixels(), "credit_not_shown.png");
+    ASSERT_TRUE(shown) << "the desktop is in credit_not_shown.png";
   }
 };
 
