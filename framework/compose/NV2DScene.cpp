@@ -73,13 +73,27 @@ bool NV2DScene::removeRoot(NV2DItemBase* item) {
   return true;
 }
 
+namespace {
+
+void lowerTo(std::atomic<int>& bound, int value) {
+  int current = bound.load();
+  while (value < current && !bound.compare_exchange_weak(current, value)) {
+  }
+}
+
+void raiseTo(std::atomic<int>& bound, int value) {
+  int current = bound.load();
+  while (value > current && !bound.compare_exchange_weak(current, value)) {
+  }
+}
+
+}  // namespace
+
 void NV2DScene::growDirty(int left, int top, int right, int bottom) {
-  // Items widen it on the main thread, window paints on the window thread.
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
-  dirtyLeft = std::min(dirtyLeft, left);
-  dirtyTop = std::min(dirtyTop, top);
-  dirtyRight = std::max(dirtyRight, right);
-  dirtyBottom = std::max(dirtyBottom, bottom);
+  lowerTo(dirtyLeft, left);
+  lowerTo(dirtyTop, top);
+  raiseTo(dirtyRight, right);
+  raiseTo(dirtyBottom, bottom);
 }
 
 void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
@@ -141,8 +155,8 @@ void NV2DScene::compose() {
   if (!active || targetLayout == 0 || roots.empty()) return;
   std::lock_guard<std::recursive_mutex> lock(engineLock);
   if (targetPixels) {
-    const int x0 = std::max(dirtyLeft - 2, 0), y0 = std::max(dirtyTop - 2, 0);
-    const int x1 = std::min(dirtyRight + 2, targetWidth), y1 = std::min(dirtyBottom + 2, targetHeight);
+    const int x0 = std::max(dirtyLeft.load() - 2, 0), y0 = std::max(dirtyTop.load() - 2, 0);
+    const int x1 = std::min(dirtyRight.load() + 2, targetWidth), y1 = std::min(dirtyBottom.load() + 2, targetHeight);
     if (stageDirtyRect) {
       stageDirtyRect[0] = std::min(stageDirtyRect[0], x0);
       stageDirtyRect[1] = std::min(stageDirtyRect[1], y0);

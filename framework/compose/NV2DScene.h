@@ -2,6 +2,8 @@
 // Once per frame the scene recomposes its dirty part into its target buffer.
 #pragma once
 
+#include <atomic>
+
 #include <map>
 #include <vector>
 
@@ -36,7 +38,9 @@ class NV2DScene : public virtual NVGUICoreObject {
   NVImage* backgroundRows = nullptr;
   int backgroundRed = 0, backgroundGreen = 0, backgroundBlue = 0, backgroundAlpha = 0;
   std::multimap<int, NV2DItemBase*> roots;
-  int dirtyLeft = 0, dirtyTop = 0, dirtyRight = 0, dirtyBottom = 0;
+  // Widened by items on the main thread and by window paints on the window
+  // thread, without a lock: each bound only moves outward.
+  std::atomic<int> dirtyLeft{0}, dirtyTop{0}, dirtyRight{0}, dirtyBottom{0};
   bool attached = false;
   bool active = false;
   NVImage* targetImage = nullptr;
