@@ -1,6 +1,7 @@
 #include "toolkit/dv_Image.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -50,8 +51,10 @@ bool dv_Image::reset(int w, int h, bool zeroFill) {
   if (w > MaxSide || h > MaxSide) return false;
   const int bw = bufferSizeFor(w);
   const int bh = bufferSizeFor(h);
+  // A 32-bit build cannot address the largest buffers: refuse them before
+  // the size is computed rather than let it wrap.
+  if (static_cast<size_t>(bh) > SIZE_MAX / 4 / static_cast<size_t>(bw)) return false;
   const size_t bytes = static_cast<size_t>(bw) * static_cast<size_t>(bh) * 4;
-  if (bytes / 4 / static_cast<size_t>(bw) != static_cast<size_t>(bh)) return false;
   buffer_.reset(new (std::nothrow) uint8_t[bytes]);
   if (!buffer_) return false;
   if (zeroFill) std::memset(buffer_.get(), 0, bytes);

@@ -12,15 +12,11 @@
 #include <jerror.h>
 
 #include "toolkit/dv_Image.h"
+#include "toolkit/dv_JpegStream.h"
 
 namespace {
 
 char kClientData[] = "dv_Image JPEG Proc";
-
-// Even a progressive stream needs at least a bit for every 8 x 8 block of
-// its first scan, so no honest JPEG holds more than 512 pixels a byte; twice
-// that is allowed before a stream's declared size counts as a lie.
-constexpr uint64_t kMaxPixelsPerByte = 1024;
 
 struct ErrorManager {
   jpeg_error_mgr pub;
@@ -39,6 +35,22 @@ void installErrors(ErrorManager& errors) {
   errors.pub.output_message = stayQuiet;
 }
 
+// The decoder only warns about damaged data (a scan cut short, a bad code,
+// bytes between markers) and fills in grey; such a stream fails instead.
+// Warnings about metadata alone leave the pixels sound and are ignored, as
+// are trace messages.
+void failOnDamage(j_common_ptr cinfo, int level) {
+  if (level >= 0) return;
+  switch (cinfo->err->msg_code) {
+    case JWRN_ADOBE_XFORM:
+    case JWRN_JFIF_MAJOR:
+    case JWRN_BOGUS_ICC:
+      return;
+    default:
+      leave(cinfo);
+  }
+}
+
 // A source over memory that treats the end of the data as an error, so that
 // a cut stream fails instead of decoding as grey.
 void initSource(j_decompress_ptr) {}
@@ -55,6 +67,7 @@ void skipInput(j_decompress_ptr cinfo, long n) {
 void termSource(j_decompress_ptr) {}
 
 struct DecodeState {
+  dv_JpegStreamFacts facts;
   jpeg_decompress_struct cinfo;
   ErrorManager errors;
   jpeg_source_mgr source;
@@ -68,6 +81,22 @@ bool allocateRow(std::vector<uint8_t>& row, size_t bytes) {
     return false;
   }
   return true;
+}
+
+// Every 8 x 8 block of every component costs at least one bit of coded
+// data (its DC code, even in a progressive stream), so a frame header that
+// announces more blocks than the scans have bits is a lie, refused before
+// anything is sized from it.
+bool dataCanHold(const jpeg_decompress_struct& cinfo, const dv_JpegStreamFacts& facts) {
+  if (!facts.everyComponentCoded) return false;
+  if (cinfo.output_width > static_cast<unsigned>(dv_Image::MaxSide) ||
+      cinfo.output_height > static_cast<unsigned>(dv_Image::MaxSide))
+    return false;
+  uint64_t blocks = 0;
+  for (int c = 0; c < cinfo.num_components; ++c)
+    blocks += static_cast<uint64_t>(cinfo.comp_info[c].width_in_blocks) *
+              cinfo.comp_info[c].height_in_blocks;
+  return blocks <= facts.entropyBytes * 8;
 }
 
 // Holds no object with a destructor: the decoder leaves it by longjmp.
@@ -91,13 +120,10 @@ bool decode(DecodeState& s, const uint8_t* data, size_t size, dv_Image& out) {
   jpeg_read_header(cinfo, TRUE);
   cinfo->out_color_space = JCS_RGB;
   jpeg_calc_output_dimensions(cinfo);
-  const uint64_t pixels = static_cast<uint64_t>(cinfo->output_width) * cinfo->output_height;
-  bool ok = cinfo->output_width <= static_cast<unsigned>(dv_Image::MaxSide) &&
-            cinfo->output_height <= static_cast<unsigned>(dv_Image::MaxSide) &&
-            pixels <= static_cast<uint64_t>(size) * kMaxPixelsPerByte;
-  ok = ok && allocateRow(s.row, static_cast<size_t>(cinfo->output_width) * 3) &&
-       out.reset(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
-                 true);
+  const bool ok = dataCanHold(*cinfo, s.facts) &&
+                  allocateRow(s.row, static_cast<size_t>(cinfo->output_width) * 3) &&
+                  out.reset(static_cast<int>(cinfo->output_width),
+                            static_cast<int>(cinfo->output_height), true);
   if (!ok) {
     jpeg_destroy_decompress(cinfo);
     return false;
@@ -191,6 +217,8 @@ bool dv_DecodeJpeg(const uint8_t* data, size_t size, dv_Image& out) {
   auto state = std::make_unique<DecodeState>();
   std::memset(&state->cinfo, 0, sizeof state->cinfo);
   installErrors(state->errors);
+  state->errors.pub.emit_message = failOnDamage;
+  state->facts = dv_ScanJpegStream(data, size);
   return decode(*state, data, size, out);
 }
 

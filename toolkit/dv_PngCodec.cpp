@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -13,10 +14,14 @@
 
 namespace {
 
-// Deflate cannot expand data by more than about 1032 times, so a PNG whose
-// rows would need more than that from its whole size is lying about its size.
-constexpr uint64_t kMaxInflateRatio = 1040;
-constexpr uint64_t kInflateSlack = 65536;
+// Deflate turns at most 258 bytes into one match coded in two bits, so no
+// zlib stream inflates more than 1032 times its size; the slack covers the
+// smallest streams, where headers dominate.
+constexpr uint64_t kMaxInflateRatio = 1032;
+constexpr uint64_t kInflateSlack = 1024;
+// No ancillary chunk is used, so none needs much memory: libpng refuses to
+// buffer a larger one, and the decoder skips the known ones unread.
+constexpr png_alloc_size_t kChunkMallocMax = 1 << 20;
 
 struct MemoryReader {
   const uint8_t* data;
@@ -26,9 +31,33 @@ struct MemoryReader {
 
 struct DecodeState {
   MemoryReader reader;
+  uint64_t imageDataBytes;
   std::vector<uint8_t> pixels;
   std::vector<png_bytep> rows;
 };
+
+uint32_t be32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 |
+         static_cast<uint32_t>(p[2]) << 8 | p[3];
+}
+
+// The bytes of compressed image data the file really holds: the contents of
+// its IDAT chunks before IEND, as far as the data reaches. Other chunks,
+// however large, add nothing an image could be inflated from.
+uint64_t countImageDataBytes(const uint8_t* data, size_t size) {
+  uint64_t total = 0;
+  size_t pos = 8;
+  while (pos <= size && size - pos >= 8) {
+    const size_t length = be32(data + pos);
+    const size_t available = size - pos - 8;
+    const bool idat = std::memcmp(data + pos + 4, "IDAT", 4) == 0;
+    if (idat) total += length < available ? length : available;
+    if (std::memcmp(data + pos + 4, "IEND", 4) == 0 || available < 4 || length > available - 4)
+      break;
+    pos += 12 + length;
+  }
+  return total;
+}
 
 void readFromMemory(png_structp png, png_bytep out, png_size_t n) {
   auto* r = static_cast<MemoryReader*>(png_get_io_ptr(png));
@@ -80,18 +109,86 @@ void convertRow(const uint8_t* in, int width, int colorType, int bitDepth, png_c
   }
 }
 
-bool allocateRows(DecodeState& state, size_t rowBytes, png_uint_32 height) {
+struct Layout {
+  png_uint_32 width = 0;
+  png_uint_32 height = 0;
+  int bitDepth = 0;
+  int colorType = 0;
+  int interlace = 0;
+  size_t rowBytes = 0;
+  png_colorp palette = nullptr;
+  int paletteSize = 0;
+};
+
+// Rows are decoded one at a time into a single row buffer; only interlaced
+// images, whose passes revisit every row, need all raw rows at once. Every
+// size is checked against what this build can address before it is used.
+bool allocateRows(DecodeState& state, const Layout& layout) {
+  const uint64_t rows = layout.interlace == PNG_INTERLACE_NONE ? 1 : layout.height;
+  if (layout.rowBytes == 0 || rows > SIZE_MAX / layout.rowBytes ||
+      rows > SIZE_MAX / sizeof(png_bytep))
+    return false;
   try {
-    state.pixels.resize(rowBytes * height);
-    state.rows.resize(height);
+    state.pixels.resize(layout.rowBytes * static_cast<size_t>(rows));
+    state.rows.resize(static_cast<size_t>(rows));
   } catch (const std::bad_alloc&) {
     return false;
   }
-  for (png_uint_32 y = 0; y < height; ++y) state.rows[y] = state.pixels.data() + rowBytes * y;
+  for (size_t y = 0; y < state.rows.size(); ++y)
+    state.rows[y] = state.pixels.data() + layout.rowBytes * y;
   return true;
 }
 
+// The inflated size of the image data the header announces: each row with
+// its filter byte (interlaced images need at least as much).
+uint64_t rawBytesOf(const Layout& layout) {
+  return static_cast<uint64_t>(layout.height) * (static_cast<uint64_t>(layout.rowBytes) + 1);
+}
+
+int checkLayout(const DecodeState& state, const Layout& layout) {
+  if (!supported(layout.colorType, layout.bitDepth)) return dv_Image::LoadFormatError;
+  if (rawBytesOf(layout) > state.imageDataBytes * kMaxInflateRatio + kInflateSlack)
+    return dv_Image::LoadFormatError;
+  return dv_Image::LoadOk;
+}
+
+void convertInto(const uint8_t* row, const Layout& l, png_uint_32 y, dv_Image& out) {
+  convertRow(row, static_cast<int>(l.width), l.colorType, l.bitDepth, l.palette, l.paletteSize,
+             out.getBuffer() + out.pixelOffset(0, static_cast<int>(y)));
+}
+
+void readRows(png_structp png, DecodeState& state, const Layout& l, dv_Image& out) {
+  if (l.interlace == PNG_INTERLACE_NONE) {
+    for (png_uint_32 y = 0; y < l.height; ++y) {
+      png_read_row(png, state.rows[0], nullptr);
+      convertInto(state.rows[0], l, y, out);
+    }
+    return;
+  }
+  png_read_image(png, state.rows.data());
+  for (png_uint_32 y = 0; y < l.height; ++y) convertInto(state.rows[y], l, y, out);
+}
+
+void setLimits(png_structp png) {
+  png_set_user_limits(png, dv_Image::MaxSide, dv_Image::MaxSide);
+  png_set_chunk_malloc_max(png, kChunkMallocMax);
+#ifdef PNG_HANDLE_AS_UNKNOWN_SUPPORTED
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+#endif
+}
+
+Layout readLayout(png_structp png, png_infop info) {
+  Layout l;
+  png_get_IHDR(png, info, &l.width, &l.height, &l.bitDepth, &l.colorType, &l.interlace, nullptr,
+               nullptr);
+  l.rowBytes = png_get_rowbytes(png, info);
+  if (l.colorType == PNG_COLOR_TYPE_PALETTE) png_get_PLTE(png, info, &l.palette, &l.paletteSize);
+  return l;
+}
+
 // Holds no object with a destructor: libpng leaves it by longjmp on errors.
+// The image is sized only once the header has been checked against the
+// compressed data that could fill it.
 int decode(DecodeState& state, dv_Image& out) {
   png_structp png =
       png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
@@ -106,34 +203,18 @@ int decode(DecodeState& state, dv_Image& out) {
     return dv_Image::LoadFormatError;
   }
   png_set_read_fn(png, &state.reader, readFromMemory);
-  png_set_user_limits(png, dv_Image::MaxSide, dv_Image::MaxSide);
+  setLimits(png);
   png_read_info(png, info);
-  png_uint_32 width = 0, height = 0;
-  int bitDepth = 0, colorType = 0;
-  png_get_IHDR(png, info, &width, &height, &bitDepth, &colorType, nullptr, nullptr, nullptr);
-  const size_t rowBytes = png_get_rowbytes(png, info);
-  const uint64_t rawBytes = static_cast<uint64_t>(height) * (rowBytes + 1);
-  int result = dv_Image::LoadOk;
-  if (!supported(colorType, bitDepth) ||
-      rawBytes > state.reader.size * kMaxInflateRatio + kInflateSlack)
-    result = dv_Image::LoadFormatError;
-  else if (!allocateRows(state, rowBytes, height) ||
-           !out.reset(static_cast<int>(width), static_cast<int>(height), true))
+  const Layout layout = readLayout(png, info);
+  int result = checkLayout(state, layout);
+  if (result == dv_Image::LoadOk &&
+      (!allocateRows(state, layout) ||
+       !out.reset(static_cast<int>(layout.width), static_cast<int>(layout.height), true)))
     result = dv_Image::LoadNoMemory;
-  if (result != dv_Image::LoadOk) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return result;
-  }
-  png_read_image(png, state.rows.data());
-  png_colorp palette = nullptr;
-  int paletteSize = 0;
-  if (colorType == PNG_COLOR_TYPE_PALETTE) png_get_PLTE(png, info, &palette, &paletteSize);
-  for (png_uint_32 y = 0; y < height; ++y)
-    convertRow(state.rows[y], static_cast<int>(width), colorType, bitDepth, palette, paletteSize,
-               out.getBuffer() + out.pixelOffset(0, static_cast<int>(y)));
+  if (result == dv_Image::LoadOk) readRows(png, state, layout, out);
   png_destroy_read_struct(&png, &info, nullptr);
-  out.markAllUpdated();
-  return dv_Image::LoadOk;
+  if (result == dv_Image::LoadOk) out.markAllUpdated();
+  return result;
 }
 
 void writeToFile(png_structp png, png_bytep data, png_size_t n) {
@@ -179,7 +260,7 @@ bool encode(const dv_Image& image, std::FILE* file, bool withAlpha, std::vector<
 
 int dv_DecodePng(const uint8_t* data, size_t size, dv_Image& out) {
   if (size < 4 || png_sig_cmp(data, 0, 4) != 0) return dv_Image::LoadFormatError;
-  DecodeState state{MemoryReader{data, size, 0}, {}, {}};
+  DecodeState state{MemoryReader{data, size, 0}, countImageDataBytes(data, size), {}, {}};
   return decode(state, out);
 }
 

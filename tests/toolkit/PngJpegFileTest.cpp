@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <png.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -9,38 +7,11 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
+#include "tests/toolkit/EncodedImages.h"
 #include "tests/toolkit/ImageFiles.h"
 #include "toolkit/dv_Image.h"
 
 namespace {
-
-void appendToVector(png_structp png, png_bytep data, png_size_t n) {
-  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + n);
-}
-
-// Encodes rows of raw samples with libpng itself, for the colour types the
-// toolkit does not write.
-std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth,
-                               std::vector<std::vector<uint8_t>> rows,
-                               const std::vector<png_color>& palette = {},
-                               int interlace = PNG_INTERLACE_NONE) {
-  std::vector<uint8_t> out;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  png_set_write_fn(png, &out, appendToVector, nullptr);
-  png_set_IHDR(png, info, w, h, bitDepth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  if (!palette.empty())
-    png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-  png_write_info(png, info);
-  std::vector<png_bytep> pointers;
-  for (auto& row : rows) pointers.push_back(row.data());
-  png_write_image(png, pointers.data());
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  return out;
-}
 
 dv_Image gradient(int w, int h) {
   dv_Image image(w, h);
@@ -120,25 +91,14 @@ TEST(PngFileTest, UnsupportedLayoutsAreRefused) {
   }
 }
 
-// Rewrites the size in the header chunk, with a matching checksum.
-std::vector<uint8_t> withClaimedSize(std::vector<uint8_t> png, uint32_t w, uint32_t h) {
-  for (int i = 0; i < 4; ++i) {
-    png[16 + i] = static_cast<uint8_t>(w >> (24 - 8 * i));
-    png[20 + i] = static_cast<uint8_t>(h >> (24 - 8 * i));
-  }
-  const uLong crc = crc32(0, png.data() + 12, 17);
-  for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
-  return png;
-}
-
 TEST(PngFileTest, LiesAndCutsAreFormatErrors) {
   const std::vector<uint8_t> good = encodePng(2, 2, PNG_COLOR_TYPE_RGB, 8, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
   std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<long>(good.size()) - 20);
   std::vector<uint8_t> noSignature = good;
   noSignature[1] = 'Q';
   const std::vector<std::vector<uint8_t>> bad = {
-      withClaimedSize(good, 60000, 60000), withClaimedSize(good, 100000, 1),
-      withClaimedSize(good, 0, 5), cut, noSignature, {0x89, 'P', 'N'}};
+      withClaimedPngSize(good, 60000, 60000), withClaimedPngSize(good, 100000, 1),
+      withClaimedPngSize(good, 0, 5), cut, noSignature, {0x89, 'P', 'N'}};
   for (const auto& bytes : bad) {
     dv_Image image(4, 4);
     image.setRed(3, 3, 77);
