@@ -10,20 +10,36 @@ void dv_MatAdmin::setMaterial(const dv_Material& material) {
   colorID_ = -1;
 }
 
-void dv_MatAdmin::pushPalette(const dv_Material& material) { palette_.push_back(material); }
+namespace {
+
+// Grows the palette to `size` entries, checked against the cap before any
+// size is computed, so that nothing can throw out of the toolkit.
+bool growTo(std::vector<dv_Material>& palette, size_t size, const char* function) {
+  if (size > static_cast<size_t>(dv_MatAdmin::MaxPaletteSize) || size > palette.max_size()) {
+    dv_ReportError("dv_MatAdmin", function, 1, "Palette ID Error.");
+    return false;
+  }
+  try {
+    palette.resize(size);
+  } catch (const std::bad_alloc&) {
+    dv_ReportError("dv_MatAdmin", function, 2, "Palette Memory Error.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool dv_MatAdmin::pushPalette(const dv_Material& material) {
+  if (!growTo(palette_, palette_.size() + 1, "pushPalette")) return false;
+  palette_.back() = material;
+  return true;
+}
 
 bool dv_MatAdmin::setPalette(const dv_Material& material, int n) {
   if (n < 0) return false;
   const size_t index = static_cast<size_t>(n);
-  if (index < palette_.size()) {
-    palette_[index] = material;
-    return true;
-  }
-  try {
-    palette_.resize(index + 1);
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+  if (index >= palette_.size() && !growTo(palette_, index + 1, "setPalette")) return false;
   palette_[index] = material;
   return true;
 }

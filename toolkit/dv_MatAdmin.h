@@ -10,15 +10,23 @@
 
 class dv_MatAdmin : public dv_BaseObject {
  public:
+  // The most entries a palette grows to. An index read from a file must not
+  // make the toolkit reserve gigabytes of default materials, and every build
+  // (32-bit ones included) refuses the same indices.
+  static constexpr int MaxPaletteSize = 1 << 24;
+
   dv_MatAdmin() : dv_BaseObject(dv_ObjectType::MatAdmin) {}
 
   void setMaterial(const dv_Material& material);
   const dv_Material& getMaterial() const { return thisMaterial_; }
   void setMaterialID(int id) { colorID_ = id; }
   int getMaterialID() const { return colorID_; }
-  void pushPalette(const dv_Material& material);
+  // Appends a copy; false (and a report) when the palette is full or memory
+  // runs out.
+  bool pushPalette(const dv_Material& material);
   // Replaces entry n, or grows the palette with default materials so that
-  // the copy lands at index n. A negative n is ignored (false).
+  // the copy lands at index n. A negative n is ignored (false); an n the
+  // palette cannot grow to is refused with a report.
   bool setPalette(const dv_Material& material, int n);
   int getPaletteSize() const { return static_cast<int>(palette_.size()); }
   // Entry i, or the process-wide default material when i is out of range.

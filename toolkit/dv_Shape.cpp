@@ -15,8 +15,7 @@ bool dv_Shape::setMaterialID(int id) {
 }
 
 bool dv_Shape::pushPalette(const dv_Material& material) {
-  if (matAdmin_ == nullptr) return false;
-  matAdmin_->pushPalette(material);
+  if (matAdmin_ == nullptr || !matAdmin_->pushPalette(material)) return false;
   materialSource_ = Palette;
   return true;
 }

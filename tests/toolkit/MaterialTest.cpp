@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
 #include "tests/toolkit/ReportCapture.h"
 #include "toolkit/dv_Defaults.h"
 #include "toolkit/dv_MatAdmin.h"
@@ -92,6 +96,23 @@ TEST(MatAdminTest, PaletteGrowth) {
   table.clearPalette();
   EXPECT_EQ(table.getPaletteSize(), 0);
   EXPECT_EQ(table.getMaterialID(), -1);
+}
+
+TEST(MatAdminTest, IndicesBeyondThePaletteCapAreRefusedWithAReport) {
+  dv_Material red;
+  red.setDiffuse(1, 0, 0);
+  for (const int n : {dv_MatAdmin::MaxPaletteSize, dv_MatAdmin::MaxPaletteSize + 1,
+                      std::numeric_limits<int>::max()}) {
+    ReportCapture capture;
+    dv_MatAdmin table;
+    ASSERT_TRUE(table.setPalette(red, 1));
+    EXPECT_FALSE(table.setPalette(dv_Material(), n)) << n;
+    EXPECT_EQ(table.getPaletteSize(), 2) << n;
+    EXPECT_TRUE(table.getPaletteMaterial(1) == red) << n;
+    EXPECT_EQ(capture.take(), std::vector<std::string>{ReportCapture::located(
+                                  "dv_MatAdmin", "setPalette", 1, "Palette ID Error.")})
+        << n;
+  }
 }
 
 TEST(MatAdminTest, Print) {
