@@ -122,8 +122,9 @@ std::vector<uint8_t> photoJpeg(int side, bool progressive) {
 // The stream cut in the middle of its (last) scan, optionally closed by an
 // end marker as a careless repair would.
 std::vector<uint8_t> cutJpeg(bool progressive, bool endMarker) {
-  std::vector<uint8_t> jpeg = photoJpeg(512, progressive);
-  jpeg.resize(jpeg.size() - jpeg.size() / (progressive ? 8 : 2));
+  const std::vector<uint8_t> whole = photoJpeg(512, progressive);
+  const size_t keep = whole.size() - whole.size() / (progressive ? 8 : 2);
+  std::vector<uint8_t> jpeg(whole.begin(), whole.begin() + static_cast<long>(keep));
   while (jpeg.back() == 0xFF) jpeg.pop_back();
   if (endMarker) jpeg.insert(jpeg.end(), {0xFF, 0xD9});
   return jpeg;
