@@ -31,9 +31,11 @@ struct ConversionBuffers {
   std::vector<char> output = std::vector<char>(kReadBlock);
 };
 
+// Never destroyed: an abnormal end may run static destructors on another
+// thread while a conversion is under way.
 ConversionBuffers& conversionBuffers() {
-  static ConversionBuffers buffers;
-  return buffers;
+  static auto* buffers = new ConversionBuffers;
+  return *buffers;
 }
 
 // Streams the whole input through the stripper, a block of whole lines at a

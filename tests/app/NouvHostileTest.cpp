@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -144,6 +145,15 @@ void writeSlowModel(const std::filesystem::path& path) {
   constexpr int kLines = 4096;
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   ASSERT_GE(fd, 0);
+  // Only where files can have holes: elsewhere this would fill a disk.
+  const off_t size = static_cast<off_t>(head.size()) + kLines * kLine;
+  struct stat st {};
+  ASSERT_EQ(ftruncate(fd, size), 0);
+  ASSERT_EQ(fstat(fd, &st), 0);
+  if (st.st_blocks * 512 > (1 << 20)) {
+    close(fd);
+    GTEST_SKIP() << "the file system here has no sparse files";
+  }
   ASSERT_EQ(pwrite(fd, head.data(), head.size(), 0), static_cast<ssize_t>(head.size()));
   for (int i = 0; i < kLines; ++i) {
     const off_t start = static_cast<off_t>(head.size()) + i * kLine;
@@ -257,6 +267,7 @@ TEST_P(NouvHostile, EndsAsExpectedAndLeavesOnlyTheExpectedFiles) {
   const HostileCase& c = GetParam();
   TempDir dir;
   c.setup(dir.path());
+  if (IsSkipped() || HasFatalFailure()) return;
   NouvChild child(dir.path(), c.launch);
   if (c.signal != 0) {
     ASSERT_TRUE(waitForTemporaryFileAfter(dir.path(), "a_noUV.mqo")) << "the conversion of big.mqo never started";
