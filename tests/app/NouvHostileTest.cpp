@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "tests/support/RunProgram.h"
+#include "tests/support/SlowModel.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -136,33 +136,6 @@ class NouvChild {
   bool reaped_ = false;
 };
 
-// A model whose conversion takes seconds while its output stays tiny: a
-// sparse file of 32 GiB whose face lines are "x UV(" followed by 8 MiB of
-// zero bytes (holes that cost no disk).
-void writeSlowModel(const std::filesystem::path& path) {
-  const std::string head = "Object\nvertex\nface\n";
-  constexpr off_t kLine = 8 << 20;
-  constexpr int kLines = 4096;
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  ASSERT_GE(fd, 0);
-  // Only where files can have holes: elsewhere this would fill a disk.
-  const off_t size = static_cast<off_t>(head.size()) + kLines * kLine;
-  struct stat st {};
-  ASSERT_EQ(ftruncate(fd, size), 0);
-  ASSERT_EQ(fstat(fd, &st), 0);
-  if (st.st_blocks * 512 > (1 << 20)) {
-    close(fd);
-    GTEST_SKIP() << "the file system here has no sparse files";
-  }
-  ASSERT_EQ(pwrite(fd, head.data(), head.size(), 0), static_cast<ssize_t>(head.size()));
-  for (int i = 0; i < kLines; ++i) {
-    const off_t start = static_cast<off_t>(head.size()) + i * kLine;
-    ASSERT_EQ(pwrite(fd, "x UV(", 5, start), 5);
-    ASSERT_EQ(pwrite(fd, "\n", 1, start + kLine - 1), 1);
-  }
-  close(fd);
-}
-
 std::map<std::string, std::string> filesIn(const std::filesystem::path& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -212,7 +185,7 @@ void twoModels(const std::filesystem::path& dir) {
 
 void modelAndBigOne(const std::filesystem::path& dir) {
   writeFileBytes(dir / "a.mqo", kWithUV);
-  writeSlowModel(dir / "big.mqo");
+  if (!writeSlowModel(dir / "big.mqo")) GTEST_SKIP() << "the file system here has no sparse files";
 }
 
 HostileCase interrupted(const char* label, int signal) {

@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,37 +15,13 @@
 #include <thread>
 
 #include "XClients.h"
+#include "tests/support/SlowModel.h"
 #include "XvfbScreen.h"
 
 namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A model whose conversion takes seconds while its output stays tiny: a
-// sparse file of 32 GiB whose face lines are "x UV(" and 8 MiB of zeros.
-void writeSlowModel(const fs::path& path) {
-  const std::string head = "Object\nvertex\nface\n";
-  constexpr off_t kLine = 8 << 20;
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  ASSERT_GE(fd, 0);
-  // Only where files can have holes: elsewhere this would fill a disk.
-  const off_t size = static_cast<off_t>(head.size()) + 4096 * kLine;
-  struct stat st {};
-  ASSERT_EQ(ftruncate(fd, size), 0);
-  ASSERT_EQ(fstat(fd, &st), 0);
-  if (st.st_blocks * 512 > (1 << 20)) {
-    close(fd);
-    GTEST_SKIP() << "the file system here has no sparse files";
-  }
-  ASSERT_EQ(pwrite(fd, head.data(), head.size(), 0), static_cast<ssize_t>(head.size()));
-  for (int i = 0; i < 4096; ++i) {
-    const off_t start = static_cast<off_t>(head.size()) + i * kLine;
-    ASSERT_EQ(pwrite(fd, "x UV(", 5, start), 5);
-    ASSERT_EQ(pwrite(fd, "\n", 1, start + kLine - 1), 1);
-  }
-  close(fd);
-}
 
 std::set<std::string> namesIn(const fs::path& folder) {
   std::set<std::string> names;
@@ -86,8 +61,10 @@ TEST_P(BriselInterrupted, LeavesNoTemporaryFile) {
   const fs::path dir = fs::path(::testing::TempDir()) / ("brisel-interrupt-" + std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
-  writeSlowModel(dir / "big.mqo");
-  if (IsSkipped() || HasFatalFailure()) return fs::remove_all(dir), void();
+  if (!writeSlowModel(dir / "big.mqo")) {
+    fs::remove_all(dir);
+    GTEST_SKIP() << "the file system here has no sparse files";
+  }
 
   const std::string program = std::string(BRISEL_BIN_DIR) + "/brisel";
   const std::string input = (dir / "big.mqo").string();
