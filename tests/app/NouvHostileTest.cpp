@@ -5,7 +5,6 @@
 // checks its messages, how it ended and every file it left in the folder.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -101,7 +100,8 @@ class NouvChild {
   // Everything the child wrote, then how it ended.
   Ending finish() {
     Ending ending;
-    drain(ending.out, ending.err);
+    readUntilClosed(out_, err_, ending.out, ending.err);
+    out_ = err_ = -1;
     int status = 0;
     waitpid(pid_, &status, 0);
     reaped_ = true;
@@ -111,25 +111,6 @@ class NouvChild {
   }
 
  private:
-  void drain(std::string& out, std::string& err) {
-    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
-    std::string* sinks[2] = {&out, &err};
-    int open = (out_ >= 0) + (err_ >= 0);
-    char buffer[4096];
-    while (open > 0 && poll(fds, 2, -1) >= 0) {
-      for (int i = 0; i < 2; ++i) {
-        if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-        const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-        if (n > 0) {
-          sinks[i]->append(buffer, static_cast<size_t>(n));
-        } else {
-          fds[i].fd = -1;
-          --open;
-        }
-      }
-    }
-  }
-
   pid_t pid_ = -1;
   int out_ = -1;
   int err_ = -1;
