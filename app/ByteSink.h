@@ -1,6 +1,8 @@
 // Collects output bytes in a fixed buffer and hands them on in large blocks.
 // After the first failed hand-over it keeps accepting bytes but drops them,
-// so the caller can finish its pass and report once.
+// so the caller can finish its pass and report once. The buffer is its own
+// or one the caller keeps for many sinks (a batch need not allocate and
+// clear a fresh one per file).
 #pragma once
 
 #include <cstddef>
@@ -13,11 +15,17 @@ class ByteSink {
   // `drain` receives each full block; it returns false when the bytes could
   // not be stored. A sink without a drain discards everything.
   explicit ByteSink(std::function<bool(const char*, std::size_t)> drain, std::size_t capacity = 1 << 20)
-      : drain_(std::move(drain)), buffer_(capacity) {}
+      : drain_(std::move(drain)), own_(capacity), data_(own_.data()), capacity_(capacity) {}
+  // Buffers in `storage`, which must outlive the sink and not be resized
+  // meanwhile; its old content is of no account.
+  ByteSink(std::function<bool(const char*, std::size_t)> drain, std::vector<char>& storage)
+      : drain_(std::move(drain)), data_(storage.data()), capacity_(storage.size()) {}
+  ByteSink(const ByteSink&) = delete;
+  ByteSink& operator=(const ByteSink&) = delete;
 
   void append(const char* data, std::size_t size) {
-    if (size <= buffer_.size() - used_) {
-      std::memcpy(buffer_.data() + used_, data, size);
+    if (size <= capacity_ - used_) {
+      std::memcpy(data_ + used_, data, size);
       used_ += size;
       return;
     }
@@ -34,7 +42,9 @@ class ByteSink {
   void drain(const char* data, std::size_t size);
 
   std::function<bool(const char*, std::size_t)> drain_;
-  std::vector<char> buffer_;
+  std::vector<char> own_;
+  char* data_;
+  std::size_t capacity_;
   std::size_t used_ = 0;
   bool failed_ = false;
 };

@@ -1,4 +1,6 @@
 // The lines the conversion writes to the message log, as code page 932 text.
+// File names appear with their control characters as visible escapes (\n,
+// \xHH), so that every message stays one line.
 #pragma once
 
 #include "framework/core/NVString.h"

@@ -1,5 +1,7 @@
 #include "app/MqoUvStripper.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -7,6 +9,8 @@ namespace {
 
 constexpr std::string_view kObject = "Object";
 constexpr std::string_view kVertex = "vertex";
+constexpr std::string_view kBinaryVertex = "BVertex";
+constexpr std::string_view kVector = "Vector";
 constexpr std::string_view kFace = "face";
 constexpr std::string_view kClose = "}";
 constexpr std::string_view kUV = "UV(";
@@ -52,6 +56,21 @@ const char* lineEnd(const char* p, const char* end) {
   return nl ? static_cast<const char*>(nl) : end;
 }
 
+// The N of a line [begin, end) that ends, before an optional CR, with "[N]"
+// (one or more decimal digits); 0 for any other line. A count beyond what a
+// file can hold saturates: the data then simply runs to the end of the file.
+std::uint64_t announcedRawBytes(const char* begin, const char* end) {
+  if (end > begin && end[-1] == '\r') --end;
+  if (end - begin < 3 || end[-1] != ']') return 0;
+  const char* digits = end - 1;
+  while (digits > begin && digits[-1] >= '0' && digits[-1] <= '9') --digits;
+  if (digits == end - 1 || digits == begin || digits[-1] != '[') return 0;
+  constexpr std::uint64_t kMax = UINT64_MAX / 10 - 1;
+  std::uint64_t n = 0;
+  for (const char* d = digits; d < end - 1; ++d) n = n > kMax ? UINT64_MAX : n * 10 + static_cast<unsigned>(*d - '0');
+  return n;
+}
+
 }  // namespace
 
 void MqoUvStripper::emitLine(const char* begin, const char* cut, const char* end, bool hasLineFeed) {
@@ -68,11 +87,15 @@ void MqoUvStripper::processLine(const char* begin, const char* end, bool hasLine
     state_ = State::VertexScan;
   }
   if (state_ == State::VertexScan) {
-    if (!findInLines(begin, end, kVertex)) return emitLine(begin, end, end, hasLineFeed);
+    if (!findVertexLine(begin, end)) return emitLine(begin, end, end, hasLineFeed);
+    binaryVertices_ = findInLines(begin, end, kBinaryVertex) != nullptr;
     state_ = State::FaceScan;
   }
   if (state_ == State::FaceScan) {
-    if (!findInLines(begin, end, kFace)) return emitLine(begin, end, end, hasLineFeed);
+    if (!findInLines(begin, end, kFace)) {
+      if (binaryVertices_ && findInLines(begin, end, kVector)) rawPending_ = announcedRawBytes(begin, end);
+      return emitLine(begin, end, end, hasLineFeed);
+    }
     state_ = State::FaceLines;
   }
   if (findInLines(begin, end, kClose)) {
@@ -104,17 +127,46 @@ const char* MqoUvStripper::processFaceLines(const char* begin, const char* end) 
   return closeEnd + 1;
 }
 
+const char* MqoUvStripper::findVertexLine(const char* begin, const char* end) {
+  const char* text = findInLines(begin, end, kVertex);
+  // A binary chunk's line counts only if it comes first; it is looked for
+  // no further than the text one's line.
+  const char* binary = findInLines(begin, text ? lineEnd(text, end) : end, kBinaryVertex);
+  if (binary && (!text || binary < text)) return binary;
+  return text;
+}
+
+const char* MqoUvStripper::copyRaw(const char* begin, const char* end) {
+  const std::uint64_t n = std::min<std::uint64_t>(rawPending_, static_cast<std::uint64_t>(end - begin));
+  out_.append(begin, static_cast<size_t>(n));
+  rawPending_ -= n;
+  return begin + n;
+}
+
+void MqoUvStripper::processRawBytes(const char* begin, const char* end) { copyRaw(begin, end); }
+
 void MqoUvStripper::processLines(const char* begin, const char* end) {
   const char* p = begin;
   while (p < end) {
+    if (rawPending_ > 0) {
+      p = copyRaw(p, end);
+      continue;
+    }
     if (state_ == State::FaceLines) {
       p = processFaceLines(p, end);
       continue;
     }
-    const std::string_view token = state_ == State::Outside     ? kObject
-                                   : state_ == State::VertexScan ? kVertex
-                                                                 : kFace;
-    const char* hit = findInLines(p, end, token);
+    if (state_ == State::FaceScan && binaryVertices_) {
+      // A binary chunk's few header lines go one by one: each can announce
+      // raw data that must not be searched.
+      const char* le = lineEnd(p, end);
+      processLine(p, le, true);
+      p = le + 1;
+      continue;
+    }
+    const char* hit = state_ == State::Outside      ? findInLines(p, end, kObject)
+                      : state_ == State::VertexScan ? findVertexLine(p, end)
+                                                    : findInLines(p, end, kFace);
     if (!hit) {
       out_.append(p, static_cast<size_t>(end - p));
       return;
@@ -129,5 +181,6 @@ void MqoUvStripper::processLines(const char* begin, const char* end) {
 }
 
 void MqoUvStripper::processLastLine(const char* begin, const char* end) {
+  begin = copyRaw(begin, end);
   processLine(begin, end, false);
 }

@@ -11,7 +11,9 @@ const char kUsage[] =
     "Writes NAME_noUV.mqo beside each Metasequoia file NAME.mqo, without the UV\n"
     "groups of its face lines, and prints what it did for each file.\n"
     "Exit status: 0 when every file was converted or had no UV data, 1 when any\n"
-    "was refused or failed, 2 on a usage error.\n";
+    "was refused or failed or the messages could not be written, 2 on a usage\n"
+    "error. If standard output is closed meanwhile (a pipe to head), the\n"
+    "messages stop and the remaining files are still converted.\n";
 
 }  // namespace
 
@@ -23,10 +25,10 @@ int runNouv(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
       optionsDone = true;
     } else if (!optionsDone && arg == "--help") {
       std::fputs(kUsage, out);
-      return 0;
+      return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
     } else if (!optionsDone && arg == "--version") {
       std::fputs("brisel-nouv 1.0.0\n", out);
-      return 0;
+      return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
     } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
       std::fprintf(err, "brisel-nouv: unknown option '%s'\n%s", arg.c_str(), kUsage);
       return 2;
@@ -38,10 +40,21 @@ int runNouv(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
     std::fputs(kUsage, err);
     return 2;
   }
-  applicationLog().setListener(
-      [out](const NVString& line) { nvrt::writeConsoleLine(out, line.bytes()); });
+  // The messages of one file are gathered and written together: one write per
+  // file, not per line. Once the log cannot be written (a closed pipe, a
+  // full disk) it ends there, and the conversions go on.
+  std::string pending;
+  bool logWritten = true;
+  applicationLog().setListener([&pending](const NVString& line) {
+    pending += line.bytes();
+    pending += '\n';
+  });
   bool allGood = true;
-  for (const std::string& file : files) allGood = removeUV(NVString(file)) && allGood;
+  for (const std::string& file : files) {
+    allGood = removeUV(NVString(file)) && allGood;
+    if (logWritten) logWritten = nvrt::writeConsoleText(out, pending);
+    pending.clear();
+  }
   applicationLog().setListener(nullptr);
-  return allGood ? 0 : 1;
+  return allGood && logWritten ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "app/RemoveUV.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -21,10 +23,25 @@ constexpr size_t kMaxLine = 16 << 20;
 
 enum class ReadResult { Ok, ReadError, LineTooLong };
 
+// The buffers of the conversion, kept for the whole run: a batch of small
+// files would otherwise spend most of its time allocating and clearing two
+// fresh megabytes per file.
+struct ConversionBuffers {
+  std::vector<char> input = std::vector<char>(kReadBlock);
+  std::vector<char> output = std::vector<char>(kReadBlock);
+};
+
+// Never destroyed: an abnormal end may run static destructors on another
+// thread while a conversion is under way.
+ConversionBuffers& conversionBuffers() {
+  static auto* buffers = new ConversionBuffers;
+  return *buffers;
+}
+
 // Streams the whole input through the stripper, a block of whole lines at a
-// time. The buffer grows only for a line longer than a block.
-ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
-  std::vector<char> buffer(kReadBlock);
+// time; raw data of a binary chunk goes on as soon as it is read. The buffer
+// grows only for a line longer than a block.
+ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper, std::vector<char>& buffer) {
   size_t used = 0;
   for (;;) {
     if (used == buffer.size()) {
@@ -34,10 +51,16 @@ ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
     const std::ptrdiff_t n = in.read(buffer.data() + used, buffer.size() - used);
     if (n < 0) return ReadResult::ReadError;
     if (n == 0) break;
-    const size_t fresh = used;
+    size_t fresh = used;
     used += static_cast<size_t>(n);
-    // Only the new bytes can hold the first line feed of the pending line.
     const char* data = buffer.data();
+    size_t start = 0;
+    if (const std::uint64_t raw = stripper.rawBytesPending()) {
+      start = static_cast<size_t>(std::min<std::uint64_t>(raw, used));
+      stripper.processRawBytes(data, data + start);
+      fresh = std::max(fresh, start);
+    }
+    // Only the new bytes can hold the first line feed of the pending line.
     const char* lastNl = nullptr;
     for (const char* p = data + used; p > data + fresh;) {
       if (*--p == '\n') {
@@ -45,14 +68,27 @@ ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
         break;
       }
     }
-    if (!lastNl) continue;
-    stripper.processLines(data, lastNl + 1);
-    const size_t rest = static_cast<size_t>(data + used - (lastNl + 1));
-    std::memmove(buffer.data(), lastNl + 1, rest);
-    used = rest;
+    if (lastNl) {
+      stripper.processLines(data + start, lastNl + 1);
+      start = static_cast<size_t>(lastNl + 1 - data);
+    }
+    std::memmove(buffer.data(), buffer.data() + start, used - start);
+    used -= start;
   }
   stripper.processLastLine(buffer.data(), buffer.data() + used);
   return ReadResult::Ok;
+}
+
+// Runs the stripper over the input, keeping the run's buffers to their usual
+// size afterwards.
+ReadResult streamWithRunBuffers(nvrt::InputFile& in, MqoUvStripper& stripper) {
+  std::vector<char>& buffer = conversionBuffers().input;
+  const ReadResult result = streamInput(in, stripper, buffer);
+  if (buffer.size() > kReadBlock) {
+    buffer.resize(kReadBlock);
+    buffer.shrink_to_fit();
+  }
+  return result;
 }
 
 }  // namespace
@@ -73,14 +109,16 @@ bool removeUV(NVString path) {
   const NVString outputPath = getDirectory(path) + getBaseName(path) + "_noUV." + getExtension(path);
   // The output streams into a temporary file while the input is read. If it
   // cannot be created the input is still read, so that the messages say
-  // whether there was anything to write.
+  // whether there was anything to write. An output that would replace the
+  // input itself (the names linked to one file) is never written.
   nvrt::AtomicOutputFile out;
-  const bool outOpened = out.open(outputPath.bytes());
+  const bool outOpened = !in.isSameFileAs(outputPath.bytes()) && out.open(outputPath.bytes());
   ByteSink sink(outOpened ? std::function<bool(const char*, size_t)>(
                                 [&out](const char* p, size_t n) { return out.write(p, n); })
-                          : nullptr);
+                          : nullptr,
+                conversionBuffers().output);
   MqoUvStripper stripper(sink);
-  const ReadResult read = streamInput(in, stripper);
+  const ReadResult read = streamWithRunBuffers(in, stripper);
   in.close();
 
   if (read == ReadResult::ReadError) {
@@ -102,7 +140,8 @@ bool removeUV(NVString path) {
     return false;
   }
   addMessage(msg::creating(getFileName(outputPath)));
-  if (!sink.flush() || !out.commit()) {
+  // Asked again: the names may have been linked while the input was read.
+  if (!sink.flush() || in.isSameFileAs(outputPath.bytes()) || !out.commit()) {
     addMessage(msg::writeFailed());
     return false;
   }

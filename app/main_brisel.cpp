@@ -4,8 +4,13 @@
 #include "app/BriselApp.h"
 #include "platform/runtime/Console.h"
 #include "platform/runtime/Desktop.h"
+#include "platform/runtime/ProcessGuards.h"
 
 int main(int argc, char** argv) {
+  nvrt::reserveStandardDescriptors();
+  // The window's connection lost or the program killed by a signal: the
+  // conversion under way leaves no temporary file behind.
+  nvrt::removeTemporaryFileOnSignals(true);
   std::string reason;
   if (!nvrt::openDesktop(reason)) {
     std::fprintf(stderr,

@@ -1,6 +1,7 @@
 target_sources(nolva PRIVATE
   core/NVString.cpp
   core/NVPathOps.cpp
+  core/NVTextSize.cpp
   core/NVFileReader.cpp
   core/NVFileWriter.cpp
   core/NVMessageDisplay.cpp

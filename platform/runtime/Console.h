@@ -13,7 +13,9 @@ namespace nvrt {
 // characters it lacks, so that every name still opens).
 std::vector<std::string> commandLineArguments(int argc, char** argv);
 
-// Writes one line of code page 932 text and a line break to a terminal or file.
-void writeConsoleLine(std::FILE* stream, std::string_view cp932);
+// Writes code page 932 text, lines each ending in "\n", to a terminal or a
+// file in one go, and flushes it. False when it could not all be written
+// (a closed pipe, a full disk).
+bool writeConsoleText(std::FILE* stream, std::string_view cp932Lines);
 
 }  // namespace nvrt

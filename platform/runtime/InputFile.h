@@ -22,10 +22,17 @@ class InputFile {
   std::ptrdiff_t read(void* buffer, std::size_t size);
   void close();
   bool isOpen() const { return handle_ != kClosed; }
+  // Whether `cp932Path` names the file this object opened last, however it
+  // is reached (the same name, a symbolic or hard link); still answers
+  // after close.
+  bool isSameFileAs(std::string_view cp932Path) const;
 
  private:
   static constexpr std::intptr_t kClosed = -1;
   std::intptr_t handle_ = kClosed;
+  // The opened file's identity on its system: device and file number.
+  std::uint64_t identity_[2] = {0, 0};
+  bool identified_ = false;
 };
 
 }  // namespace nvrt

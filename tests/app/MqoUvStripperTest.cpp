@@ -16,14 +16,21 @@ using namespace std::string_literals;
 namespace {
 
 // Runs the streaming conversion, handing it the input in blocks of `block`
-// bytes cut at the last line feed, as the file reader does.
-ReferenceResult stream(const std::string& input, size_t block) {
+// bytes cut at the last line feed, as the file reader does; with `rawFirst`
+// pending raw data goes ahead without waiting for a line feed, as the file
+// reader does too.
+ReferenceResult stream(const std::string& input, size_t block, bool rawFirst = false) {
   ReferenceResult result;
   ByteSink sink([&result](const char* p, size_t n) { result.output.append(p, n); return true; }, 7);
   MqoUvStripper stripper(sink);
   std::string pending;
   for (size_t pos = 0; pos < input.size(); pos += block) {
     pending.append(input, pos, block);
+    if (rawFirst && stripper.rawBytesPending() > 0) {
+      const size_t raw = static_cast<size_t>(std::min<uint64_t>(stripper.rawBytesPending(), pending.size()));
+      stripper.processRawBytes(pending.data(), pending.data() + raw);
+      pending.erase(0, raw);
+    }
     const size_t nl = pending.rfind('\n');
     if (nl == std::string::npos) continue;
     stripper.processLines(pending.data(), pending.data() + nl + 1);
@@ -44,6 +51,9 @@ struct Case {
 };
 
 const std::string kHeader = "Metasequoia Document\nFormat Text Ver 1.0\n";
+// 24 bytes of little-endian floats that happen to spell what steers the
+// conversion, line feeds and a zero byte included.
+const std::string kRaw24 = "face\n}UV(\nObject\0vertex}"s;
 
 const Case kCases[] = {
     {"uv groups cut, blank before them kept",
@@ -75,10 +85,46 @@ const Case kCases[] = {
     {"zero bytes survive and hide what follows them",
      "Object\nvertex\nface\n3 V(0)\0UV(1)\n4 UV(2)\0x\n\0}\n}\n"s,
      "Object\nvertex\nface\n3 V(0)\0UV(1)\n4 \n\0}\n}\n\n"s, true},
-    {"binary vertex chunk with zero bytes and no vertex line",
-     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 24 [\0\0\x80?\n\x7f}\0UV(\0]\n\t}\n\tface 1 {\n\t\t3 V(0 1 2) UV(0 0)\n\t}\n}\nEof\n"s,
-     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 24 [\0\0\x80?\n\x7f}\0UV(\0]\n\t}\n\tface 1 {\n\t\t3 V(0 1 2) UV(0 0)\n\t}\n}\nEof\n\n"s,
-     false},
+    // Binary vertex chunks: the raw bytes after "Vector N [bytes]" are copied
+    // unsearched, whatever they spell, and the faces lose their UVs.
+    {"binary chunk whose raw data spells face, brace, uv and line feeds",
+     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24 +
+         "\n\t}\n\tface 1 {\n\t\t4 V(0 1 3 2) M(0) UID(2) UV(0 0 1 0 1 1 0 1)\n\t\t3 V(0 1 2) UV(1 1 1 1 1 1)\n\t}\n}\nEof\n",
+     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24 +
+         "\n\t}\n\tface 1 {\n\t\t4 V(0 1 3 2) M(0) UID(2) \n\t\t3 V(0 1 2) \n\t}\n}\nEof\n\n",
+     true},
+    {"binary chunk in a crlf file",
+     "Object \"b\" {\r\n\tBVertex 2 {\r\n\t\tVector 2 [24]\r\n" + kRaw24 +
+         "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 1 1)\r\n\t}\r\n}\r\nEof\r\n",
+     "Object \"b\" {\r\n\tBVertex 2 {\r\n\t\tVector 2 [24]\r\n" + kRaw24 +
+         "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) \n\t}\r\n}\r\nEof\r\n\n",
+     true},
+    {"raw data cut short by the end of the file",
+     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24.substr(0, 13),
+     "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24.substr(0, 13) + "\n", false},
+    {"raw data ending exactly at the end of the file",
+     "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24,
+     "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 + "\n", false},
+    {"a text object after the binary one",
+     "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 +
+         "\n}\nface 1 {\n3 V(0 1 2) UV(0 0)\n}\n}\nObject \"t\" {\nvertex 1 {\nVector 3 [3]\n}\nface 1 {\n3 V(0) UV(1)\n}\n}\n",
+     "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 +
+         "\n}\nface 1 {\n3 V(0 1 2) \n}\n}\nObject \"t\" {\nvertex 1 {\nVector 3 [3]\n}\nface 1 {\n3 V(0) \n}\n}\n\n",
+     true},
+    {"raw data running into the next line",
+     "Object\nBVertex\nVector [4]\nUV(face\n}\nface\nx UV(1)\n}\n",
+     "Object\nBVertex\nVector [4]\nUV(face\n}\nface\nx \n}\n\n", true},
+    {"a vector line in a text object announces nothing",
+     "Object\nvertex\nVector [5]\nface\nx UV(1)\n}\n", "Object\nvertex\nVector [5]\nface\nx \n}\n\n", true},
+    {"counts that are not a plain number in brackets",
+     "Object\nBVertex\nVector [ 4]\nVector [4] \nVector []\nVector [-4]\nVector 4\nface\nx UV(1)\n}\n",
+     "Object\nBVertex\nVector [ 4]\nVector [4] \nVector []\nVector [-4]\nVector 4\nface\nx \n}\n\n", true},
+    {"a count larger than any file", "Object\nBVertex\nVector [99999999999999999999999]\nface\nx UV(1)\n}\n",
+     "Object\nBVertex\nVector [99999999999999999999999]\nface\nx UV(1)\n}\n\n", false},
+    {"vector hidden behind a zero byte", "Object\nBVertex\n\0Vector [2]\nface\nx UV(1)\n}\n"s,
+     "Object\nBVertex\n\0Vector [2]\nface\nx \n}\n\n"s, true},
+    {"the binary chunk line announcing data itself", "Object BVertex Vector [4]\nface\nface\nx UV(1)\n}\n",
+     "Object BVertex Vector [4]\nface\nface\nx \n}\n\n", true},
 };
 
 class StripperTable : public ::testing::TestWithParam<Case> {};
@@ -89,9 +135,11 @@ TEST_P(StripperTable, MatchesTheExpectedOutputAndTheReference) {
   EXPECT_EQ(reference.output, c.expected);
   EXPECT_EQ(reference.hadUV, c.hadUV);
   for (size_t block : {size_t(1), size_t(3), size_t(64), c.input.size() + 1}) {
-    const ReferenceResult streamed = stream(c.input, block);
-    EXPECT_EQ(streamed.output, c.expected) << "block " << block;
-    EXPECT_EQ(streamed.hadUV, c.hadUV) << "block " << block;
+    for (bool rawFirst : {false, true}) {
+      const ReferenceResult streamed = stream(c.input, block, rawFirst);
+      EXPECT_EQ(streamed.output, c.expected) << "block " << block << " raw first " << rawFirst;
+      EXPECT_EQ(streamed.hadUV, c.hadUV) << "block " << block << " raw first " << rawFirst;
+    }
   }
 }
 
@@ -106,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Table, StripperTable, ::testing::ValuesIn(kCases), [](c
 std::string randomDocument(std::mt19937& random) {
   static const char* const pieces[] = {
       "Object", "vertex", "face", "}", "UV(", "UV", "Obj", "{", " ", "0 1", "\r", "",
-      "COL(1)", "V(0 1 2)", "\x95\x5c", "BVertex", "Vector 8 [",
+      "COL(1)", "V(0 1 2)", "\x95\x5c", "BVertex", "Vector 8 [", "Vector [3]", "[12]", "Vector [0]",
   };
   std::string doc;
   const int lines = static_cast<int>(random() % 40);
@@ -132,7 +180,7 @@ TEST(MqoUvStripper, RandomDocumentsMatchTheReference) {
     const std::string doc = randomDocument(random);
     const size_t block = 1 + random() % 50;
     const ReferenceResult expected = referenceConversion(doc);
-    const ReferenceResult actual = stream(doc, block);
+    const ReferenceResult actual = stream(doc, block, iteration % 2 == 1);
     ASSERT_EQ(actual.output, expected.output) << "iteration " << iteration << " block " << block;
     ASSERT_EQ(actual.hadUV, expected.hadUV) << "iteration " << iteration;
   }

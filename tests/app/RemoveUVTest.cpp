@@ -1,6 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <optional>
+#include <utility>
+
 #include <string>
 #include <vector>
 
@@ -101,17 +110,93 @@ TEST_F(RemoveUVTest, UnopenableInputs) {
   EXPECT_EQ(entries(), static_cast<int>(names.size()) - 1);
 }
 
+#ifndef _WIN32
+// Runs the conversion in a child process as an ordinary user, since root
+// reads files whatever their permissions. Returns the messages, one a line,
+// and whether removeUV succeeded; nullopt where no user can be taken on.
+std::optional<std::pair<std::string, bool>> convertAsOrdinaryUser(const std::string& utf8Path) {
+  int channel[2];
+  if (pipe(channel) != 0) return std::nullopt;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(channel[0]);
+    // The conventional unprivileged user and group.
+    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
+    const bool ok = removeUV(NVString(hostPathToCp932(utf8Path)));
+    std::string lines;
+    for (const NVString& line : applicationLog().lines()) lines += nvrt::cp932ToUtf8Display(line.bytes()) + "\n";
+    if (write(channel[1], lines.data(), lines.size()) != static_cast<ssize_t>(lines.size())) _exit(76);
+    _exit(ok ? 0 : 1);
+  }
+  close(channel[1]);
+  std::string lines;
+  char buffer[1024];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) lines.append(buffer, static_cast<size_t>(n));
+  close(channel[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) return std::nullopt;
+  return std::make_pair(lines, WEXITSTATUS(status) == 0);
+}
+#endif
+
 TEST_F(RemoveUVTest, UnreadableInput) {
   writeFileBytes(dir.path() / "secret.mqo", kWithUV);
 #ifdef _WIN32
   GTEST_SKIP() << "Windows file permissions do not stop reading through chmod";
 #else
   chmod(dir.file("secret.mqo").c_str(), 0);
-  if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+  if (geteuid() == 0) {
+    // The folder is open to everyone: only the file's own permissions stop
+    // the reading.
+    chmod(dir.path().c_str(), 0777);
+    const auto result = convertAsOrdinaryUser(dir.file("secret.mqo"));
+    if (!result) GTEST_SKIP() << "no unprivileged user to run as";
+    EXPECT_FALSE(result->second);
+    EXPECT_EQ(result->first, "「secret.mqo」が開けませんでした。\n");
+    EXPECT_EQ(entries(), 1);
+    return;
+  }
 #endif
   EXPECT_FALSE(convert(dir.file("secret.mqo")));
   EXPECT_EQ(messages(), (Lines{"「secret.mqo」が開けませんでした。"}));
   EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(RemoveUVTest, ControlCharactersInNamesAreShownEscaped) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows names cannot hold control characters";
+#else
+  const std::string base = "two\nlines\r\x7f\x01";
+  writeFileBytes(dir.at(base + ".mqo"), kWithUV);
+  EXPECT_TRUE(convert(dir.file(base + ".mqo")));
+  EXPECT_EQ(messages(), (Lines{"「two\\nlines\\r\\x7F\\x01.mqo」を処理中です。", "UVデータ削除完了。",
+                               "「two\\nlines\\r\\x7F\\x01_noUV.mqo」を作成します。", "正しく終了しました。"}));
+  EXPECT_EQ(readFileBytes(dir.at(base + "_noUV.mqo")), kWithUVConverted);
+  // The label shows one line per message.
+  EXPECT_EQ(applicationLog().text().bytes().find("lines\r"), std::string::npos);
+  EXPECT_EQ(entries(), 2);
+#endif
+}
+
+TEST_F(RemoveUVTest, AnOutputThatIsTheInputIsNeverWritten) {
+#ifdef _WIN32
+  GTEST_SKIP() << "links need privileges on Windows";
+#else
+  for (const bool uv : {true, false}) {
+    applicationLog().clear();
+    const std::string content = uv ? kWithUV : kWithoutUV;
+    writeFileBytes(dir.path() / "real_noUV.mqo", content);
+    std::filesystem::create_symlink("real_noUV.mqo", dir.path() / "real.mqo");
+    EXPECT_EQ(convert(dir.file("real.mqo")), !uv);
+    EXPECT_EQ(messages(), uv ? (Lines{"「real.mqo」を処理中です。", "UVデータ削除完了。", "ファイル書き込み失敗。"})
+                             : (Lines{"「real.mqo」を処理中です。", "UVデータが無いので、新規ファイルは作りません。"}));
+    EXPECT_EQ(readFileBytes(dir.path() / "real_noUV.mqo"), content);
+    EXPECT_EQ(entries(), 2);
+    std::filesystem::remove(dir.path() / "real.mqo");
+    std::filesystem::remove(dir.path() / "real_noUV.mqo");
+  }
+#endif
 }
 
 TEST_F(RemoveUVTest, ReadOnlyFolderReportsTheFailedWrite) {
@@ -202,6 +287,22 @@ TEST_F(RemoveUVTest, LinesAcrossReadBlocksConvertAsAWhole) {
   writeFileBytes(dir.path() / "long.mqo", doc);
   EXPECT_TRUE(convert(dir.file("long.mqo")));
   EXPECT_EQ(readFileBytes(dir.path() / "long_noUV.mqo"), expected);
+}
+
+TEST_F(RemoveUVTest, BinaryVertexChunksLargerThanTheLongestLine) {
+  // Raw floats without a single line feed, longer than any line the
+  // conversion accepts: they are copied as they come, not held as a line.
+  std::string raw;
+  for (size_t i = 0; raw.size() < (20u << 20); ++i) raw += i % 2 ? std::string("\0\0\x80?", 4) : "face}UV(";
+  const std::string head = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"b\" {\r\n\tBVertex 1 {\r\n\t\tVector 1 [" +
+                           std::to_string(raw.size()) + "]\r\n";
+  const std::string tail = "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) M(0) UV(0 0 1 0 1 1)\r\n\t}\r\n}\r\nEof\r\n";
+  writeFileBytes(dir.path() / "scan.mqo", head + raw + tail);
+  EXPECT_TRUE(convert(dir.file("scan.mqo")));
+  EXPECT_EQ(messages(), (Lines{"「scan.mqo」を処理中です。", "UVデータ削除完了。", "「scan_noUV.mqo」を作成します。",
+                               "正しく終了しました。"}));
+  const std::string converted = readFileBytes(dir.path() / "scan_noUV.mqo");
+  EXPECT_TRUE(converted == head + raw + "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) M(0) \n\t}\r\n}\r\nEof\r\n\n");
 }
 
 }  // namespace

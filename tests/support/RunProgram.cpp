@@ -8,14 +8,10 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace {
-
-// Reads both pipes until both close, so that neither child stream can fill
-// up and stall the child.
-void drain(int outFd, int errFd, std::string& out, std::string& err) {
+void readUntilClosed(int outFd, int errFd, std::string& out, std::string& err) {
   pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
   std::string* sinks[2] = {&out, &err};
-  int open = 2;
+  int open = (outFd >= 0) + (errFd >= 0);
   char buffer[4096];
   while (open > 0) {
     if (poll(fds, 2, -1) < 0) break;
@@ -32,8 +28,6 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
     }
   }
 }
-
-}  // namespace
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingDirectory) {
@@ -56,7 +50,7 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
   close(outPipe[1]);
   close(errPipe[1]);
   ProgramResult result;
-  drain(outPipe[0], errPipe[0], result.out, result.err);
+  readUntilClosed(outPipe[0], errPipe[0], result.out, result.err);
   int status = 0;
   waitpid(pid, &status, 0);
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -14,5 +14,9 @@ struct ProgramResult {
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingDirectory = "");
 
+// Reads a child's output and error pipes (either may be -1) until both
+// close, so that neither can fill up and stall the child; closes them.
+void readUntilClosed(int outFd, int errFd, std::string& out, std::string& err);
+
 // The path of a program built with this tree.
 std::string builtProgram(const std::string& name);

@@ -10,6 +10,7 @@
 
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/NativePath.h"
+#include "platform/runtime/ProcessGuards.h"
 
 namespace nvrt {
 
@@ -44,9 +45,13 @@ bool AtomicOutputFile::open(std::string_view cp932Target) {
   if (targetExists && (!S_ISREG(target.st_mode) || access(targetPath_.c_str(), W_OK) != 0))
     return false;
   const std::filesystem::path folder = targetPath_.parent_path();
-  std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned long long>(getpid()));
+  // Seeded once: a batch opens many files.
+  static std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned long long>(getpid()));
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath_ = folder / temporaryName(random);
+    // Recorded first, so that an interruption right after the creation
+    // still removes the file.
+    setPendingTemporaryFile(tempPath_.c_str());
     const int fd = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
       // Overwriting keeps the target's permissions, as truncating it would.
@@ -54,6 +59,7 @@ bool AtomicOutputFile::open(std::string_view cp932Target) {
       handle_ = fd;
       return true;
     }
+    clearPendingTemporaryFile();
     if (errno != EEXIST) break;
   }
   tempPath_.clear();
@@ -79,10 +85,12 @@ bool AtomicOutputFile::commit() {
   handle_ = kClosed;
   const bool closed = ::close(fd) == 0;
   if (closed && std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) {
+    clearPendingTemporaryFile();
     tempPath_.clear();
     return true;
   }
   unlink(tempPath_.c_str());
+  clearPendingTemporaryFile();
   tempPath_.clear();
   return false;
 }
@@ -94,6 +102,7 @@ void AtomicOutputFile::discard() {
   }
   if (!tempPath_.empty()) {
     unlink(tempPath_.c_str());
+    clearPendingTemporaryFile();
     tempPath_.clear();
   }
 }

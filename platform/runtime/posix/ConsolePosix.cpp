@@ -9,11 +9,10 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
   return args;
 }
 
-void writeConsoleLine(std::FILE* stream, std::string_view cp932) {
-  const std::string utf8 = cp932ToUtf8Display(cp932);
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
-  std::fputc('\n', stream);
-  std::fflush(stream);
+bool writeConsoleText(std::FILE* stream, std::string_view cp932Lines) {
+  const std::string utf8 = cp932ToUtf8Display(cp932Lines);
+  const bool written = std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size();
+  return std::fflush(stream) == 0 && written;
 }
 
 }  // namespace nvrt

@@ -24,6 +24,9 @@ bool InputFile::open(std::string_view cp932Path) {
   // ignore it, but clear it anyway.
   fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  identity_[0] = static_cast<std::uint64_t>(st.st_dev);
+  identity_[1] = static_cast<std::uint64_t>(st.st_ino);
+  identified_ = true;
   handle_ = fd;
   return true;
 }
@@ -35,6 +38,13 @@ std::ptrdiff_t InputFile::read(void* buffer, std::size_t size) {
     if (n >= 0) return n;
     if (errno != EINTR) return -1;
   }
+}
+
+bool InputFile::isSameFileAs(std::string_view cp932Path) const {
+  if (!identified_) return false;
+  struct stat st;
+  if (stat(nativePath(cp932Path).c_str(), &st) != 0) return false;
+  return static_cast<std::uint64_t>(st.st_dev) == identity_[0] && static_cast<std::uint64_t>(st.st_ino) == identity_[1];
 }
 
 void InputFile::close() {

@@ -4,6 +4,7 @@
 #include "platform/win32.h"
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/NativePath.h"
+#include "platform/runtime/ProcessGuards.h"
 
 namespace nvrt {
 
@@ -20,18 +21,23 @@ bool AtomicOutputFile::open(std::string_view cp932Target) {
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
-  std::mt19937 random(std::random_device{}() ^ GetCurrentProcessId());
+  static std::mt19937 random(std::random_device{}() ^ GetCurrentProcessId());
   for (int attempt = 0; attempt < 100; ++attempt) {
     wchar_t name[32];
     std::swprintf(name, 32, L".noUV-%08lx.tmp", static_cast<unsigned long>(random()));
     tempPath_ = targetPath_.parent_path() / name;
-    HANDLE h = CreateFileW(tempPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    // Recorded first, so that an interruption right after the creation
+    // still removes the file; shared for deletion, so that it can be.
+    setPendingTemporaryFile(tempPath_.c_str());
+    HANDLE h = CreateFileW(tempPath_.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
       handle_ = reinterpret_cast<std::intptr_t>(h);
       return true;
     }
-    if (GetLastError() != ERROR_FILE_EXISTS) break;
+    const DWORD error = GetLastError();
+    clearPendingTemporaryFile();
+    if (error != ERROR_FILE_EXISTS) break;
   }
   tempPath_.clear();
   return false;
@@ -57,10 +63,12 @@ bool AtomicOutputFile::commit() {
   const bool closed = CloseHandle(h) != 0;
   if (closed && MoveFileExW(tempPath_.c_str(), targetPath_.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    clearPendingTemporaryFile();
     tempPath_.clear();
     return true;
   }
   DeleteFileW(tempPath_.c_str());
+  clearPendingTemporaryFile();
   tempPath_.clear();
   return false;
 }
@@ -72,6 +80,7 @@ void AtomicOutputFile::discard() {
   }
   if (!tempPath_.empty()) {
     DeleteFileW(tempPath_.c_str());
+    clearPendingTemporaryFile();
     tempPath_.clear();
   }
 }

@@ -21,21 +21,21 @@ std::vector<std::string> commandLineArguments(int, char**) {
   return args;
 }
 
-void writeConsoleLine(std::FILE* stream, std::string_view cp932) {
-  const std::u16string line = cp932NameToWide(cp932) + u"\r\n";
+bool writeConsoleText(std::FILE* stream, std::string_view cp932Lines) {
   HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
   DWORD mode = 0;
   std::fflush(stream);
   if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+    std::u16string text;
+    for (char16_t c : cp932NameToWide(cp932Lines)) text += c == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, c);
     DWORD written = 0;
-    WriteConsoleW(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    return;
+    return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
   }
   // Redirected: write UTF-8, which every tool of today reads.
-  const std::string utf8 = cp932ToUtf8Display(cp932);
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
-  std::fputc('\n', stream);
-  std::fflush(stream);
+  const std::string utf8 = cp932ToUtf8Display(cp932Lines);
+  const bool written = std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size();
+  return std::fflush(stream) == 0 && written;
 }
 
 }  // namespace nvrt

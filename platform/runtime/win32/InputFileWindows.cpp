@@ -6,6 +6,15 @@ namespace nvrt {
 
 namespace {
 HANDLE asHandle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+
+// Volume and file number of an open file.
+bool identify(HANDLE h, std::uint64_t identity[2]) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info)) return false;
+  identity[0] = info.dwVolumeSerialNumber;
+  identity[1] = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
+}
 }  // namespace
 
 InputFile::~InputFile() { close(); }
@@ -20,8 +29,22 @@ bool InputFile::open(std::string_view cp932Path) {
     CloseHandle(h);
     return false;
   }
+  identified_ = identify(h, identity_);
   handle_ = reinterpret_cast<std::intptr_t>(h);
   return true;
+}
+
+bool InputFile::isSameFileAs(std::string_view cp932Path) const {
+  if (!identified_) return false;
+  const std::wstring native = nativePath(cp932Path).wstring();
+  // No access asked: only the file's identity is read.
+  HANDLE h = CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  std::uint64_t other[2];
+  const bool same = identify(h, other) && other[0] == identity_[0] && other[1] == identity_[1];
+  CloseHandle(h);
+  return same;
 }
 
 std::ptrdiff_t InputFile::read(void* buffer, std::size_t size) {

@@ -12,6 +12,7 @@
 #include "platform/host/display/sdl/SdlTranslator.h"
 #include "platform/host/display/sdl/SdlWindows.h"
 #include "platform/host/display/sdl/cursors.h"
+#include "platform/host/display/sdl/xconnection.h"
 
 namespace nvhost::sdl {
 
@@ -116,6 +117,7 @@ bool SdlSession::initialise(std::string& reason) {
              "; SDL: " + SDL_GetError() + ")";
     return false;
   }
+  cleanUpOnLostConnection();
   wakeEvent_ = SDL_RegisterEvents(1);
   if (wakeEvent_ == static_cast<Uint32>(-1)) {
     reason = "SDL has no event type left for the display thread";
