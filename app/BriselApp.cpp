@@ -6,6 +6,7 @@
 #include "app/ConversionMessages.h"
 #include "app/MessageLog.h"
 #include "app/RemoveUV.h"
+#include "app/StartPaths.h"
 #include "framework/compose/NV2DScene.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVApplicationInfo.h"
@@ -71,9 +72,12 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files);
 }  // namespace
 
 int briselMain(const std::vector<std::string>& files) {
+  // Making the window makes the program's folder current: names given
+  // relative to the folder the user started in are resolved first.
+  const std::vector<std::string> paths = resolveStartPaths(files);
   {
     NVExWindow window(300, 300, 300, 300, NVString("Brisel"));
-    runWindow(window, files);
+    runWindow(window, paths);
   }
   // What the window's destruction deferred is released like any frame's.
   freeDeferred();

@@ -53,7 +53,10 @@ bool dv_Model::isColliding(const dv_Model* other) const {
   const double mm = m.squaredLength();
   if (mm < 1e-8) return false;
   // Closest approach during the move, not on the endless line through it:
-  // spheres moving apart, or that would meet only later, do not collide.
+  // spheres moving apart, or that would meet only later, do not collide. The
+  // toolkit's original test, (r1 + r2)^2 >= |s|^2 - (s.m)^2/|m|^2, measures the
+  // closest approach of the endless lines and reports such misses as
+  // collisions (see docs/toolkit.md).
   const double tau = std::clamp(-dv_Dot(s, m) / mm, 0.0, 1.0);
   return (s + tau * m).squaredLength() <= reach * reach;
 }

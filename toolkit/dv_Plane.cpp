@@ -34,7 +34,10 @@ bool dv_Plane::setFromThreePoints(const dv_Vector& p1, const dv_Vector& p2, cons
   uVec = a;
   vVec = b;
   // vVec need not be perpendicular to uVec, so their cross product is shorter
-  // than 1; a unit normal keeps the distances true.
+  // than 1 (its length is the sine of their angle). The toolkit's original
+  // formula keeps normal = uVec x vVec as it is; every distance and projection
+  // through such a normal comes out scaled by that sine, so the normal is
+  // made a unit vector here (see docs/toolkit.md).
   normal = dv_Cross(uVec, vVec);
   normal.normalize();
   distValid = false;

@@ -6,9 +6,11 @@
 #include "framework/compose/NV2DScene.h"
 #include "framework/compose/NV2DStage.h"
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVFrameCycle.h"
 
 NV2DItemBase::NV2DItemBase(int newDepth) {
   typeName = "NV2DItemBase";
+  initOnce();
   installItemHooks();
   resetItem(newDepth);
 }

@@ -81,7 +81,9 @@ void NV3DItem::setTextPosition(int newX, int newY) {
 }
 
 void NV3DItem::rebuildPicture() {
-  if (sourceToolkitImage) {
+  if (!text.isEmpty()) {
+    drawText();
+  } else if (sourceToolkitImage) {
     extractFrom(*sourceToolkitImage);
   } else if (sourceImage) {
     dv_Image converted;
@@ -90,11 +92,9 @@ void NV3DItem::rebuildPicture() {
     else
       textureImage.reset(width, height, true);
   } else {
-    // Without a source the item shows nothing but its text: an old picture
-    // or an old text must not stay behind.
+    // Without a source the item shows nothing: an old picture must not stay.
     textureImage.reset(width, height, true);
   }
-  if (!text.isEmpty()) drawText();
   layout();
 }
 
@@ -104,31 +104,35 @@ void NV3DItem::extractFrom(const dv_Image& source) {
   if (!textureImage.extract(&source, sourceX, sourceY, w, h)) textureImage.reset(width, height, true);
 }
 
+// With a text the picture is the whole source with the text drawn over its
+// top-left width x height; the texture then takes the source's size. Over
+// nothing, the glyphs alone become opaque.
 void NV3DItem::drawText() {
-  const bool hasSource = sourceToolkitImage || sourceImage;
   NVImage canvas(width, height);
-  // The text goes over the part of the source that is shown, at the same
-  // scale with and without text; over nothing, the glyphs alone become
-  // opaque.
-  if (!hasSource || !convertToFrameworkImage(&textureImage, &canvas)) canvas.fill(0, 0, 0, 0);
+  bool overSource = false;
+  if (sourceToolkitImage)
+    overSource = convertToFrameworkImage(sourceToolkitImage, &canvas);
+  else if (sourceImage && sourceImage->isValid())
+    overSource = canvas.copyFrom(*sourceImage);
+  if (!overSource) {
+    canvas.resize(width, height);
+    canvas.fill(0, 0, 0, 0);
+  }
   const NVStringStyle* style = textStyle ? textStyle : NVStringStyle::sharedDefault();
   if (isActive()) {
-    style->drawText(&canvas, textX, textY, 0, 0, width, height, !hasSource, text);
+    style->drawText(&canvas, textX, textY, 0, 0, width, height, !overSource, text);
   } else {
     NVStringStyle lighter;
     lighter.copyFrom(*style);
     lighter.setColor((style->red + 255) / 2, (style->green + 255) / 2, (style->blue + 255) / 2);
-    lighter.drawText(&canvas, textX, textY, 0, 0, width, height, !hasSource, text);
+    lighter.drawText(&canvas, textX, textY, 0, 0, width, height, !overSource, text);
   }
   convertToToolkitImage(&canvas, &textureImage);
 }
 
+// The texel at the point less the source position decides, unstretched; a
+// point beyond the texture is not covered.
 bool NV3DItem::coversPoint(int localX, int localY) const {
-  const int tw = textureImage.getWidth(), th = textureImage.getHeight();
-  if (tw < 1 || th < 1) return false;
-  // The texture stretches over the whole rectangle; the texel shown at the
-  // point decides.
-  const int u = static_cast<int>(static_cast<long long>(localX) * tw / width);
-  const int v = static_cast<int>(static_cast<long long>(localY) * th / height);
-  return textureImage.getAlpha(u, v) > 0;
+  if (textureImage.getWidth() < 1 || textureImage.getHeight() < 1) return false;
+  return textureImage.getAlpha(localX - sourceX, localY - sourceY) > 0;
 }

@@ -4,6 +4,7 @@
 
 #include "framework/compose/NV3DStage.h"
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVFrameCycle.h"
 #include "framework/window/NVStageBase.h"
 #include "platform/opengl.h"
 #include "toolkit/dv_GLState.h"
@@ -20,6 +21,7 @@ constexpr double kDepthStep = 0.0001;
 NV3DItemBase::NV3DItemBase(int newX, int newY, int newWidth, int newHeight)
     : x(newX), y(newY), width(std::max(newWidth, 1)), height(std::max(newHeight, 1)) {
   typeName = "NV3DItemBase";
+  initOnce();
   installItem3DHooks();
   setType(dv_ObjectType::FrameworkItem);
   material.setShininess(0.0);

@@ -5,6 +5,7 @@
 
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEngineLock.h"
+#include "platform/win32_layered.h"
 
 NVStageItem::NVStageItem(int newX, int newY, int newWidth, int newHeight) {
   typeName = "NVStageItem";
@@ -91,7 +92,26 @@ void NVStageItem::onCreated() {
     if (!display) display = new NVDisplay();
     display->allocate(width, height);
   }
+  if (alpha < 255 && !parent) applyAlpha();
   redraw();
+}
+
+// Only an item that is a window of its own can be translucent: the window
+// system blends a layered top-level window with what lies below it. Inside a
+// parent window the item stays opaque.
+void NVStageItem::setAlpha(int newAlpha) {
+  if (parent) return;
+  alpha = std::clamp(newAlpha, 0, 255);
+  if (!hwnd) return;
+  applyAlpha();
+  redraw();
+  invalidate(true);
+}
+
+void NVStageItem::applyAlpha() {
+  const HWND window = hwnd;
+  SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
 void NVStageItem::onDestroying() {

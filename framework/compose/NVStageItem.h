@@ -19,6 +19,8 @@ class NVStageItem : public NVStageBase {
   void setTextStyle(NVStringStyle* style);
   void setTextPosition(int x, int y);
   void setImagePosition(int x, int y);
+  // 0 (clear) to 255 (opaque); kept only while the item has no parent stage.
+  void setAlpha(int alpha);
   NVString getText() const { return text; }
   void redraw();
 
@@ -35,7 +37,9 @@ class NVStageItem : public NVStageBase {
   NVStringStyle* textStyle = nullptr;
   int imageX = 0, imageY = 0;
   int textX = 0, textY = 0;
+  int alpha = 255;
 
  private:
   void present();
+  void applyAlpha();
 };

@@ -1,5 +1,6 @@
 #include "framework/core/NVGUICoreObject.h"
 
+#include <atomic>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -18,6 +19,8 @@ std::vector<void*>& pendingFrees() {
   static std::vector<void*> list;
   return list;
 }
+
+std::atomic<void (*)(void*)> releaseObserver{nullptr};
 
 }  // namespace
 
@@ -38,8 +41,14 @@ void freeDeferred() {
     std::lock_guard<std::mutex> guard(pendingLock());
     blocks.swap(pendingFrees());
   }
-  for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) ::operator delete(*it);
+  void (*observer)(void*) = releaseObserver.load();
+  for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) {
+    if (observer) observer(*it);
+    ::operator delete(*it);
+  }
 }
+
+void setReleaseObserver(void (*observer)(void* block)) { releaseObserver = observer; }
 
 std::size_t pendingFreeCount() {
   std::lock_guard<std::mutex> guard(pendingLock());

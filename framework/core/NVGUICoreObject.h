@@ -26,3 +26,6 @@ void deferDelete(void* block);
 void freeDeferred();
 // How many blocks wait for release (for tests and diagnostics).
 std::size_t pendingFreeCount();
+// Called with every block freeDeferred releases, just before it goes (for
+// tests and diagnostics); null for none.
+void setReleaseObserver(void (*observer)(void* block));

@@ -82,7 +82,7 @@ void NVListView::removeItem(int index) {
     items.erase(items.begin() + index);
   else
     items.pop_back();
-  keepSelectionInRange();
+  // The selection is left as it is, also past the last line.
   refreshList();
 }
 

@@ -50,6 +50,7 @@ class NVListView : public NVWidget {
   // Writes the editor's text into the selected item, or appends it when the
   // add line is selected, and hides the editor.
   void commitEdit();
+  void leaveEditorFor(int line);
 
   // The text of the extra line of an editable list.
   static NVString addLineText();

@@ -54,15 +54,14 @@ void NVListView::onPress(NVEventState event) {
   const int line = (static_cast<int>(event.localY) + scrollBar->getPosition() - 2) / kLine;
   if (isItem(line) || isAddLine(line)) {
     if (line != selected) {
-      // Text typed into the editor is kept before the selection moves on.
-      commitEdit();
+      if (editing) leaveEditorFor(line);
       selected = line;
       repaint();
     } else if (editable) {
       openEditor(line);
     }
   } else {
-    commitEdit();
+    // Below the lines nothing is selected; an open editor stays as it is.
     selected = -1;
   }
   refreshList();
@@ -103,7 +102,7 @@ void NVListView::onKey(NVEventState event) {
       moveSelectionDown(editable && controlHeld());
       break;
     case kReturn:
-      if (!isItem(selected) && !isAddLine(selected)) return;
+      if (!editable || (!isItem(selected) && !isAddLine(selected))) return;
       openEditor(selected);
       break;
     default:
@@ -120,6 +119,15 @@ void NVListView::openEditor(int line) {
   editor->show();
   repaint();
   focusOn(editor);
+}
+
+// Moving to another line keeps what was typed over an item; text typed on
+// the add line is dropped (only Return or leaving the editor appends it).
+void NVListView::leaveEditorFor(int line) {
+  setItem(editor->getText(), selected);
+  editor->setText(getItem(line));
+  editor->hide();
+  editing = false;
 }
 
 void NVListView::commitEdit() {

@@ -95,7 +95,8 @@ void NVTextBox::onAttach() {
       } else {
         caret->setAlpha(static_cast<int>((std::sin(phase) + 1) * 0.5 * 255));
       }
-      return true;
+      // Ending the run here would restart it every frame and freeze the phase.
+      return false;
     });
     scrollAnimation = new NVAnimation();
     scrollAnimation->duration = 500;

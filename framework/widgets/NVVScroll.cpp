@@ -136,11 +136,11 @@ void NVVScroll::connectHandlers() {
   repeatAnimation = new NVAnimation();
 }
 
-// The track's own coordinates: the thumb covers [thumbOffset, thumbOffset +
-// thumb height), so a press on the track itself is either above or below it.
+// The press is taken in the track's own coordinates less the up button's
+// height, so a press up to that height below the thumb's top still pages up.
 void NVVScroll::onTrackPress(NVEventState event) {
   if (event.widget != track) return;
-  if (thumbOffset < static_cast<int>(event.localY))
+  if (thumbOffset < static_cast<int>(event.localY) - upButton->getHeight())
     setThumbOffset(thumbOffset + thumb->getHeight());
   else
     setThumbOffset(thumbOffset - thumb->getHeight());
@@ -225,10 +225,9 @@ void NVVScroll::startRepeat(int direction) {
   repeatAnimation->start();
 }
 
-// A stopped animation still ends once at the next frame step; that end must
-// not make one more step after the button was released.
+// A stopped animation still ends once at the next frame step; once the steps
+// have begun, that end makes one more step, like every other period's end.
 void NVVScroll::stopRepeat() {
   if (!repeatAnimation->running) return;
-  repeatAnimation->setOnEnd([](NVAnimeData) { return false; });
   repeatAnimation->stop();
 }

@@ -7,10 +7,12 @@
 #include "framework/compose/NV3DItem.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVFrameCycle.h"
 
 NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
     : x(newX), y(newY), width(newWidth), height(newHeight) {
   typeName = "NVWidget";
+  initOnce();
 }
 
 NVWidget::~NVWidget() {
@@ -310,8 +312,7 @@ void NVWidget::setTextOffset(int newX, int newY) {
 }
 
 void NVWidget::setAlpha(int alpha) {
-  // FIXME: a top-level stage item would need a layered window for alpha;
-  // stage items of this framework always have a parent stage.
+  if (stageItemHost) stageItemHost->setAlpha(alpha);
   if (item2DHost) {
     item2DHost->setAlpha(alpha);
     redraw(true);

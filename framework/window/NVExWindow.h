@@ -113,6 +113,9 @@ class NVExWindow : public NVStageBase {
   void onTitlePress(NVEventState event, bool onLabel);
   void onTitleMove(NVEventState event);
   void onTitleRelease(NVEventState event);
+  // The title label only moves the window: no resizing, no resize cursors.
+  void onLabelMove(NVEventState event);
+  void onLabelRelease(NVEventState event);
   void onEdgePress(NVEventState event, int edge);
   void onEdgeMove(NVEventState event, int edge);
   void onEdgeRelease(NVEventState event);

@@ -30,14 +30,16 @@ void NVExWindow::connectFrame() {
   NVEventConnector* label = make(titleLabel);
   label->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, true); });
   label->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
-  label->connect(NV_EV_MOVE, [this](NVEventState e) { onTitleMove(e); });
-  label->connect(NV_EV_LUP, [this](NVEventState e) { onTitleRelease(e); });
+  label->connect(NV_EV_MOVE, [this](NVEventState e) { onLabelMove(e); });
+  label->connect(NV_EV_LUP, [this](NVEventState e) { onLabelRelease(e); });
   for (int edge : {Left, Right, Bottom}) {
     NVEventConnector* c = make(edges[edge].item);
     c->connect(NV_EV_LDOWN, [this, edge](NVEventState e) { onEdgePress(e, edge); });
     c->connect(NV_EV_MOVE, [this, edge](NVEventState e) { onEdgeMove(e, edge); });
     c->connect(NV_EV_LUP, [this](NVEventState e) { onEdgeRelease(e); });
   }
+  // The buttons act only on a release inside them, as on every desktop: a
+  // press that slides off and is released elsewhere does nothing.
   make(minimizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
     if (minimizeButton->isInside(e)) minimize();
   });
@@ -156,6 +158,17 @@ void NVExWindow::onTitleRelease(NVEventState event) {
     onEdgeRelease(event);
     return;
   }
+  onLabelRelease(event);
+}
+
+void NVExWindow::onLabelMove(NVEventState event) {
+  if (moving)
+    moveTo(pressFrameX + static_cast<int>(event.screenX) - pressScreenX,
+           pressFrameY + static_cast<int>(event.screenY) - pressScreenY);
+  setEdgeCursor(Top, IDC_ARROW);
+}
+
+void NVExWindow::onLabelRelease(NVEventState event) {
   if (!moving) return;
   moveTo(pressFrameX + static_cast<int>(event.screenX) - pressScreenX,
          pressFrameY + static_cast<int>(event.screenY) - pressScreenY);
@@ -178,6 +191,8 @@ void NVExWindow::toggleMaximize() {
     if (frameStage->hwnd) ShowWindow(frameStage->hwnd, SW_SHOWMAXIMIZED);
     RECT work = {0, 0, 1024, 768};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // At the work area's origin, not (0, 0): a panel at the top or left of
+    // the desktop would otherwise cover the title bar.
     layout(work.right - work.left, work.left, work.top, work.bottom - work.top);
     maximized = true;
   } else {

@@ -5,6 +5,7 @@
 
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
+#include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVThreadMessages.h"
 
 namespace {
@@ -28,6 +29,7 @@ int heldDeviceContexts() { return gHeldDCs.load(); }
 
 NVStageBase::NVStageBase() {
   typeName = "NVStageBase";
+  initOnce();
   NVEngine::ensureInstance();
   setWindowParams(WS_CHILD, 0, NVString("NV_WINDOW"), NVString(""));
   dirtyLeft = width;

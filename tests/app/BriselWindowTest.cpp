@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "app/BriselApp.h"
@@ -15,8 +16,10 @@
 #include "framework/window/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/host/gdi/Surfaces.h"
+#include "platform/host/text/TextEngine.h"
 #include "platform/runtime/TextCodec.h"
 #include "tests/app/BriselProgram.h"
+#include "tests/support/ReferencePicture.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -104,10 +107,8 @@ TEST_F(BriselWindow, LongPathsConvertAndTheLabelKeepsTheLastTwentyLines) {
   EXPECT_EQ(log[log.size() - 3], "正しく終了しました。");
 }
 
-// A picture of the window after a drop, for a person to look at: written to
-// the test's working folder every run; BRISEL_WRITE_REFS=1 also keeps it as
-// tests/ref/app/brisel_after_drop.png. The glyph pixels depend on the
-// rasteriser's version, so the test itself checks the rows of text.
+// The window after a drop against its reference picture; the rows of text
+// are also counted.
 TEST_F(BriselWindow, APictureOfTheWindowAfterADrop) {
   TempDir dir;
   writeFileBytes(dir.path() / "cube.mqo", kModel);
@@ -116,12 +117,9 @@ TEST_F(BriselWindow, APictureOfTheWindowAfterADrop) {
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   nvhost::gdi::PixelImage pixels;
   ASSERT_TRUE(NullDisplay::windowPixels(frame, pixels));
-  ASSERT_TRUE(NullDisplay::savePng(pixels, "brisel_after_drop.png"));
-  const std::string ref = std::string(BRISEL_SOURCE_DIR) + "/tests/ref/app/brisel_after_drop.png";
-  if (std::getenv("BRISEL_WRITE_REFS")) {
-    std::filesystem::create_directories(std::filesystem::path(ref).parent_path());
-    ASSERT_TRUE(NullDisplay::savePng(pixels, ref));
-  }
+  const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
+  EXPECT_TRUE(refpic::matchesReference("app/brisel_after_drop", picture,
+                                       refpic::forText(picture, nvhost::text::rasterizerVersion())));
   // The label's lines are dark text on the background, one per message.
   int darkRows = 0;
   for (int y = 28; y < 28 + 300; ++y) {
@@ -150,6 +148,93 @@ TEST_F(BriselOpenWith, FilesGivenAtStartAreConvertedLikeADrop) {
   ASSERT_EQ(log.size(), 7u);
   EXPECT_EQ(log[1], "「given.mqo」を処理中です。");
   EXPECT_EQ(log.back(), "MQOファイルをここにD&Dしてください。");
+}
+
+// A name given relative to the folder the program was started in.
+class BriselOpenWithRelativeName : public BriselWindow {
+ protected:
+  std::vector<std::string> startFiles() override {
+    writeFileBytes(dir.path() / "given.mqo", kModel);
+    startFolder = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    return {"given.mqo"};
+  }
+  void TearDown() override {
+    BriselWindow::TearDown();
+    std::filesystem::current_path(startFolder);
+  }
+  TempDir dir;
+  std::filesystem::path startFolder;
+};
+
+TEST_F(BriselOpenWithRelativeName, IsFoundInTheFolderTheProgramWasStartedIn) {
+  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "given_noUV.mqo"); }));
+  closeByButton();
+  program.join();
+  const std::vector<std::string> log = logLines();
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(log[1], "「given.mqo」を処理中です。");
+}
+
+// Brisel's window keeps its size: edges and corners do not resize it, a left
+// double click on the title does not maximize it, and there is no maximize
+// button. Each step ends with a drag on the title, which still moves the
+// window: once the move shows, the frame loop has seen the step before it.
+// The window ends elsewhere, so the program is stopped without its close
+// button.
+class BriselWindowKeepsItsSize : public BriselWindow {
+ protected:
+  void TearDown() override {
+    if (!program.joinable()) return;
+    NVEngine::instance->quit();
+    program.join();
+  }
+};
+
+TEST_F(BriselWindowKeepsItsSize, NoResizingAndNoMaximizing) {
+  auto drag = [](int x, int y, int dx, int dy) {
+    NullDisplay::movePointer(x, y);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    NullDisplay::pressButton();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    for (int i = 1; i <= 4; ++i) {
+      NullDisplay::movePointer(x + dx * i / 4, y + dy * i / 4);
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    NullDisplay::releaseButton();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  };
+  // A drag the loaded frame loop missed is repeated.
+  auto moveByTitle = [&] {
+    const RECT before = NullDisplay::shownRect(frame);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      drag(before.left + 100, before.top + 12, 10, 10);
+      if (waitFor([&] { return NullDisplay::shownRect(frame).left != before.left; })) return true;
+    }
+    return false;
+  };
+  auto at = [&](int x, int y) {
+    const RECT r = NullDisplay::shownRect(frame);
+    return POINT{r.left + x, r.top + y};
+  };
+  struct Step { const char* what; std::function<void()> act; };
+  const Step steps[] = {
+      {"bottom-right corner", [&] { drag(at(309, 335).x, at(309, 335).y, 40, 40); }},
+      {"left edge", [&] { drag(at(2, 150).x, at(2, 150).y, -40, 0); }},
+      {"double click on the title", [&] {
+         clickAt(at(100, 12).x, at(100, 12).y);
+         clickAt(at(100, 12).x, at(100, 12).y);
+       }},
+      {"where a maximize button would be", [&] { clickAt(at(6 + 300 - 56 + 12, 14).x, at(6 + 300 - 56 + 12, 14).y); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    ASSERT_TRUE(moveByTitle()) << step.what;
+    const RECT r = NullDisplay::shownRect(frame);
+    EXPECT_EQ(r.right - r.left, 312) << step.what;
+    EXPECT_EQ(r.bottom - r.top, 338) << step.what;
+    EXPECT_FALSE(IsZoomed(frame)) << step.what;
+  }
 }
 
 TEST_F(BriselWindow, TheDesktopsCloseRequestDoesNotEndTheProgram) {

@@ -1,7 +1,6 @@
 #include "tests/hostgdi/GdiTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <set>
 
 #include "platform/runtime/TextCodec.h"
+#include "tests/support/ReferencePicture.h"
 
 namespace hostgdi {
 
@@ -61,56 +61,8 @@ nvhost::gdi::PixelImage windowImage(HWND window) {
   return image;
 }
 
-namespace {
-
-bool readPng(const std::string& path, nvhost::gdi::PixelImage& image) {
-  png_image png;
-  std::memset(&png, 0, sizeof png);
-  png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
-  png.format = PNG_FORMAT_BGRA;
-  image.width = static_cast<int>(png.width);
-  image.height = static_cast<int>(png.height);
-  image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0);
-  if (!png_image_finish_read(&png, nullptr, image.words.data(), image.width * 4, nullptr)) {
-    png_image_free(&png);
-    return false;
-  }
-  return true;
-}
-
-int channelDifference(std::uint32_t a, std::uint32_t b) {
-  int worst = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
-    worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
-  }
-  return worst;
-}
-
-}  // namespace
-
 void expectPicture(const std::string& name, const nvhost::gdi::PixelImage& image, int tolerance) {
-  const std::string base = std::string(BRISEL_SOURCE_DIR) + "/tests/ref/hostgdi/" + name;
-  nvhost::gdi::PixelImage reference;
-  if (!readPng(base + ".png", reference)) {
-    const char* write = std::getenv("BRISEL_WRITE_REFS");
-    if (write != nullptr && std::string(write) == "1") {
-      ASSERT_TRUE(nvhost::NullDisplay::savePng(image, base + ".png"));
-      return;
-    }
-    ADD_FAILURE() << "no reference picture " << base << ".png (BRISEL_WRITE_REFS=1 writes it)";
-    return;
-  }
-  bool same = reference.width == image.width && reference.height == image.height;
-  for (std::size_t i = 0; same && i < image.words.size(); ++i) {
-    same = channelDifference(reference.words[i], image.words[i]) <= tolerance;
-  }
-  if (!same) {
-    nvhost::NullDisplay::savePng(image, base + "_err.png");
-    ADD_FAILURE() << name << " differs from its reference; see " << base << "_err.png";
-  } else {
-    std::filesystem::remove(base + "_err.png");
-  }
+  EXPECT_TRUE(refpic::matchesReference("hostgdi/" + name, {image.width, image.height, image.words}, {tolerance, 0}));
 }
 
 std::string sjis(const char* utf8) { return nvrt::utf8ToCp932Text(utf8); }

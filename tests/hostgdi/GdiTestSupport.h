@@ -54,8 +54,7 @@ inline std::uint32_t shown(COLORREF c) { return written(c) | 0xFF000000u; }
 // Pixels of a shown window as read back by the null display.
 nvhost::gdi::PixelImage windowImage(HWND window);
 
-// Compares an image with tests/ref/hostgdi/NAME.png. BRISEL_WRITE_REFS=1
-// writes a missing reference; a mismatch writes NAME_err.png beside it.
+// Compares an image with tests/ref/hostgdi/NAME.png (see ReferencePicture.h).
 // `tolerance` is the largest channel difference still taken as equal.
 void expectPicture(const std::string& name, const nvhost::gdi::PixelImage& image, int tolerance = 0);
 

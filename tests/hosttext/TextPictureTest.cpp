@@ -1,24 +1,20 @@
-// The engine's text next to reference pictures under tests/ref/hosttext/.
-// BRISEL_WRITE_REFS=1 writes the references that are missing; a mismatch
-// writes NAME_err.png beside the reference. Glyph pixels depend on the
+// The engine's text next to reference pictures under tests/ref/hosttext/
+// (see ReferencePicture.h). Glyph pixels depend on the
 // FreeType version and the load flags: with the version the references were
 // made with, pictures must match exactly; with another, small differences of
 // hinting are tolerated.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <cstring>
 
 #include "tests/hosttext/Canvas.h"
-#include "tests/hosttext/PngPicture.h"
+#include "tests/support/ReferencePicture.h"
 #include "tests/hosttext/TextTestFonts.h"
 
 using namespace nvhost::text;
 using hosttext::sjis;
 
 namespace {
-
-const char kReferenceRasterizer[] = "FreeType 2.13.2";
 
 struct Scene {
   const char* name;
@@ -50,11 +46,7 @@ const Scene kScenes[] = {
      {10, 2, 110, 58}, format::kWordBreak | format::kCenter, {0, 0, 0}},
 };
 
-std::string referencePath(const std::string& name) {
-  return std::string(BRISEL_SOURCE_DIR) + "/tests/ref/hosttext/" + name + ".png";
-}
-
-hosttext::Picture render(const Scene& scene, const std::string& text) {
+refpic::Picture render(const Scene& scene, const std::string& text) {
   const FontRef font = hosttext::frameworkFont(scene.face, scene.height, scene.bold, scene.italic);
   hosttext::Canvas canvas(240, 60);
   // Light text needs a dark ground to be seen.
@@ -63,46 +55,18 @@ hosttext::Picture render(const Scene& scene, const std::string& text) {
   Surface surface = canvas.surface();
   Rect rect = scene.rect;
   drawText(*font, text, rect, scene.flags, DrawOptions{scene.colour, std::nullopt}, &surface);
-  return {canvas.width(), canvas.height(), canvas.pixels()};
-}
-
-// Pixels whose colour moved by more than a hinting difference.
-int differingPixels(const hosttext::Picture& a, const hosttext::Picture& b, int tolerance) {
-  int count = 0;
-  for (size_t i = 0; i + 3 < a.pixels.size(); i += 4)
-    for (size_t c = 0; c < 4; ++c)
-      if (std::abs(a.pixels[i + c] - b.pixels[i + c]) > tolerance) {
-        ++count;
-        break;
-      }
-  return count;
+  refpic::Picture picture{canvas.width(), canvas.height(), {}};
+  picture.words.resize(canvas.pixels().size() / 4);
+  std::memcpy(picture.words.data(), canvas.pixels().data(), canvas.pixels().size());
+  return picture;
 }
 
 TEST(TextPicture, ScenesMatchTheirReferences) {
-  const bool pinned = rasterizerVersion() == kReferenceRasterizer;
-  const bool write = std::getenv("BRISEL_WRITE_REFS") && std::string(std::getenv("BRISEL_WRITE_REFS")) == "1";
   for (const Scene& scene : kScenes) {
-    SCOPED_TRACE(scene.name);
-    const hosttext::Picture picture = render(scene, sjis(scene.textUtf8));
-    const std::string path = referencePath(scene.name);
-    hosttext::Picture reference;
-    if (!hosttext::readPng(path, reference)) {
-      if (write) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        EXPECT_TRUE(hosttext::writePng(path, picture));
-      } else {
-        ADD_FAILURE() << "no reference " << path << " (BRISEL_WRITE_REFS=1 writes it)";
-      }
-      continue;
-    }
-    ASSERT_EQ(reference.width, picture.width);
-    ASSERT_EQ(reference.height, picture.height);
-    const int allowed = pinned ? 0 : picture.width * picture.height / 100;
-    const int differing = differingPixels(picture, reference, pinned ? 0 : 48);
-    if (differing > allowed) {
-      hosttext::writePng(std::string(BRISEL_SOURCE_DIR) + "/tests/ref/hosttext/" + scene.name + "_err.png", picture);
-      ADD_FAILURE() << differing << " pixels differ from " << path << " with " << rasterizerVersion();
-    }
+    const refpic::Picture picture = render(scene, sjis(scene.textUtf8));
+    const refpic::Tolerance tolerance = refpic::forText(picture, rasterizerVersion());
+    EXPECT_TRUE(refpic::matchesReference("hosttext/" + std::string(scene.name), picture, tolerance))
+        << "with " << rasterizerVersion();
   }
 }
 

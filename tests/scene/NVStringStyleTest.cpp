@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/compose/NVStringStyle.h"
 #include "tests/support/EngineHarness.h"
 
@@ -55,15 +57,35 @@ TEST_F(StringStyleTest, TheDefaultStyleOnThisHostIsPGothicTwelve) {
   EXPECT_EQ((style.red << 16) | (style.green << 8) | style.blue, 0x050A05);
 }
 
+// What the font a style holds says about itself.
+LOGFONTA fontOf(const NVStringStyle& style) {
+  LOGFONTA font{};
+  EXPECT_EQ(GetObjectA(style.getFont(), sizeof font, &font), static_cast<int>(sizeof font));
+  return font;
+}
+
 TEST_F(StringStyleTest, ChangesRecreateTheFontAndCopiesKeepTheirOwn) {
   NVStringStyle style, copy;
-  const HFONT before = style.getFont();
+  EXPECT_EQ(fontOf(style).lfWeight, 500);
+  EXPECT_EQ(fontOf(style).lfHeight, 12);
   style.setBold(true);
-  EXPECT_NE(style.getFont(), nullptr);
+  style.setHeight(20);
+  EXPECT_EQ(fontOf(style).lfWeight, 900);
+  EXPECT_EQ(fontOf(style).lfHeight, 20);
+  style.setItalic(true);
+  EXPECT_TRUE(fontOf(style).lfItalic);
   copy.copyFrom(style);
   EXPECT_TRUE(copy.bold);
   EXPECT_NE(copy.getFont(), style.getFont());
-  (void)before;
+  EXPECT_EQ(fontOf(copy).lfWeight, 900);
+  EXPECT_EQ(fontOf(copy).lfHeight, 20);
+  EXPECT_EQ(std::string(fontOf(copy).lfFaceName), std::string(fontOf(style).lfFaceName));
+  // The copy's changes stay its own.
+  copy.setBold(false);
+  copy.setHeight(14);
+  EXPECT_EQ(fontOf(copy).lfWeight, 500);
+  EXPECT_EQ(fontOf(style).lfWeight, 900);
+  EXPECT_EQ(fontOf(style).lfHeight, 20);
 }
 
 TEST_F(StringStyleTest, DrawnTextRaisesAlphaOnlyWhereGlyphsAre) {

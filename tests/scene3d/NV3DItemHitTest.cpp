@@ -86,21 +86,30 @@ TEST_F(ItemHitTest, ChildrenAreAskedFirstTopmostFirst) {
   low.detach();
 }
 
-// The texel shown at a point decides, also when the picture starts inside
-// its source or is smaller than the item and stretched over it.
-TEST_F(ItemHitTest, TheShownTexelDecides) {
-  dv_Image wide = halfOpaque(60, 30, 20);
-  item.setSourceToolkitImage(&wide);
-  item.setSourcePosition(10, 0);  // the first ten shown columns are opaque
-  ASSERT_EQ(item.textureImage.getWidth(), 40);
-  EXPECT_EQ(hitAt(19, 25), &item);
-  EXPECT_EQ(hitAt(20, 25), nullptr);
+// The texel at the point's offset in the item less the source position
+// decides, unstretched: with the source shown from column 10, the point 15
+// columns into the item asks texel 5; points beyond the texture are missed.
+TEST_F(ItemHitTest, TheTexelAtTheOffsetLessTheSourcePositionDecides) {
+  dv_Image wide = halfOpaque(60, 30, 20);  // texture columns 0..9 opaque below
   dv_Image small = halfOpaque(4, 3, 2);
-  item.setSourcePosition(0, 0);
-  item.setSourceToolkitImage(&small);
-  ASSERT_EQ(item.textureImage.getWidth(), 4);
-  EXPECT_EQ(hitAt(29, 49), &item);  // left half of the stretched picture
-  EXPECT_EQ(hitAt(30, 20), nullptr);
+  struct Case { dv_Image* source; int sourceX, x, y; bool hit; };
+  const Case cases[] = {
+      {&wide, 10, 10 + 15, 25, true},   // texel 5
+      {&wide, 10, 10 + 9, 25, false},   // texel -1
+      {&wide, 10, 10 + 19, 25, true},   // texel 9
+      {&wide, 10, 10 + 20, 25, false},  // texel 10
+      {&wide, 0, 10 + 19, 25, true},
+      {&small, 0, 11, 22, true},        // texel (1, 2)
+      {&small, 0, 12, 21, false},       // texel (2, 1): transparent
+      {&small, 0, 11, 23, false},       // texel (1, 3): below the texture
+      {&small, 0, 29, 49, false},       // no stretching over the item
+  };
+  for (const Case& c : cases) {
+    item.setSourcePosition(c.sourceX, 0);
+    item.setSourceToolkitImage(c.source);
+    EXPECT_EQ(hitAt(c.x, c.y), c.hit ? &item : nullptr)
+        << c.source->getWidth() << " from " << c.sourceX << " at " << c.x << "," << c.y;
+  }
 }
 
 }  // namespace

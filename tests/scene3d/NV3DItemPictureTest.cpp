@@ -133,6 +133,41 @@ TEST_F(ItemPictureTest, TextOverASourceKeepsTheSourceAlpha) {
   EXPECT_EQ(opaqueCount(item.textureImage), 20 * 20);
 }
 
+// With a text the picture is the whole source, whatever the item's size and
+// source position, with the text clipped to the item's width and height.
+TEST_F(ItemPictureTest, TextTakesTheWholeSource) {
+  NVImage framework(40, 30);
+  fillRandom(framework, 11);
+  dv_Image toolkit(40, 30);
+  fillRandom(toolkit, 12);
+  NVStringStyle style;
+  style.setColor(0, 90, 200);
+  for (bool fromToolkit : {false, true}) {
+    SCOPED_TRACE(fromToolkit ? "toolkit source" : "framework source");
+    NV3DItem item(0, 0, 20, 10);
+    item.sourceX = 5, item.sourceY = 4;
+    item.setTextStyle(&style);
+    item.setTextPosition(1, 0);
+    if (fromToolkit)
+      item.setSourceToolkitImage(&toolkit);
+    else
+      item.setSourceImage(&framework);
+    item.setText(NVString("MWM"));
+    NVImage expected(40, 30);
+    if (fromToolkit) {
+      for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+          const Rgba t = texel(toolkit, x, y);
+          expected.setRGBA(x, y, t.r, t.g, t.b, t.a);
+        }
+    } else {
+      expected.copyFrom(framework);
+    }
+    style.drawText(&expected, 1, 0, 0, 0, 20, 10, false, NVString("MWM"));
+    expectPicture(item, expected);
+  }
+}
+
 TEST_F(ItemPictureTest, DisabledItemsDrawTheirTextHalfwayToWhite) {
   NVStringStyle style, lighter;
   style.setColor(200, 0, 60);

@@ -8,7 +8,7 @@
 #include "framework/widgets/NVPainters.h"
 #include "tests/widgets/PaintReference.h"
 #include "tests/widgets/PaintTestSupport.h"
-#include "tests/widgets/PicturePng.h"
+#include "tests/support/ReferencePicture.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ TEST_P(PainterMatch, PictureMatchesItsReference) {
   NVImage image;
   c.painter(&image, c.pictureW, c.pictureH, 0);
   const std::string name = std::string(c.name) + "_" + std::to_string(c.pictureW) + "x" + std::to_string(c.pictureH);
-  EXPECT_EQ(paintpng::checkPicture(name, image.getWidth(), image.getHeight(), painttest::words(image)), "");
+  EXPECT_TRUE(refpic::matchesReference("widgets/" + name, {image.getWidth(), image.getHeight(), painttest::words(image)}));
 }
 
 TEST_P(PainterMatch, SeededRandomSizes) {
@@ -152,7 +152,7 @@ TEST(DimToBackground, DisabledButtonPicture) {
   NVImage image;
   paintButtonFace(&image, 80, 24, 0);
   dimToBackground(&image, 80, 24);
-  EXPECT_EQ(paintpng::checkPicture("buttonFaceDimmed_80x24", 80, 24, painttest::words(image)), "");
+  EXPECT_TRUE(refpic::matchesReference("widgets/buttonFaceDimmed_80x24", {80, 24, painttest::words(image)}));
 }
 
 }  // namespace

@@ -19,7 +19,9 @@
 #include "framework/widgets/NVTransParentLabel.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/text/TextEngine.h"
 #include "tests/support/EngineHarness.h"
+#include "tests/support/ReferencePicture.h"
 
 namespace {
 
@@ -227,17 +229,14 @@ TEST_F(CreditViewTest, TheLibraryListNamesTheLibrariesThisBuildLinks) {
   EXPECT_EQ(png, 1);
 }
 
-// A picture of the view, for a person to look at: written to the working
-// folder every run; BRISEL_WRITE_REFS=1 keeps it as
-// tests/ref/widgets3/credit_view.png. The test checks that the OK button and
-// the lists cover the wash where they stand.
+// The view against its reference picture; the OK button and the lists cover
+// the wash where they stand.
 TEST_F(CreditViewTest, PictureOfTheView) {
   nvhost::gdi::PixelImage pixels;
   ASSERT_TRUE(NullDisplay::windowPixels(view.window->frameStage->hwnd, pixels));
-  ASSERT_TRUE(NullDisplay::savePng(pixels, "credit_view.png"));
-  if (std::getenv("BRISEL_WRITE_REFS")) {
-    ASSERT_TRUE(NullDisplay::savePng(pixels, std::string(BRISEL_SOURCE_DIR) + "/tests/ref/widgets3/credit_view.png"));
-  }
+  const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
+  EXPECT_TRUE(refpic::matchesReference("widgets3/credit_view", picture,
+                                       refpic::forText(picture, nvhost::text::rasterizerVersion())));
   // Client coordinates to window coordinates.
   auto at = [&](int x, int y) { return rgbAt(pixels, 6 + x, 28 + y); };
   auto wash = [&](int x, int y) { return rgbAt(*view.backgroundImage, x, y); };

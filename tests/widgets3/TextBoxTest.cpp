@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "framework/compose/NV2DItem.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
@@ -301,6 +302,41 @@ TEST_F(TextBoxTest, FocusSetsTheBlinkTimeAndEveryWayOutRestoresIt) {
   other->onFocusIn(focus);
   delete other;  // deleted while focused
   EXPECT_EQ(GetCaretBlinkTime(), before);
+}
+
+}  // namespace
+
+namespace {
+
+bool caretShown(NVTextBox* box) {
+  if (box->caret->stageItemHost) return box->caret->stageItemHost->shown;
+  return box->caret->item2DHost && box->caret->item2DHost->visible;
+}
+
+// The caret of a box in its own window blinks over 1500 ms: shown while the
+// sine of the phase is above -0.1, across every period.
+TEST_F(TextBoxTest, TheCaretBlinksOverItsPeriodFrameAfterFrame) {
+  unsigned int now = 5000;
+  setAnimationClock([&now] { return now; });
+  NVEventState focus;
+  focus.widget = box;
+  box->onFocusIn(focus);
+  struct Moment { unsigned int at; bool shown; };
+  const Moment moments[] = {{370, true},  {700, true},  {900, false}, {1120, false},
+                            {1400, false}, {1870, true}, {2620, false}, {3370, true}};
+  unsigned int elapsed = 0;
+  for (const Moment& m : moments) {
+    // Ten-millisecond frames, as a running program would make them.
+    while (elapsed < m.at) {
+      elapsed += 10;
+      now = 5000 + elapsed;
+      runAnimations();
+    }
+    EXPECT_EQ(caretShown(box), m.shown) << "at " << m.at << " ms";
+  }
+  box->onFocusOut(focus);
+  runAnimations();
+  setAnimationClock({});
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include "framework/widgets/NVSelectorGroup.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/text/TextEngine.h"
 #include "tests/support/EngineHarness.h"
+#include "tests/support/ReferencePicture.h"
 
 namespace {
 
@@ -198,11 +200,9 @@ TEST_F(WindowMenuBarTest, PictureOfAnOpenDropDown) {
   ASSERT_TRUE(dropDownShown());
   runFrames(engine, 3);
   const nvhost::gdi::PixelImage desktop = NullDisplay::desktopPixels();
-  ASSERT_TRUE(NullDisplay::savePng(desktop, "window_menu.png"));
-  const std::string ref = std::string(BRISEL_SOURCE_DIR) + "/tests/ref/widgets3/window_menu.png";
-  if (std::getenv("BRISEL_WRITE_REFS")) {
-    ASSERT_TRUE(NullDisplay::savePng(desktop, ref));
-  }
+  const refpic::Picture picture{desktop.width, desktop.height, desktop.words};
+  EXPECT_TRUE(refpic::matchesReference("widgets3/window_menu", picture,
+                                       refpic::forText(picture, nvhost::text::rasterizerVersion())));
   // The drop-down's border, as its painter draws it, lies over the client
   // area right under the title.
   const int dx = window->dropDown.stage->x, dy = window->dropDown.stage->y;

@@ -9,7 +9,9 @@
 
 #include "framework/widgets/NVListView.h"
 #include "platform/host/display/null/NullDisplay.h"
+#include "platform/host/text/TextEngine.h"
 #include "platform/runtime/TextCodec.h"
+#include "tests/support/ReferencePicture.h"
 #include "tests/widgets4/WidgetWindow.h"
 
 namespace {
@@ -48,12 +50,9 @@ TEST_F(ListViewPicture, OutlineBandAndAddLine) {
   frames(3);
   nvhost::gdi::PixelImage pixels;
   ASSERT_TRUE(NullDisplay::windowPixels(window->frameStage->hwnd, pixels));
-  ASSERT_TRUE(NullDisplay::savePng(pixels, "listview.png"));
-  const std::string ref = std::string(BRISEL_SOURCE_DIR) + "/tests/ref/widgets4/listview.png";
-  if (std::getenv("BRISEL_WRITE_REFS")) {
-    std::filesystem::create_directories(std::filesystem::path(ref).parent_path());
-    ASSERT_TRUE(NullDisplay::savePng(pixels, ref));
-  }
+  const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
+  EXPECT_TRUE(refpic::matchesReference("widgets4/listview", picture,
+                                       refpic::forText(picture, nvhost::text::rasterizerVersion())));
   struct Expect { int x, y; std::uint32_t colour; const char* what; };
   const Expect expects[] = {
       {200, 0, rgb(110, 117, 118), "top outline"},

@@ -49,13 +49,12 @@ TEST(ListViewItems, IndicesOutOfRangeAreHarmless) {
   EXPECT_EQ(joined(list), "B,c,");
 }
 
-// Removing items never leaves the selection past the last line: it moves onto
-// the last item, or onto the add line of an editable list.
-TEST(ListViewItems, SelectionFollowsRemovals) {
-  struct Case { bool editable; int selected, removed, expected; };
+// Removing items leaves the selection where it was, also past the last line.
+TEST(ListViewItems, RemovalsLeaveTheSelectionAlone) {
+  struct Case { bool editable; int selected, removed; };
   const Case cases[] = {
-      {false, 2, 2, 1}, {false, 2, 0, 1}, {false, 1, 2, 1}, {false, 0, 0, 0},
-      {true, 2, 2, 2},  {true, 3, 1, 2},  {true, 0, 2, 0},
+      {false, 2, 2}, {false, 2, 0}, {false, 1, 2}, {false, 0, 0},
+      {true, 2, 2},  {true, 3, 1},  {true, 0, 2},  {false, -1, 1},
   };
   for (const Case& c : cases) {
     NVListView list(10, 100);
@@ -63,13 +62,15 @@ TEST(ListViewItems, SelectionFollowsRemovals) {
     fill(list, {"a", "b", "c"});
     list.selected = c.selected;
     list.removeItem(c.removed);
-    EXPECT_EQ(list.selected, c.expected) << c.editable << " " << c.selected << " " << c.removed;
+    EXPECT_EQ(list.items.size(), 2u);
+    EXPECT_EQ(list.selected, c.selected) << c.editable << " " << c.selected << " " << c.removed;
   }
   NVListView list(10, 100);
   fill(list, {"a"});
   list.selected = 0;
   list.removeItem(0);
-  EXPECT_EQ(list.selected, -1);
+  EXPECT_EQ(list.selected, 0);
+  EXPECT_EQ(list.getSelectedItem().toStdString(), "");
 }
 
 TEST(ListViewItems, TheAddLineIsCodePage932) {
@@ -280,8 +281,48 @@ TEST_F(ListEditorTest, TheAddLineAppends) {
   EXPECT_EQ(list->getSelectedItem().toStdString(), "new");
 }
 
-// Pressing another line while the editor is open keeps what was typed, on an
-// item and on the add line alike.
+// Return opens the editor only on a list that can be edited.
+TEST_F(ListViewTest, ReturnOpensTheEditorOnlyWhenEditable) {
+  fill(*list, {"a", "b", "c"});
+  focusList();
+  for (bool editable : {false, true}) {
+    list->setEditable(editable);
+    list->selected = 1;
+    key(kReturn);
+    EXPECT_EQ(list->editing, editable) << editable;
+    EXPECT_EQ(editorShown(), editable) << editable;
+  }
+}
+
+// A press on another line while the editor is open: an item's edit is
+// written, the add line's is dropped, and the editor takes the new line's
+// text and hides; a press below the lines selects nothing and leaves the
+// editor open with nothing written.
+TEST_F(ListEditorTest, PressesOnOtherLinesWhileEditing) {
+  struct Step { int from; const char* typed; int to; const char* order; int selected; bool editing; const char* editorText; };
+  const Step steps[] = {
+      {0, "q", 2, "q,b,c,", 2, false, "c"},
+      {3, "r", 1, "q,b,c,", 1, false, "b"},
+      {1, "s", 8, "q,b,c,", -1, true, "s"},
+  };
+  for (const Step& s : steps) {
+    list->selected = s.from;
+    list->openEditor(s.from);
+    list->editor->setText(NVString(s.typed));
+    NVEventState press;
+    press.widget = list;
+    press.localY = s.to * 18 + 10;
+    list->onPress(press);
+    EXPECT_EQ(joined(*list), s.order) << s.from << " to " << s.to;
+    EXPECT_EQ(list->selected, s.selected) << s.from << " to " << s.to;
+    EXPECT_EQ(list->editing, s.editing) << s.from << " to " << s.to;
+    EXPECT_EQ(editorShown(), s.editing) << s.from << " to " << s.to;
+    EXPECT_EQ(list->editor->getText().toStdString(), s.editorText) << s.from << " to " << s.to;
+  }
+}
+
+// Pressing another line with the pointer while the editor is open keeps what
+// was typed on an item and drops what was typed on the add line.
 TEST_F(ListEditorTest, PressingAnotherLineKeepsTheEdit) {
   edit(0);
   key(0x51);
@@ -292,11 +333,11 @@ TEST_F(ListEditorTest, PressingAnotherLineKeepsTheEdit) {
   edit(3);
   key(0x52);
   clickLine(1);
-  EXPECT_EQ(joined(*list), "qa,b,c,r,");
+  EXPECT_EQ(joined(*list), "qa,b,c,");
   EXPECT_EQ(list->selected, 1);
   clickLine(6);  // below the lines: editing nothing, selecting nothing
   EXPECT_EQ(list->selected, -1);
-  EXPECT_EQ(joined(*list), "qa,b,c,r,");
+  EXPECT_EQ(joined(*list), "qa,b,c,");
 }
 
 }  // namespace

@@ -173,15 +173,17 @@ TEST_F(ScrollBarTest, ChangeEventsOnlyWhenThePositionMoves) {
 
 // One step at the press; the first 300 ms only switch the animation over;
 // then one step at the end of every 50 ms period, each measured from its
-// restart; nothing more after the release.
+// restart. The release stops the animation, whose end still comes once at the
+// next frame step: in the stepping periods that end makes one last step, in
+// the first 300 ms it only switches over.
 TEST_F(ScrollBarTest, HoldingAButtonRepeatsAfterAPause) {
   setAnimationClock([this] { return now; });
   bar->setMaximum(100);
-  struct Phase { int buttonY, startPosition; int expected[6]; };
+  struct Phase { int buttonY, startPosition; int expected[6]; int afterRelease; };
   const int times[6] = {0, 299, 300, 340, 350, 400};
   const Phase phases[] = {
-      {kY + 84 + 8, 0, {1, 1, 1, 1, 2, 3}},    // down button
-      {kY + 8, 50, {49, 49, 49, 49, 48, 47}},  // up button
+      {kY + 84 + 8, 0, {1, 1, 1, 1, 2, 3}, 4},      // down button
+      {kY + 8, 50, {49, 49, 49, 49, 48, 47}, 46},   // up button
   };
   for (const Phase& phase : phases) {
     bar->setPosition(phase.startPosition);
@@ -197,10 +199,23 @@ TEST_F(ScrollBarTest, HoldingAButtonRepeatsAfterAPause) {
     now += 200;
     runAnimations();
     runAnimations();
-    EXPECT_EQ(bar->getPosition(), phase.expected[5]) << "after the release";
+    EXPECT_EQ(bar->getPosition(), phase.afterRelease) << "after the release";
     EXPECT_FALSE(bar->repeatAnimation->running);
     now += 1000;
   }
+  // Released inside the first period: the press's own step only.
+  bar->setPosition(10);
+  const unsigned int pressTime = now;
+  moveTo(kX + 8, kY + 84 + 8);
+  press();
+  now = pressTime + 100;
+  runAnimations();
+  release();
+  now += 400;
+  runAnimations();
+  runAnimations();
+  EXPECT_EQ(bar->getPosition(), 11);
+  EXPECT_FALSE(bar->repeatAnimation->running);
 }
 
 TEST_F(ScrollBarTest, DraggingTheThumbMovesThePosition) {
@@ -227,15 +242,19 @@ TEST_F(ScrollBarTest, DraggingTheThumbMovesThePosition) {
   EXPECT_EQ(bar->getPosition(), 0);
 }
 
-// A press on the track moves the thumb by its own length toward the press.
+// A press on the track moves the thumb by its own length: down when the
+// press lies more than the up button's height below the thumb's top, up
+// otherwise.
 TEST_F(ScrollBarTest, PressingTheTrackPages) {
   struct Case { int maximum, position, trackY, offset, newPosition; };
   const Case cases[] = {
       {100, 0, 30, 27, 65},    // below the thumb (0..26)
       {100, 100, 10, 14, 34},  // above the thumb (41..67)
-      {400, 0, 12, 10, 68},    // just below a short thumb (0..9)
+      {400, 0, 17, 10, 68},    // thumb 0..9: 17 - 16 lies below its top
+      {400, 0, 12, 0, 0},      // 12 - 16 does not: a page up, at the top already
       {400, 400, 50, 48, 331},
       {400, 200, 60, 39, 268}, // thumb 29..38
+      {400, 200, 40, 19, 131}, // 40 - 16 = 24 lies above the thumb's top
   };
   for (const Case& c : cases) {
     bar->setMaximum(c.maximum);

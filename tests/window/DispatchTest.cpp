@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "framework/compose/NV2DItem.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/widgets/NVWidget.h"
@@ -152,6 +156,52 @@ TEST_F(DispatchTest, AConnectorOfAWidgetWithoutAHostHearsNothing) {
   raiseWidgetEvent(&widget, NV_EV_CHANGED);
   dispatchEvents(engine);
   EXPECT_EQ(calls, 0);
+}
+
+// A record for a 2D item reaches it only while the item and every parent
+// item are enabled; with bubbling set it reaches the parent's connectors after
+// the item's own, and further up only while each item on the way bubbles.
+TEST_F(DispatchTest, TwoDItemsHearThroughTheirEnabledChainAndBubbleWhenAsked) {
+  NV2DItem* root = new NV2DItem(0, 0, 0, 60, 60);
+  NV2DItem* middle = new NV2DItem(0, 5, 5, 40, 40);
+  NV2DItem* leaf = new NV2DItem(0, 5, 5, 20, 20);
+  NV2DItemBase::addChild(root, middle, true);
+  NV2DItemBase::addChild(middle, leaf, true);
+  std::vector<std::string> heard;
+  NVEventConnector onRoot(root), onMiddle(middle), onLeaf(leaf);
+  onRoot.connect(NV_EV_CHANGED, [&](NVEventState) { heard.push_back("root"); });
+  onMiddle.connect(NV_EV_CHANGED, [&](NVEventState) { heard.push_back("middle"); });
+  onLeaf.connect(NV_EV_CHANGED, [&](NVEventState) { heard.push_back("leaf"); });
+  struct Case {
+    const char* name;
+    bool middleEnabled, rootEnabled, leafBubbles, middleBubbles;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"no bubbling", true, true, false, false, {"leaf"}},
+      {"one level", true, true, true, false, {"leaf", "middle"}},
+      {"two levels", true, true, true, true, {"leaf", "middle", "root"}},
+      {"only the middle bubbles", true, true, false, true, {"leaf"}},
+      {"disabled parent", false, true, true, true, {}},
+      {"disabled root", true, false, true, true, {}},
+  };
+  for (const Case& c : cases) {
+    middle->enabled = c.middleEnabled;
+    root->enabled = c.rootEnabled;
+    leaf->bubbleEvents = c.leafBubbles;
+    middle->bubbleEvents = c.middleBubbles;
+    heard.clear();
+    NVEventState e;
+    e.kind = NV_EV_CHANGED;
+    e.item2D = leaf;
+    e.stage = top;
+    engine->pushEvent(e);
+    dispatchEvents(engine);
+    EXPECT_EQ(heard, c.expected) << c.name;
+  }
+  delete leaf;
+  delete middle;
+  delete root;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVGUICoreObject.h"
@@ -57,16 +59,21 @@ TEST_F(EngineTest, DeletionInsideAHandlerKeepsMemoryUntilTheFrameEnds) {
   freeDeferred();
 }
 
+std::vector<void*> released;
+void recordRelease(void* block) { released.push_back(block); }
+
 TEST_F(EngineTest, FreeDeferredReleasesInReverseOrder) {
-  // Both objects are released; the order matters only to allocators, so check
-  // the list is emptied and nothing is released twice (the sanitizers watch).
-  auto* a = new Probe();
-  auto* b = new Probe();
-  delete a;
-  delete b;
-  EXPECT_EQ(pendingFreeCount(), 2u);
   freeDeferred();
+  Probe* probes[3] = {new Probe(), new Probe(), new Probe()};
+  for (Probe* p : probes) delete p;
+  EXPECT_EQ(pendingFreeCount(), 3u);
+  released.clear();
+  setReleaseObserver(recordRelease);
+  freeDeferred();
+  setReleaseObserver(nullptr);
   EXPECT_EQ(pendingFreeCount(), 0u);
+  // Each block once, the last deleted first.
+  EXPECT_EQ(released, (std::vector<void*>{probes[2], probes[1], probes[0]}));
 }
 
 TEST_F(EngineTest, QuitDropsPendingEventsAndRefusesNewWork) {

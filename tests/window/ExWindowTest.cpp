@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/compose/NV2DItem.h"
+#include "framework/compose/NV2DStage.h"
+#include "framework/compose/NVImage.h"
 #include "framework/widgets/NVPushButton.h"
+#include "framework/widgets/NVTransParentLabel.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "tests/support/EngineHarness.h"
@@ -142,6 +145,86 @@ TEST_F(ExWindowTest, SizesBelowTheMinimumAreRaised) {
   EXPECT_EQ(window->width, 150);
   EXPECT_EQ(window->height, 80);
   EXPECT_EQ(frameRect().right - frameRect().left, 162);
+}
+
+// Every edge and corner drag keeps the opposite edges where they were. The
+// frame is 312 x 338 at (300, 300): the title bar's top 6 pixels and outer 6
+// columns resize, and so do the bottom edge's lowest 4 rows and outer 6
+// columns.
+TEST_F(ExWindowTest, EdgeAndCornerDragsResizeFromTheirSide) {
+  struct Case { const char* name; int x, y, dx, dy; int left, top, width, height; };
+  const Case cases[] = {
+      {"top", 400, 302, 0, -40, 300, 260, 300, 340},
+      {"bottom", 400, 635, 0, 30, 300, 300, 300, 330},
+      {"right", 609, 450, 20, 0, 300, 300, 320, 300},
+      {"top-left", 302, 302, -20, -30, 280, 270, 320, 330},
+      {"top-right", 609, 302, 25, -10, 300, 290, 325, 310},
+      {"bottom-left", 302, 635, -10, 20, 290, 300, 310, 320},
+      {"bottom-right", 609, 635, 15, 15, 300, 300, 315, 315},
+      {"top, past the minimum", 400, 302, 0, 400, 300, 520, 300, 80},
+      {"bottom edge, middle rows", 400, 630, 0, 30, 300, 300, 300, 300},
+  };
+  // Presses on the title bar follow each other quickly: no double clicks.
+  window->maximizeOnDoubleClick = false;
+  for (const Case& c : cases) {
+    window->setRect(300, 300, 300, 300);
+    settle();
+    drag(c.x, c.y, c.x + c.dx, c.y + c.dy);
+    const RECT frame = frameRect();
+    EXPECT_EQ(frame.left, c.left) << c.name;
+    EXPECT_EQ(frame.top, c.top) << c.name;
+    EXPECT_EQ(window->width, c.width) << c.name;
+    EXPECT_EQ(window->height, c.height) << c.name;
+    EXPECT_EQ(frame.right - frame.left, c.width + 12) << c.name;
+    EXPECT_EQ(frame.bottom - frame.top, c.height + 38) << c.name;
+    EXPECT_EQ(window->resizeMode, 0) << c.name;
+  }
+}
+
+TEST_F(ExWindowTest, TheMinimizeButtonMinimizesTheFrame) {
+  ASSERT_FALSE(IsIconic(window->frameStage->hwnd));
+  press(300 + 6 + 300 - 82 + 12, 314);  // the minimize button's middle
+  EXPECT_FALSE(IsIconic(window->frameStage->hwnd));  // only on the release
+  release();
+  EXPECT_TRUE(IsIconic(window->frameStage->hwnd));
+  EXPECT_TRUE(recorder->kinds().empty());
+}
+
+// The title label only moves the window: over its glyphs (where it is hit)
+// the title bar keeps the arrow, also within its own top 6 rows, where the
+// title bar itself shows the resize cursor.
+TEST_F(ExWindowTest, TheTitleLabelShowsNoResizeCursors) {
+  NV2DItem* label = window->titleLabel->item2D();
+  ASSERT_NE(label, nullptr);
+  const NVImage* glyphs = label->getTextImage();
+  ASSERT_NE(glyphs, nullptr);
+  // A glyph pixel in the label's top 6 rows, in screen coordinates.
+  int glyphX = -1, glyphY = -1;
+  for (int v = 0; v < glyphs->getHeight() && glyphX < 0; ++v)
+    for (int u = 0; u < glyphs->getWidth() && glyphX < 0; ++u) {
+      const int lx = label->textOffsetX + u, ly = label->textOffsetY + v;
+      if (ly >= 0 && ly < 6 && lx >= 6 && glyphs->getAlpha(u, v) > 0) glyphX = 306 + lx, glyphY = 306 + ly;
+    }
+  ASSERT_GE(glyphX, 0) << "no glyph of the title in the label's top rows";
+  struct Case { int x, y; const char* cursor; };
+  const Case cases[] = {
+      {400, 302, IDC_SIZENS},        // the title bar's top rows
+      {glyphX, glyphY, IDC_ARROW},   // the label
+      {303, 310, IDC_SIZEWE},        // the title bar's left columns
+      {glyphX, glyphY, IDC_ARROW},
+  };
+  for (const Case& c : cases) {
+    NullDisplay::movePointer(c.x, c.y);
+    settle();
+    EXPECT_EQ(window->edges[NVExWindow::Top].stage->cursor.load(), LoadCursorA(nullptr, c.cursor))
+        << c.x << "," << c.y;
+  }
+  // A drag that starts on the label moves the window.
+  drag(glyphX, glyphY, glyphX + 20, glyphY + 40);
+  const RECT frame = frameRect();
+  EXPECT_EQ(frame.left, 320);
+  EXPECT_EQ(frame.top, 340);
+  EXPECT_EQ(window->height, 300);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/core/NVEngineLock.h"
@@ -130,6 +132,40 @@ TEST_F(StageTest, PaintSeesTheAreaTheWindowSystemAskedFor) {
   EXPECT_GE(painter.seen.bottom, 40);
   EXPECT_FALSE(painter.isDirty());
   top->removeChild(&painter);
+}
+
+// Six device contexts may be held at once; a seventh waits until one is
+// given back.
+TEST_F(StageTest, AtMostSixDeviceContextsAreHeldAtOnce) {
+  // The window thread's painting counts too; whatever it holds now it gives
+  // back, and while six are held here it waits like anyone else.
+  std::vector<HDC> held;
+  for (int i = 0; i < 6; ++i) {
+    held.push_back(top->acquireDC());
+    ASSERT_NE(held.back(), nullptr) << i;
+  }
+  EXPECT_EQ(heldDeviceContexts(), 6);
+  std::atomic<HDC> seventh{nullptr};
+  std::atomic<bool> returned{false};
+  std::thread waiter([&] {
+    seventh = top->acquireDC();
+    returned = true;
+  });
+  // A seventh that did not wait would come back at once.
+  for (int i = 0; i < 100 && !returned; ++i) Sleep(1);
+  EXPECT_FALSE(returned);
+  EXPECT_EQ(heldDeviceContexts(), 6);
+  top->releaseDC(held.back());
+  held.pop_back();
+  for (int i = 0; i < 10000 && !returned; ++i) Sleep(1);
+  waiter.join();
+  ASSERT_TRUE(returned);
+  EXPECT_NE(seventh.load(), nullptr);
+  EXPECT_EQ(heldDeviceContexts(), 6);
+  top->releaseDC(seventh);
+  for (HDC dc : held) top->releaseDC(dc);
+  for (int i = 0; i < 10000 && heldDeviceContexts() != 0; ++i) Sleep(1);
+  EXPECT_EQ(heldDeviceContexts(), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/host/display/null/NullDisplay.h"
+#include "platform/win32_layered.h"
 #include "tests/support/EngineHarness.h"
 
 namespace {
@@ -150,6 +151,40 @@ TEST_F(WidgetTest, TheLabelIsCreatedAtTheOriginWithItsBackground) {
   EXPECT_EQ(label.stageItem()->image, label.backgroundImage);
   EXPECT_EQ(label.backgroundImage->getPixels()[0], 0xFFF7FAFFu);
   window->removeChild(label.stageItem());
+}
+
+// A widget whose stage item is a window of its own takes an alpha: the
+// window becomes layered and the desktop blends it. Inside a parent window
+// the item stays opaque.
+TEST_F(WidgetTest, AStageItemInAWindowOfItsOwnTakesAnAlpha) {
+  NVImage face(40, 30);
+  face.fill(200, 100, 0, 255);
+  NVWidget inside(10, 10, 40, 30);
+  inside.setImage(&face);
+  ASSERT_TRUE(window->addChild(inside.stageItem(), true));
+  inside.setAlpha(100);
+  EXPECT_EQ(inside.stageItemHost->alpha, 255);
+
+  NVWidget own(700, 600, 40, 30);
+  own.setImage(&face);
+  NVStageItem* item = own.stageItem();
+  item->setWindowParams(WS_POPUP, 0, NVString("NV_TOUMEI"), NVString(""));
+  item->attach(true, nullptr, engine);
+  ASSERT_TRUE(item->created);
+  struct Case { int given, kept; };
+  for (const Case& c : {Case{128, 128}, Case{300, 255}, Case{-5, 0}, Case{51, 51}}) {
+    own.setAlpha(c.given);
+    EXPECT_EQ(item->alpha, c.kept) << c.given;
+    BYTE alpha = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(item->hwnd, nullptr, &alpha, nullptr)) << c.given;
+    EXPECT_EQ(alpha, c.kept) << c.given;
+  }
+  // 51 of 255 over the black desktop: a fifth of each channel.
+  runFrames(engine, 3);
+  const nvhost::gdi::PixelImage desktop = NullDisplay::desktopPixels();
+  EXPECT_EQ(desktop.words[610 * desktop.width + 720] & 0xFFFFFFu, (40u << 16) | (20u << 8) | 0u);
+  item->detach();
+  window->removeChild(inside.stageItem());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/NVEngineLock.h"
+#include "framework/core/NVEventConnector.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "tests/support/EngineHarness.h"
 
@@ -87,11 +89,29 @@ TEST_F(WindowProcTest, MovingToNegativeCoordinatesKeepsTheSign) {
   EXPECT_EQ(top->y, -20);
 }
 
+// The window system resizes the window; the handler of kind 18 already sees
+// the new size on the stage.
 TEST_F(WindowProcTest, ResizingRaisesKind18WithTheNewSize) {
-  top->setRect(100, 100, 220, 170);
+  std::vector<std::pair<int, int>> seen;
+  NVEventConnector sizes(top);
+  sizes.connect(NV_EV_RESIZED, [&](NVEventState) { seen.push_back({top->width, top->height}); });
+  MoveWindow(top->hwnd, 100, 100, 220, 170, TRUE);
   ASSERT_TRUE(waitFor(NV_EV_RESIZED));
-  EXPECT_EQ(top->width, 220);
-  EXPECT_EQ(top->height, 170);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), (std::pair<int, int>{220, 170}));
+}
+
+// A right double click on a window's frame (outside its client area) is
+// kind 9 with the value -12345 and the flag set, for the stage.
+TEST_F(WindowProcTest, ANonClientRightDoubleClickIsKind9WithItsMark) {
+  PostMessageA(top->hwnd, WM_NCRBUTTONDBLCLK, HTCAPTION, MAKELPARAM(150, 105));
+  ASSERT_TRUE(waitFor(NV_EV_RDOUBLE));
+  const NVEventState* e = find(NV_EV_RDOUBLE);
+  EXPECT_EQ(e->value, -12345);
+  EXPECT_EQ(e->flag, 1);
+  EXPECT_EQ(e->stage, top);
+  EXPECT_EQ(e->targetType, 0);
+  EXPECT_EQ(e->widget, nullptr);
 }
 
 TEST_F(WindowProcTest, CommandsCarryTheirIdentifier) {

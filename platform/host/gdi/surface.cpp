@@ -14,6 +14,7 @@
 #include <map>
 
 #include "platform/host/gdi/WindowClip.h"
+#include "platform/host/include/nvhost_layered.h"
 #include "platform/host/user/WindowDC.h"
 #include "platform/host/user/WindowRegistry.h"
 #include "platform/win32.h"
@@ -48,7 +49,19 @@ void dropStaleLocked() {
   }
 }
 
-void copyBlock(const PixelBuffer& from, const RECT& area, PixelImage& to, int toX, int toY) {
+// One opaque pixel `alpha`/255 of the way from `below` to `over`.
+std::uint32_t blendOpaque(std::uint32_t over, std::uint32_t below, unsigned alpha) {
+  std::uint32_t out = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const unsigned a = (over >> shift) & 0xFF, b = (below >> shift) & 0xFF;
+    out |= ((a * alpha + b * (255 - alpha) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+// Copies an area of a surface onto an image, opaque; a layered window's
+// constant alpha below 255 blends it over what the image holds.
+void copyBlock(const PixelBuffer& from, const RECT& area, PixelImage& to, int toX, int toY, unsigned alpha = 255) {
   const RECT part = intersectRects(area, RECT{0, 0, from.width, from.height});
   for (int y = part.top; y < part.bottom; ++y) {
     const int ty = toY + y - area.top;
@@ -56,8 +69,9 @@ void copyBlock(const PixelBuffer& from, const RECT& area, PixelImage& to, int to
     for (int x = part.left; x < part.right; ++x) {
       const int tx = toX + x - area.left;
       if (tx < 0 || tx >= to.width) continue;
-      to.words[static_cast<std::size_t>(ty) * to.width + tx] =
-          from.words[static_cast<std::size_t>(y) * from.width + x] | 0xFF000000u;
+      std::uint32_t& target = to.words[static_cast<std::size_t>(ty) * to.width + tx];
+      const std::uint32_t pixel = from.words[static_cast<std::size_t>(y) * from.width + x];
+      target = alpha >= 255 ? pixel | 0xFF000000u : blendOpaque(pixel, target, alpha);
     }
   }
 }
@@ -111,7 +125,12 @@ bool readWindowPixels(HWND window, PixelImage& image) {
 }
 
 PixelImage readDesktopPixels() {
-  std::vector<std::pair<HWND, RECT>> shown;  // bottom first
+  struct Shown {
+    HWND window;
+    RECT screen;
+    unsigned alpha;
+  };
+  std::vector<Shown> shown;  // bottom first
   PixelImage image;
   {
     HostLock lock(hostMutex());
@@ -122,16 +141,18 @@ PixelImage readDesktopPixels() {
     const auto& tops = registry.topLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
       WindowRecord* r = registry.find(*it);
-      if (r != nullptr && r->visible() && !r->minimized()) shown.emplace_back(*it, registry.screenRect(*r));
+      if (r == nullptr || !r->visible() || r->minimized()) continue;
+      const unsigned alpha = (r->exStyle & WS_EX_LAYERED) != 0 ? r->layeredAlpha : 255;
+      shown.push_back({*it, registry.screenRect(*r), alpha});
     }
   }
   image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0xFF000000u);
   std::lock_guard<std::mutex> lock(surfaceMutex());
-  for (const auto& [window, screen] : shown) {
-    PixelsRef surface = findSurfaceLocked(window);
+  for (const Shown& s : shown) {
+    PixelsRef surface = findSurfaceLocked(s.window);
     if (surface == nullptr) continue;
-    copyBlock(*surface, RECT{0, 0, screen.right - screen.left, screen.bottom - screen.top}, image, screen.left,
-              screen.top);
+    copyBlock(*surface, RECT{0, 0, s.screen.right - s.screen.left, s.screen.bottom - s.screen.top}, image,
+              s.screen.left, s.screen.top, s.alpha);
   }
   return image;
 }

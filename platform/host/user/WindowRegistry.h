@@ -48,6 +48,7 @@ struct WindowRecord {
   WNDPROC proc = nullptr;
   DWORD style = 0;  // WS_VISIBLE, WS_DISABLED, WS_MINIMIZE, WS_MAXIMIZE track the state
   DWORD exStyle = 0;
+  BYTE layeredAlpha = 255;      // SetLayeredWindowAttributes, for WS_EX_LAYERED windows
   std::string title;
   HWND parent = nullptr;        // set for WS_CHILD windows only
   HWND owner = nullptr;         // set for top-level windows created with a parent

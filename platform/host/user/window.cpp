@@ -6,8 +6,12 @@
 //  [x] DestroyWindow: owned windows first, then WM_DESTROY parent first and
 //      WM_NCDESTROY children first; only from the creating thread
 //  [x] rectangles, coordinate conversion, WindowFromPoint, styles, titles
+//  [x] SetLayeredWindowAttributes/GetLayeredWindowAttributes: the constant
+//      alpha of a WS_EX_LAYERED window, blended by the desktop read-back
+//  [ ] layered colour keys, UpdateLayeredWindow, opacity on the sdl display
 //  [ ] menus, WM_PARENTNOTIFY, WM_GETMINMAXINFO, WM_NCCALCSIZE
 #include "platform/host/display/Display.h"
+#include "platform/host/include/nvhost_layered.h"
 #include "platform/host/user/ThreadQueue.h"
 #include "platform/host/user/UserInternal.h"
 
@@ -245,6 +249,28 @@ BOOL IsIconic(HWND window) {
   HostLock lock(nvhost::hostMutex());
   WindowRecord* r = WindowRegistry::get().find(window);
   return r != nullptr && r->minimized();
+}
+
+BOOL SetLayeredWindowAttributes(HWND window, COLORREF, BYTE alpha, DWORD flags) {
+  HostLock lock(nvhost::hostMutex());
+  WindowRecord* r = findOwn(window, lock);
+  if (r == nullptr) return FALSE;
+  if ((r->exStyle & WS_EX_LAYERED) == 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  r->layeredAlpha = (flags & LWA_ALPHA) != 0 ? alpha : 255;
+  return TRUE;
+}
+
+BOOL GetLayeredWindowAttributes(HWND window, COLORREF* key, BYTE* alpha, DWORD* flags) {
+  HostLock lock(nvhost::hostMutex());
+  WindowRecord* r = findOwn(window, lock);
+  if (r == nullptr || (r->exStyle & WS_EX_LAYERED) == 0) return FALSE;
+  if (key != nullptr) *key = 0;
+  if (alpha != nullptr) *alpha = r->layeredAlpha;
+  if (flags != nullptr) *flags = LWA_ALPHA;
+  return TRUE;
 }
 
 BOOL IsZoomed(HWND window) {
