@@ -176,7 +176,10 @@ bool XvfbScreen::startWindowManager(std::string& whyNot) {
     whyNot = "evilwm is not installed (scripts/setup installs it)";
     return false;
   }
-  windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{wm}, std::vector<std::string>{environment()});
+  // Its default font is not among the server's; "fixed" always is
+  // (xfonts-base).
+  windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{wm, "-fn", "fixed"},
+                                                  std::vector<std::string>{environment()});
   for (int attempt = 0; attempt < 400; ++attempt) {
     if (managed(connection_)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
@@ -185,8 +188,14 @@ bool XvfbScreen::startWindowManager(std::string& whyNot) {
   return false;
 }
 
+// Windows come and go while the tree is searched; a window gone between the
+// listing and the reading of its name is no error of the test's.
 unsigned long XvfbScreen::windowNamed(const std::string& name) {
-  return search(connection_, DefaultRootWindow(connection_), name);
+  XErrorHandler previous = XSetErrorHandler(ignoreError);
+  const unsigned long found = search(connection_, DefaultRootWindow(connection_), name);
+  XSync(connection_, False);
+  XSetErrorHandler(previous);
+  return found;
 }
 
 std::string XvfbScreen::wmName(unsigned long window) { return property(connection_, window, "WM_NAME", nullptr); }
