@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/ConversionMessages.h"
+#include "app/ConversionQueue.h"
 #include "app/MessageLog.h"
-#include "app/RemoveUV.h"
 #include "app/StartPaths.h"
 #include "framework/compose/NV2DScene.h"
 #include "framework/compose/NVStageItem.h"
@@ -36,21 +36,25 @@ void onClose(NVEventState) {
 
 namespace {
 
-void convertAll(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) removeUV(NVString(path));
-  addMessage(NVString(""));
-  addMessage(msg::prompt());
+// The drops not yet converted; only the main thread touches it.
+ConversionQueue& conversions() {
+  static ConversionQueue queue;
+  return queue;
 }
 
 }  // namespace
 
-void onDropFiles(NVEventState) {
+// Queues the drop's files; the frame loop converts them one per turn, in the
+// order of the drops.
+void onDropFiles(NVEventState event) {
   std::vector<std::string> paths;
-  if (NVEngine* engine = NVEngine::instance) {
+  if (event.files) {
+    paths = *event.files;
+  } else if (NVEngine* engine = NVEngine::instance) {
     std::lock_guard<std::recursive_mutex> lock(engineLock);
     paths = engine->systemState.droppedFiles;
   }
-  convertAll(paths);
+  conversions().add(std::move(paths));
 }
 
 void setApplicationInfo() {
@@ -105,7 +109,9 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   connector->connect(NV_EV_CLOSE, onClose);
   connector->connect(NV_EV_DROPFILES, onDropFiles);
   window.show();
-  if (!files.empty()) convertAll(files);
+  // A run starts with nothing waiting, whatever an earlier run left.
+  conversions().clear();
+  if (!files.empty()) conversions().add(files);
   while (NVEngine::instance) {
     {
       std::lock_guard<std::recursive_mutex> lock(engineLock);
@@ -113,7 +119,9 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
     }
     if (engine->isStopRequested() || engine->isFinished()) break;
     if (!runFrameSteps(engine)) break;
-    Sleep(1);
+    // A close clicked during a batch is seen before the next file: the
+    // file under way is finished, the rest are left as they are.
+    if (!conversions().convertNext()) Sleep(1);
   }
   // The window thread takes its windows with it; wait for it so the process
   // ends with nothing half torn down.

@@ -188,6 +188,10 @@ void NVEngine::refreshKeyState() {
   std::lock_guard<std::recursive_mutex> lock(engineLock);
   for (int i = 0; i < 256; ++i) systemState.keyState[i] = keys[i];
   ++systemState.keyState[256];
+  // Every queued message has been handled: a press still held in the record
+  // whose button is up was released over a window this thread never heard
+  // from.
+  systemState.presses.releaseWhereUp(keys, timeGetTime());
 }
 
 void NVEngine::pushEvent(const NVEventState& event) {

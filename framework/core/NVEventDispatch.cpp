@@ -1,8 +1,10 @@
 #include "framework/core/NVEventDispatch.h"
 
+#include <mutex>
 #include <vector>
 
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVTargetHooks.h"
@@ -57,11 +59,20 @@ NVEngine* engineOfItem(NV2DItemBase* item, NVStageBase*& stage) {
   return stage ? stage->engine : nullptr;
 }
 
+// Handlers of a drop read the engine's list as well as the event's: it is
+// set to this drop's paths just before they run.
+void showDroppedFiles(NVEngine* engine, const NVEventState& event) {
+  if (event.kind != NV_EV_DROPFILES || !event.files) return;
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  engine->systemState.droppedFiles = *event.files;
+}
+
 }  // namespace
 
 bool dispatchEvents(NVEngine* engine) {
   NVEventState event;
   while (engine->popEvent(event)) {
+    showDroppedFiles(engine, event);
     for (NVEventConnector* connector : listeners(event)) {
       if (!NVEventConnector::isLive(connector) || !connector->hasHandlers(event.kind)) continue;
       connector->deliver(event);

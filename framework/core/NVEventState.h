@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 class NVWidget;
 class NVStageBase;
@@ -50,4 +53,8 @@ struct NVEventState {
   std::uint8_t keyCode = 0;
   int value = 0;
   std::uint8_t flag = 0;
+  // Kind 23: the dropped paths, in the order the window system gave them.
+  // Each drop's list travels with its own event, so a drop made while an
+  // earlier one waits in the queue never replaces it.
+  std::shared_ptr<const std::vector<std::string>> files;
 };

@@ -37,35 +37,62 @@ void takePendingInput(NVEngine* engine) {
   current.doubleClick = false;
 }
 
+// The button held since last frame goes up when the window thread saw its
+// release (at the release's own time), or, for a press it has no record of,
+// when the key states show it up.
 void releaseIfUp(NVEngine* engine, std::uint32_t now) {
   NVSystemState& system = engine->systemState;
   const std::uint8_t held = engine->previousInput.button;
-  if (held == 0 || buttonDown(system, held)) return;
+  if (held == 0) return;
+  std::uint32_t releaseTime = now;
+  if (const NVButtonPress* press = system.presses.held()) {
+    if (!press->released) return;
+    releaseTime = press->releaseTime;
+    system.presses.dropOldest();
+  } else if (buttonDown(system, held)) {
+    return;
+  }
   engine->currentInput.button = 0;
   ReleaseCapture();
   system.lastReleasedButton = held;
-  system.lastReleaseTime = now;
+  system.lastReleaseTime = releaseTime;
 }
 
-void pressIfDown(NVEngine* engine, NVStageBase* under, std::uint32_t now) {
+// A press this frame: the double-click test and the double-click memory use
+// the press's own time, so that two quick clicks are a double click however
+// late the frames see them.
+void press(NVEngine* engine, NVStageBase* under, const NVButtonPress& seen) {
   NVSystemState& system = engine->systemState;
   NVUserState& current = engine->currentInput;
-  for (std::uint8_t b : {std::uint8_t(1), std::uint8_t(2), std::uint8_t(4)}) {
-    if (buttonDown(system, b) && b == system.lastReleasedButton &&
-        now - system.lastReleaseTime <= kDoubleClickMs &&
-        system.lastReleaseTime - system.lastPressTime <= kDoubleClickMs) {
-      current.doubleClick = true;
-      system.lastReleasedButton = 0;
-      break;
+  const std::uint8_t b = seen.button;
+  if (b == system.lastReleasedButton && seen.time - system.lastReleaseTime <= kDoubleClickMs &&
+      system.lastReleaseTime - system.lastPressTime <= kDoubleClickMs) {
+    current.doubleClick = true;
+    system.lastReleasedButton = 0;
+  }
+  current.button = b;
+  SetCapture(under->hwnd);
+  system.lastPressTime = system.lastReleaseTime = current.doubleClick ? 0 : seen.time;
+}
+
+// Takes the oldest press the window thread saw, at the point where it
+// happened; presses over no window of this engine (any more) are dropped.
+// Returns the stage pressed, or null when no press waits.
+NVStageBase* takePress(NVEngine* engine, POINT& cursor) {
+  NVPressQueue& presses = engine->systemState.presses;
+  while (const NVButtonPress* seen = presses.waiting()) {
+    const POINT at = {seen->x, seen->y};
+    NVStageBase* under = engine->stageForWindow(WindowFromPoint(at));
+    if (!under) {
+      presses.dropOldest();
+      continue;
     }
+    presses.take();
+    cursor = at;
+    press(engine, under, *seen);
+    return under;
   }
-  for (std::uint8_t b : {std::uint8_t(1), std::uint8_t(2), std::uint8_t(4)}) {
-    if (!buttonDown(system, b)) continue;
-    current.button = b;
-    SetCapture(under->hwnd);
-    system.lastPressTime = system.lastReleaseTime = current.doubleClick ? 0 : now;
-    break;
-  }
+  return nullptr;
 }
 
 void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
@@ -83,7 +110,7 @@ void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
     return;
   }
   current.targetType = 4;
-  if (current.button != 0)
+  if (current.button != 0 && previous.button != 0)
     current.item2D = previous.item2D;
   else
     current.item2D = hooks.item2DAt ? hooks.item2DAt(target, current.clientX, current.clientY) : nullptr;
@@ -99,16 +126,19 @@ bool sampleInput(NVEngine* engine) {
   engine->previousInput = engine->currentInput;
   POINT cursor = {0, 0};
   GetCursorPos(&cursor);
+  takePendingInput(engine);
+  NVStageBase* under = nullptr;
+  if (engine->previousInput.button != 0)
+    releaseIfUp(engine, timeGetTime());
+  else
+    under = takePress(engine, cursor);
   engine->currentInput.screenX = cursor.x;
   engine->currentInput.screenY = cursor.y;
-  takePendingInput(engine);
-  NVStageBase* under = engine->stageForWindow(WindowFromPoint(cursor));
-  const std::uint32_t now = timeGetTime();
-  if (!under || engine->previousInput.button != 0)
-    releaseIfUp(engine, now);
-  else
-    pressIfDown(engine, under, now);
-  NVStageBase* target = engine->currentInput.button != 0 ? engine->previousInput.stage : under;
+  if (!under) under = engine->stageForWindow(WindowFromPoint(cursor));
+  // A drag keeps the stage of its press; a press goes to the stage it was
+  // made on, wherever the pointer was last frame.
+  const bool dragging = engine->currentInput.button != 0 && engine->previousInput.button != 0;
+  NVStageBase* target = dragging ? engine->previousInput.stage : under;
   // A drag's stage may have lost its window since the press.
   if (target && !engine->hasWindow(target)) target = nullptr;
   if (target) locateTarget(engine, target, cursor);

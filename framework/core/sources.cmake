@@ -14,4 +14,5 @@ target_sources(nolva PRIVATE
   core/NVEventDispatch.cpp
   core/NVFrameCycle.cpp
   core/NVInput.cpp
+  core/NVPressQueue.cpp
 )

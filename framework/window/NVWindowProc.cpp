@@ -40,17 +40,46 @@ void raise(NVStageBase* stage, int kind, int value = 0, std::uint8_t flag = 0) {
 short signedLow(LPARAM v) { return static_cast<short>(v & 0xFFFF); }
 short signedHigh(LPARAM v) { return static_cast<short>((v >> 16) & 0xFFFF); }
 
-// The whole list is replaced under the lock, and every path is taken at its
-// full length: a path cut short could name another, existing file.
+// The list goes with the drop's event, and every path is taken at its full
+// length: a path cut short could name another, existing file.
 void takeDroppedFiles(NVStageBase* stage, HDROP drop) {
-  std::vector<std::string> paths = nvrt::droppedFiles(drop);
-  const size_t count = paths.size();
+  auto paths = std::make_shared<const std::vector<std::string>>(nvrt::droppedFiles(drop));
   DragFinish(drop);
-  {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    stage->engine->systemState.droppedFiles = std::move(paths);
-  }
-  raise(stage, NV_EV_DROPFILES, static_cast<int>(count & 0xFFFF));
+  NVEventState event;
+  event.kind = NV_EV_DROPFILES;
+  event.stage = stage;
+  event.value = static_cast<int>(paths->size() & 0xFFFF);
+  event.files = std::move(paths);
+  stage->engine->pushEvent(event);
+}
+
+// Button messages, client and non-client: which button, and whether it went
+// down (a double-click message is a press too). False for other messages.
+bool buttonMessage(UINT message, std::uint8_t& button, bool& down, bool& client) {
+  client = message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK;
+  const bool nonClient = message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK;
+  if (!client && !nonClient) return false;
+  const UINT step = message - (client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN);
+  static const std::uint8_t kButtons[] = {1, 4, 2};  // left, right, middle, in message order
+  button = kButtons[step / 3];
+  down = step % 3 != 1;
+  return true;
+}
+
+// Every press is remembered until a frame has taken it, with its time and
+// screen point; frames may come much later than the messages.
+void recordButton(HWND hwnd, UINT message, LPARAM lParam, NVEngine* engine) {
+  std::uint8_t button = 0;
+  bool down = false, client = false;
+  if (!buttonMessage(message, button, down, client)) return;
+  const DWORD time = GetMessageTime();
+  POINT at = {signedLow(lParam), signedHigh(lParam)};
+  if (client) ClientToScreen(hwnd, &at);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  if (down)
+    engine->systemState.presses.pressed(button, time, at.x, at.y);
+  else
+    engine->systemState.presses.released(button, time);
 }
 
 void startComposition(HWND hwnd, NVEngine* engine) {
@@ -95,6 +124,7 @@ bool updateImeOpen(HWND hwnd, NVStageBase* stage) {
 // Messages whose result is 0; false for those that go on to default processing.
 bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* stage) {
   NVEngine* engine = stage->engine;
+  if (engine) recordButton(hwnd, message, lParam, engine);
   switch (message) {
     case WM_MOVE: stage->x = signedLow(lParam), stage->y = signedHigh(lParam); raise(stage, NV_EV_MOVED); return true;
     case WM_SIZE: stage->width = signedLow(lParam), stage->height = signedHigh(lParam); raise(stage, NV_EV_RESIZED); return true;

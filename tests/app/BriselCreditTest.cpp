@@ -145,6 +145,30 @@ TEST_F(BriselCredit, TheCloseButtonClosesItTooAndASecondRequestDoesNothing) {
   EXPECT_EQ(status, 0);
 }
 
+// Two right clicks whose presses and releases all arrive between two frames
+// still make the double click that opens the view; its frame window carries
+// the view's own title.
+TEST_F(BriselCredit, AQuickRightDoubleClickOpensItUnderItsOwnTitle) {
+  NullDisplay::movePointer(400, 310);
+  for (int i = 0; i < 2; ++i) {
+    NullDisplay::pressButton(VK_RBUTTON);
+    NullDisplay::releaseButton(VK_RBUTTON);
+  }
+  ASSERT_TRUE(waitFor([&] { return !IsWindowEnabled(frame); }));
+  ASSERT_TRUE(waitFor([&] { return creditShown(); }, 20));
+  HWND credit = WindowFromPoint(POINT{kCreditX + 100, kCreditY + 12});
+  while (credit != nullptr && GetParent(credit) != nullptr) credit = GetParent(credit);
+  ASSERT_NE(credit, nullptr);
+  EXPECT_EQ(NullDisplay::title(credit), nvrt::utf8ToCp932Text("クレジット情報"));
+  EXPECT_EQ(NullDisplay::title(frame), "Brisel");
+  const int closeX = kCreditX + 6 + 500 - 15, closeY = kCreditY + 6 - 2 + 10;
+  slowClick(closeX, closeY);
+  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+}
+
 // What the view shows for Brisel: its name, version and five credit lines.
 TEST(BriselCreditContent, TheViewShowsTheToolsNameVersionAndCredits) {
   useNullDisplay();

@@ -46,21 +46,32 @@ std::string uriList(int count, char** paths) {
   return list;
 }
 
-// The top-level window under a root point that says it takes drops.
-Window targetAt(int x, int y) {
-  Window root = DefaultRootWindow(display);
-  Window child = 0;
-  int cx = 0, cy = 0;
-  XTranslateCoordinates(display, root, root, x, y, &cx, &cy, &child);
-  if (child == 0) return 0;
+bool takesDrops(Window window) {
   Atom type = 0;
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
-  XGetWindowProperty(display, child, atom("XdndAware"), 0, 1, False, AnyPropertyType, &type, &format, &items,
+  XGetWindowProperty(display, window, atom("XdndAware"), 0, 1, False, AnyPropertyType, &type, &format, &items,
                      &after, &data);
   if (data != nullptr) XFree(data);
-  return items > 0 ? child : 0;
+  return items > 0;
+}
+
+// The window under a root point that says it takes drops: the top-level
+// window there, or, under a window manager's frame, the program's window
+// inside it.
+Window targetAt(int x, int y) {
+  Window root = DefaultRootWindow(display);
+  Window parent = root;
+  for (int depth = 0; depth < 8; ++depth) {
+    Window child = 0;
+    int cx = 0, cy = 0;
+    XTranslateCoordinates(display, root, parent, x, y, &cx, &cy, &child);
+    if (child == 0) return 0;
+    if (takesDrops(child)) return child;
+    parent = child;
+  }
+  return 0;
 }
 
 void send(Window target, const char* message, long l1, long l2, long l3, long l4) {

@@ -1,5 +1,6 @@
 #include "XvfbScreen.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -47,6 +48,7 @@ bool XvfbScreen::start(std::string& whyNot) {
 }
 
 XvfbScreen::~XvfbScreen() {
+  windowManager_.reset();
   if (connection_ != nullptr) XCloseDisplay(connection_);
   // The server ends with its ChildProcess.
 }
@@ -106,6 +108,116 @@ void XvfbScreen::click(int button) {
   XSync(connection_, False);
   std::this_thread::sleep_for(kHeld);
   XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), False, CurrentTime);
+  XSync(connection_, False);
+}
+
+void XvfbScreen::quickClick(int button) {
+  XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), True, CurrentTime);
+  XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), False, CurrentTime);
+  XSync(connection_, False);
+}
+
+namespace {
+
+bool redirectRefused = false;
+
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
+int noteRefusal(Display*, XErrorEvent* error) {
+  if (error->error_code == BadAccess) redirectRefused = true;
+  return 0;
+}
+
+// Whether another client manages the screen: only one may select
+// SubstructureRedirect on the root window.
+bool managed(Display* display) {
+  redirectRefused = false;
+  XErrorHandler previous = XSetErrorHandler(noteRefusal);
+  XSelectInput(display, DefaultRootWindow(display), SubstructureRedirectMask);
+  XSync(display, False);
+  XSelectInput(display, DefaultRootWindow(display), NoEventMask);
+  XSync(display, False);
+  XSetErrorHandler(previous);
+  return redirectRefused;
+}
+
+std::string property(Display* display, Window window, const char* name, const char* type) {
+  Atom actual = 0;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  const Atom wanted = type != nullptr ? XInternAtom(display, type, False) : AnyPropertyType;
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, wanted, &actual,
+                         &format, &items, &after, &data) != Success || data == nullptr) {
+    return std::string();
+  }
+  std::string value(reinterpret_cast<const char*>(data), format == 8 ? items : 0);
+  XFree(data);
+  return value;
+}
+
+Window search(Display* display, Window under, const std::string& name) {
+  if (property(display, under, "_NET_WM_NAME", "UTF8_STRING") == name) return under;
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, under, &root, &parent, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < count && found == 0; ++i) found = search(display, children[i], name);
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+}  // namespace
+
+bool XvfbScreen::startWindowManager(std::string& whyNot) {
+  const std::string wm = findProgram("evilwm");
+  if (wm.empty()) {
+    whyNot = "evilwm is not installed (scripts/setup installs it)";
+    return false;
+  }
+  // Its default font is not among the server's; "fixed" always is
+  // (xfonts-base).
+  windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{wm, "-fn", "fixed"},
+                                                  std::vector<std::string>{environment()});
+  for (int attempt = 0; attempt < 400; ++attempt) {
+    if (managed(connection_)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  whyNot = "evilwm did not start managing the screen";
+  return false;
+}
+
+// Windows come and go while the tree is searched; a window gone between the
+// listing and the reading of its name is no error of the test's.
+unsigned long XvfbScreen::windowNamed(const std::string& name) {
+  XErrorHandler previous = XSetErrorHandler(ignoreError);
+  const unsigned long found = search(connection_, DefaultRootWindow(connection_), name);
+  XSync(connection_, False);
+  XSetErrorHandler(previous);
+  return found;
+}
+
+std::string XvfbScreen::wmName(unsigned long window) { return property(connection_, window, "WM_NAME", nullptr); }
+
+std::string XvfbScreen::netWmName(unsigned long window) {
+  return property(connection_, window, "_NET_WM_NAME", "UTF8_STRING");
+}
+
+bool XvfbScreen::originOf(unsigned long window, int& x, int& y) {
+  XWindowAttributes attributes;
+  XErrorHandler previous = XSetErrorHandler(ignoreError);
+  const bool alive = XGetWindowAttributes(connection_, window, &attributes) != 0;
+  Window child = 0;
+  const bool placed =
+      alive && XTranslateCoordinates(connection_, window, DefaultRootWindow(connection_), 0, 0, &x, &y, &child);
+  XSync(connection_, False);
+  XSetErrorHandler(previous);
+  return placed;
+}
+
+void XvfbScreen::moveWindow(unsigned long window, int x, int y) {
+  XMoveWindow(connection_, window, x, y);
   XSync(connection_, False);
 }
 

@@ -32,11 +32,29 @@ class XvfbScreen {
   // number), to tell cursors apart.
   unsigned long long cursorPicture();
   void click(int button);
+  // Press and release back to back, as touchpads, remote desktops and
+  // accessibility tools click.
+  void quickClick(int button);
+  // Starts a window manager (evilwm) on the screen and waits until it
+  // manages windows. False with a reason when it is not installed.
+  bool startWindowManager(std::string& whyNot);
+  // A window whose _NET_WM_NAME (UTF-8) is `name`, searched through the
+  // whole tree (a window manager puts programs' windows into frames of its
+  // own); 0 for none.
+  unsigned long windowNamed(const std::string& name);
+  // A window's WM_NAME and _NET_WM_NAME.
+  std::string wmName(unsigned long window);
+  std::string netWmName(unsigned long window);
+  // Where a window's top left corner is on the screen; false when it is gone.
+  bool originOf(unsigned long window, int& x, int& y);
+  // Moves a window as another program would (XMoveWindow).
+  void moveWindow(unsigned long window, int x, int y);
   // A key by its X key symbol name ("Escape").
   void pressKey(const char* keysym);
 
  private:
   std::unique_ptr<ChildProcess> server_;
+  std::unique_ptr<ChildProcess> windowManager_;
   std::string name_;
   _XDisplay* connection_ = nullptr;
 };

@@ -254,3 +254,55 @@ TEST_F(SdlDummyTest, EventsForUnknownWindowsAreIgnored) {
 
 }  // namespace
 }  // namespace sdltest
+
+namespace sdltest {
+namespace {
+
+SDL_Event placed(Uint32 id, Uint8 kind, int a, int b) {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = id;
+  e.window.event = kind;
+  e.window.data1 = a;
+  e.window.data2 = b;
+  return e;
+}
+
+// Where the desktop really puts a window (a window manager, another
+// program's move) reaches the host; late reports of the host's own requests
+// never move it back.
+TEST_F(SdlDummyTest, TheHostFollowsMovesAndSizesMadeByTheDesktopOnly) {
+  SdlWindowLog w(100, 80, 200, 150, false);
+  SetWindowPos(w.window(), nullptr, 140, 90, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+  const Uint32 id = w.sdlId();
+  struct Case {
+    const char* name;
+    std::vector<SDL_Event> events;
+    RECT expected;
+  };
+  const Case cases[] = {
+      {"late reports of the host's own moves",
+       {placed(id, SDL_WINDOWEVENT_MOVED, 100, 80), placed(id, SDL_WINDOWEVENT_MOVED, 140, 90)},
+       RECT{140, 90, 340, 240}},
+      {"a move made by the desktop", {placed(id, SDL_WINDOWEVENT_MOVED, 300, 200)}, RECT{300, 200, 500, 350}},
+      {"a size made by the desktop", {placed(id, SDL_WINDOWEVENT_SIZE_CHANGED, 260, 170)}, RECT{300, 200, 560, 370}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w.pushAndSettle(c.events);
+    RECT r{};
+    ASSERT_TRUE(SdlWindowLog::pumpUntil([&] {
+      GetWindowRect(w.window(), &r);
+      return r.left == c.expected.left && r.top == c.expected.top && r.right == c.expected.right &&
+             r.bottom == c.expected.bottom;
+    })) << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+  }
+  // Following the desktop asks nothing more of it: the SDL window stays.
+  int x = 0, y = 0;
+  session().call([&] { SDL_GetWindowPosition(SDL_GetWindowFromID(id), &x, &y); });
+  EXPECT_EQ(x, 140);
+  EXPECT_EQ(y, 90);
+}
+
+}  // namespace
+}  // namespace sdltest

@@ -74,6 +74,67 @@ TEST_F(InputTest, QuickClicksMakeADoubleClickButNotATriple) {
                                      NV_EV_LDOWN, NV_EV_LUP}));
 }
 
+// Clicks whose presses and releases all reach the window thread before the
+// next frame, as touchpads, remote desktops and XTest click. Every press is
+// seen held for one frame and released in a later one; double clicks go by
+// the messages' own times. Times are given, so the cases do not depend on
+// how fast the frames run.
+TEST_F(InputTest, ClicksMadeBetweenTwoFramesAreEachSeen) {
+  struct Case {
+    const char* name;
+    int button;
+    int clicks;
+    DWORD spacing;  // from one press to the next, ms
+    std::vector<int> kinds;
+  };
+  const Case cases[] = {
+      {"one left click", VK_LBUTTON, 1, 100, {NV_EV_LDOWN, NV_EV_LUP}},
+      {"left double click", VK_LBUTTON, 2, 100, {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LDOUBLE, NV_EV_LUP}},
+      {"left triple click", VK_LBUTTON, 3, 100,
+       {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LDOUBLE, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LUP}},
+      {"two slow left clicks", VK_LBUTTON, 2, 400, {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LUP}},
+      {"middle double click", VK_MBUTTON, 2, 100, {NV_EV_MDOWN, NV_EV_MUP, NV_EV_MDOWN, NV_EV_MDOUBLE, NV_EV_MUP}},
+      {"right double click", VK_RBUTTON, 2, 100, {NV_EV_RDOWN, NV_EV_RUP, NV_EV_RDOWN, NV_EV_RDOUBLE, NV_EV_RUP}},
+  };
+  NullDisplay::movePointer(150, 150);
+  settle();
+  // Far from any earlier press, and each case far from the one before.
+  DWORD time = timeGetTime() + 100000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    clear();
+    for (int i = 0; i < c.clicks; ++i) {
+      NullDisplay::pressButton(c.button, time + i * c.spacing);
+      NullDisplay::releaseButton(c.button, time + i * c.spacing + 30);
+    }
+    time += 100000;
+    settle(2 * c.clicks + 2);
+    std::vector<int> kinds;
+    for (int k : leftHears->kinds())
+      if (k <= NV_EV_RDOUBLE && k != NV_EV_MOVE) kinds.push_back(k);
+    EXPECT_EQ(kinds, c.kinds);
+    // A press already released keeps no capture: the next move is no drag.
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
+}
+
+// The press belongs to the window it was made on, even when the last frame
+// saw the pointer over another one.
+TEST_F(InputTest, AQuickClickGoesToTheWindowItWasMadeOn) {
+  NullDisplay::movePointer(150, 150);
+  settle();
+  clear();
+  NullDisplay::movePointer(450, 150);
+  NullDisplay::pressButton();
+  NullDisplay::releaseButton();
+  settle();
+  std::vector<int> rightKinds;
+  for (int k : rightHears->kinds())
+    if (k == NV_EV_LDOWN || k == NV_EV_LUP) rightKinds.push_back(k);
+  EXPECT_EQ(rightKinds, (std::vector<int>{NV_EV_LDOWN, NV_EV_LUP}));
+  for (int k : leftHears->kinds()) EXPECT_TRUE(k != NV_EV_LDOWN && k != NV_EV_LUP) << k;
+}
+
 TEST_F(InputTest, EnterOfTheNewTargetComesBeforeLeaveOfTheOld) {
   NullDisplay::movePointer(150, 150);
   settle();

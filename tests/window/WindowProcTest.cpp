@@ -68,6 +68,27 @@ TEST_F(WindowProcTest, DroppedFilesArriveInOrderAndASecondDropReplacesThem) {
   EXPECT_EQ(dropped(), (std::vector<std::string>{"/m/d.mqo"}));
 }
 
+// Drops that arrive while no frame runs each keep their own list: the list
+// travels with its event, and the engine's list is that event's while its
+// handlers run.
+TEST_F(WindowProcTest, DropsQueuedBeforeOneFrameEachKeepTheirOwnPaths) {
+  DragAcceptFiles(top->hwnd, TRUE);
+  const std::vector<std::vector<std::string>> drops = {
+      {"/m/a.mqo", "/m/b.mqo"}, {"/m/c.mqo"}, {"/m/d.mqo", "/m/e.mqo", "/m/f.mqo"}};
+  std::vector<std::vector<std::string>> carried, seenByHandler;
+  NVEventConnector* connector = new NVEventConnector(top);
+  connector->connect(NV_EV_DROPFILES, [&](NVEventState e) {
+    carried.push_back(e.files ? *e.files : std::vector<std::string>{});
+    seenByHandler.push_back(dropped());
+  });
+  for (const auto& paths : drops) ASSERT_TRUE(NullDisplay::dropFiles(150, 150, paths));
+  waitForKeyStates(engine);  // the window thread has handled all three
+  runFramesUntil(engine, [&] { return carried.size() >= drops.size(); });
+  delete connector;
+  EXPECT_EQ(carried, drops);
+  EXPECT_EQ(seenByHandler, drops);
+}
+
 TEST_F(WindowProcTest, ALongDroppedPathArrivesWhole) {
   DragAcceptFiles(top->hwnd, TRUE);
   const std::string longPath = "/" + std::string(300, 'd') + "/" + std::string(200, 'n') + ".mqo";

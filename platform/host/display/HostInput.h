@@ -36,6 +36,12 @@ bool dropFiles(POINT screen, const std::vector<std::string>& utf8Paths);
 // back from minimized or maximized (its taskbar button).
 void closeRequested(HWND window);
 void restoreRequested(HWND window);
+// The desktop itself moved or resized one of the host's top-level windows
+// (a window manager placing it, another program moving it). The host
+// follows, as Windows tells a program whose window the user moved: the
+// window's thread gets the position messages, and hit testing, drops and
+// the pointer use the new place. A minimized window does not follow.
+void windowPlaced(HWND window, const RECT& screen);
 // The desktop made one of the host's top-level windows the active one (for
 // example by the window manager's keyboard switching).
 void activationRequested(HWND window);

@@ -133,7 +133,12 @@ void deliverSent(SentMessage& sent) {
     me = ThreadQueue::current();
     ++me->sendDepth;
   }
-  LRESULT result = proc ? proc(sent.window, sent.message, sent.wParam, sent.lParam) : 0;
+  LRESULT result = 0;
+  if (sent.action) {
+    if (proc != nullptr) sent.action();
+  } else if (proc != nullptr) {
+    result = proc(sent.window, sent.message, sent.wParam, sent.lParam);
+  }
   HostLock lock(hostMutex());
   --me->sendDepth;
   ThreadQueue::complete(sent, result);
@@ -148,13 +153,32 @@ void notifyWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       auto target = ThreadQueue::forThread(r->threadId);
       if (!target || !target->alive) return;
       auto sent = std::make_shared<SentMessage>();
-      *sent = SentMessage{window, message, wParam, lParam, 0, false, nullptr};
+      *sent = SentMessage{window, message, wParam, lParam, 0, false, nullptr, {}};
       target->incoming.push_back(sent);
       target->wake.notify_all();
       return;
     }
   }
   SendMessageA(window, message, wParam, lParam);
+}
+
+void runOnWindowThread(HWND window, std::function<void()> action) {
+  {
+    HostLock lock(hostMutex());
+    WindowRecord* r = WindowRegistry::get().find(window);
+    if (r == nullptr) return;
+    if (r->threadId != GetCurrentThreadId()) {
+      auto target = ThreadQueue::forThread(r->threadId);
+      if (!target || !target->alive) return;
+      auto sent = std::make_shared<SentMessage>();
+      sent->window = window;
+      sent->action = std::move(action);
+      target->incoming.push_back(sent);
+      target->wake.notify_all();
+      return;
+    }
+  }
+  action();
 }
 
 void wakeOwner(const WindowRecord& record) {

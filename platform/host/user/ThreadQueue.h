@@ -6,6 +6,7 @@
 #include <array>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct SentMessage {
   LRESULT result = 0;
   bool done = false;
   std::shared_ptr<ThreadQueue> sender;
+  // Work of the host itself that must run on the window's thread (for
+  // example following a move the desktop made); runs instead of the window
+  // procedure.
+  std::function<void()> action;
 };
 
 using KeyTable = std::array<BYTE, 256>;
@@ -96,6 +101,10 @@ void deliverSent(SentMessage& sent);
 // Sends without waiting when the window belongs to another thread, and calls
 // the procedure at once when it belongs to this one.
 void notifyWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Runs host work on the thread that owns a window, inside its next
+// GetMessageA/PeekMessageA, without waiting; at once on that thread itself.
+void runOnWindowThread(HWND window, std::function<void()> action);
 
 // Wakes the thread that owns a window, so that a waiting GetMessageA looks
 // again (for example for WM_PAINT). The caller holds the host lock.

@@ -7,6 +7,7 @@
 //      or with Alt), key and toggle state, left/right modifier variants
 //  [x] wheel to the focus window, close and restore requests as
 //      WM_SYSCOMMAND SC_CLOSE and SC_RESTORE
+//  [x] moves and sizes made by the desktop, applied on the window's thread
 //  [ ] scan codes, auto-repeat, WM_MOUSEACTIVATE, WM_SETCURSOR, hover/leave
 #include <algorithm>
 #include <cstdlib>
@@ -255,6 +256,22 @@ static void systemCommand(HWND window, WPARAM command) {
 void closeRequested(HWND window) { systemCommand(window, SC_CLOSE); }
 
 void restoreRequested(HWND window) { systemCommand(window, SC_RESTORE); }
+
+void windowPlaced(HWND window, const RECT& screen) {
+  HWND top = nullptr;
+  {
+    HostLock lock(hostMutex());
+    top = WindowRegistry::get().topLevelOf(window);
+    if (WindowRegistry::get().find(top) == nullptr) return;
+  }
+  // On the window's own thread, as the desktop's moves reach a Windows
+  // program: the position messages go to its procedure there.
+  runOnWindowThread(top, [top, screen] {
+    if (!IsWindow(top) || IsIconic(top)) return;
+    setWindowPos(top, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  });
+}
 
 void activationRequested(HWND window) {
   HWND top = nullptr;

@@ -29,7 +29,7 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto target = ThreadQueue::forThread(r->threadId);
   if (!target || !target->alive) return 0;
   auto sent = std::make_shared<SentMessage>();
-  *sent = SentMessage{window, message, wParam, lParam, 0, false, me};
+  *sent = SentMessage{window, message, wParam, lParam, 0, false, me, {}};
   target->incoming.push_back(sent);
   target->wake.notify_all();
   while (!sent->done) {

@@ -6,6 +6,7 @@
 //  [x] DestroyWindow: owned windows first, then WM_DESTROY parent first and
 //      WM_NCDESTROY children first; only from the creating thread
 //  [x] rectangles, coordinate conversion, WindowFromPoint, styles, titles
+//      (a top-level window's title reaches the display at creation)
 //  [x] SetLayeredWindowAttributes/GetLayeredWindowAttributes: the constant
 //      alpha of a WS_EX_LAYERED window, blended by the desktop read-back
 //  [ ] layered colour keys, UpdateLayeredWindow, opacity on the sdl display
@@ -116,6 +117,12 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     return nullptr;
   }
   if (!IsWindow(window)) return nullptr;
+  // The desktop names a top-level window by its title from the start
+  // (taskbars, window switching, searches by name), not only once it
+  // changes.
+  if (!(style & WS_CHILD) && windowName != nullptr && *windowName != '\0') {
+    nvhost::display().windowTitleChanged(window, windowName);
+  }
   sendSizeAndMove(window);
   if (style & WS_MAXIMIZE) ShowWindow(window, SW_SHOWMAXIMIZED);
   if (style & WS_VISIBLE) ShowWindow(window, SW_SHOW);

@@ -2,7 +2,7 @@
 //  [x] remembers shown windows, their rectangles, titles, the cursor and
 //      the clipboard text
 //  [x] injects pointer, buttons, keys, wheel, IME commits, drops, close,
-//      restore and activation requests and desktop clipboard text through the
+//      restore and activation requests, moves made by the desktop and desktop clipboard text through the
 //      host's input entry points
 //  [x] reads back a window's or the desktop's pixels and saves them as PNG;
 //      records what was presented
@@ -112,6 +112,14 @@ void NullDisplay::requestClose(HWND window) { input::closeRequested(window); }
 void NullDisplay::requestRestore(HWND window) { input::restoreRequested(window); }
 
 void NullDisplay::requestActivation(HWND window) { input::activationRequested(window); }
+
+void NullDisplay::placeWindow(HWND window, const RECT& screen) {
+  if (NullDisplay* d = instance()) {
+    std::lock_guard<std::mutex> lock(d->mutex_);
+    if (d->shown_.count(window)) d->shown_[window] = screen;
+  }
+  input::windowPlaced(window, screen);
+}
 
 void NullDisplay::offerClipboard(const std::string& cp932Text) {
   input::clipboardOffered(cp932Text);

@@ -48,6 +48,9 @@ class NullDisplay final : public Display {
   static void requestClose(HWND window);
   static void requestRestore(HWND window);
   static void requestActivation(HWND window);
+  // The desktop itself moves or resizes a shown top-level window (a window
+  // manager, another program); the host follows on the window's thread.
+  static void placeWindow(HWND window, const RECT& screen);
   // Text another program puts on the desktop's clipboard.
   static void offerClipboard(const std::string& cp932Text);
 

@@ -52,7 +52,7 @@ void SdlDisplay::windowTitleChanged(HWND window, const std::string& cp932Title) 
 }
 
 void SdlDisplay::windowDestroyed(HWND window) {
-  if (auto* s = session()) s->call([s, window] { s->windows().destroy(window); });
+  if (auto* s = session()) s->call([s, window] { s->destroyWindow(window); });
 }
 
 void SdlDisplay::present(HWND window, const RECT& area) {

@@ -13,6 +13,7 @@
 #include "platform/host/display/sdl/SdlWindows.h"
 #include "platform/host/display/sdl/cursors.h"
 #include "platform/host/display/sdl/xconnection.h"
+#include "platform/host/display/sdl/xerrors.h"
 
 namespace nvhost::sdl {
 
@@ -118,6 +119,7 @@ bool SdlSession::initialise(std::string& reason) {
     return false;
   }
   cleanUpOnLostConnection();
+  ignoreXErrors();
   wakeEvent_ = SDL_RegisterEvents(1);
   if (wakeEvent_ == static_cast<Uint32>(-1)) {
     reason = "SDL has no event type left for the display thread";
@@ -204,7 +206,15 @@ void SdlSession::wake() {
   event.type = wakeEvent_;
   // A full queue drops the event; the thread's own timeout still serves
   // the work, only later.
-  if (SDL_PushEvent(&event) != 1) {
+  bool pushed = false;
+  {
+    // SDL wakes its waiting thread by sending an X event to one of the
+    // windows, chosen when the wait began; the window must not be destroyed
+    // while that event is on its way.
+    std::lock_guard<std::mutex> sending(wakeMutex_);
+    pushed = SDL_PushEvent(&event) == 1;
+  }
+  if (!pushed) {
     std::lock_guard<std::mutex> lock(mutex_);
     wakePending_ = false;
   }
@@ -253,6 +263,11 @@ void SdlSession::requestPresent(HWND window, const RECT& area) {
     SdlWindows::addArea(areas, area);
   }
   wake();
+}
+
+void SdlSession::destroyWindow(HWND window) {
+  std::lock_guard<std::mutex> sending(wakeMutex_);
+  windows_->destroy(window);
 }
 
 Uint32 SdlSession::windowIdOf(HWND window) {

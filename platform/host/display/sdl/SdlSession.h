@@ -46,6 +46,10 @@ class SdlSession {
   // Stops the thread and closes SDL; the session cannot be opened again.
   void stop();
 
+  // Destroys the SDL window of a host window; on the display thread. No
+  // other thread is inside SDL's wake-up of the display thread meanwhile.
+  void destroyWindow(HWND window);
+
   // The windows, for commands (they run on the display thread).
   SdlWindows& windows() { return *windows_; }
   SdlTranslator& translator() { return *translator_; }
@@ -70,6 +74,9 @@ class SdlSession {
   std::unique_ptr<SdlTranslator> translator_;
 
   std::mutex mutex_;
+  // Held while an event is pushed from another thread and while a window is
+  // destroyed; taken after mutex_ is released, never with it.
+  std::mutex wakeMutex_;
   std::condition_variable done_;
   std::deque<std::function<void()>> commands_;
   std::map<HWND, std::vector<RECT>> presents_;

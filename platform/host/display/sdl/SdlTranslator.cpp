@@ -8,6 +8,7 @@
 //      position, else at the pointer
 //  [x] close requests, restores from the taskbar, activation by the
 //      desktop, exposure, display changes as the work area
+//  [x] moves and sizes made by the desktop handed to the host
 //  [x] clipboard text both ways (code page 932 <-> UTF-8)
 //  [x] the candidate window follows ImmSetCompositionWindow of the focus
 //      window (set before each key and each composition change)
@@ -184,6 +185,8 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE: input::closeRequested(window); break;
     case SDL_WINDOWEVENT_EXPOSED: windows_.presentWhole(window); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED: input::activationRequested(window); break;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: placedByDesktop(window, event); break;
     case SDL_WINDOWEVENT_RESTORED:
       // The desktop's taskbar button brings back a window the host keeps
       // minimized.
@@ -191,6 +194,16 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
       break;
     default: break;
   }
+}
+
+// The host follows where the desktop really put a window; its hit tests,
+// drops and pointer positions depend on it.
+void SdlTranslator::placedByDesktop(HWND window, const SDL_WindowEvent& event) {
+  RECT screen{};
+  const bool changed = event.event == SDL_WINDOWEVENT_MOVED
+                           ? windows_.movedByDesktop(window, event.data1, event.data2, screen)
+                           : windows_.sizedByDesktop(window, event.data1, event.data2, screen);
+  if (changed) input::windowPlaced(window, screen);
 }
 
 void SdlTranslator::systemMessage(const SDL_SysWMEvent& event) {

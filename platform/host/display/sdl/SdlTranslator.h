@@ -39,6 +39,7 @@ class SdlTranslator {
   void dropFile(const SDL_DropEvent& event);
   void flushDrop();
   void windowEvent(const SDL_WindowEvent& event);
+  void placedByDesktop(HWND window, const SDL_WindowEvent& event);
   void systemMessage(const SDL_SysWMEvent& event);
   void clipboardUpdated();
   void placeCandidates();

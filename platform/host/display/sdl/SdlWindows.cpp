@@ -4,6 +4,8 @@
 //  [x] a window shown again, resized or exposed is presented whole
 //  [x] a window the host minimizes is minimized on the desktop, and comes
 //      back at its place when the host restores it
+//  [x] moves and sizes made by the desktop (a window manager, another
+//      program) told apart from late reports of this program's own requests
 //  [ ] a minimize made by the desktop itself is not seen by the host
 #include "platform/host/display/sdl/SdlWindows.h"
 
@@ -28,6 +30,27 @@ bool contains(const RECT& outer, const RECT& inner) {
 RECT bounds(const RECT& a, const RECT& b) {
   return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
               std::max(a.bottom, b.bottom)};
+}
+
+// Requests are remembered until reported; the desktop need not report
+// every one (a move to where a window already is), so only the last few are
+// kept.
+constexpr size_t kMaxAsked = 16;
+
+void remember(std::deque<POINT>& asked, POINT p) {
+  asked.push_back(p);
+  if (asked.size() > kMaxAsked) asked.pop_front();
+}
+
+// Whether a report answers one of the requests; that request and every
+// older one are then settled.
+bool settles(std::deque<POINT>& asked, POINT p) {
+  for (auto it = asked.begin(); it != asked.end(); ++it) {
+    if (it->x != p.x || it->y != p.y) continue;
+    asked.erase(asked.begin(), it + 1);
+    return true;
+  }
+  return false;
 }
 
 int widthOf(const RECT& r) { return std::max(1, static_cast<int>(r.right - r.left)); }
@@ -59,11 +82,48 @@ SdlWindows::~SdlWindows() {
   }
 }
 
+// Only what changed is asked of the desktop, so that following the
+// desktop's own move never asks it to move the window again.
 void SdlWindows::place(Entry& entry, const RECT& screen) {
+  const bool moved = screen.left != entry.screen.left || screen.top != entry.screen.top;
+  const bool sized = widthOf(screen) != widthOf(entry.screen) || heightOf(screen) != heightOf(entry.screen);
   entry.screen = screen;
   if (entry.sdl == nullptr) return;
-  SDL_SetWindowPosition(entry.sdl, screen.left, screen.top);
-  SDL_SetWindowSize(entry.sdl, widthOf(screen), heightOf(screen));
+  if (moved) {
+    remember(entry.movesAsked, POINT{screen.left, screen.top});
+    SDL_SetWindowPosition(entry.sdl, screen.left, screen.top);
+  }
+  if (sized) {
+    remember(entry.sizesAsked, POINT{widthOf(screen), heightOf(screen)});
+    SDL_SetWindowSize(entry.sdl, widthOf(screen), heightOf(screen));
+  }
+}
+
+bool SdlWindows::movedByDesktop(HWND window, int x, int y, RECT& screen) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.minimized) return false;
+  Entry& entry = it->second;
+  if (settles(entry.movesAsked, POINT{x, y})) return false;
+  if (x == entry.screen.left && y == entry.screen.top) return false;
+  entry.movesAsked.clear();
+  const LONG w = entry.screen.right - entry.screen.left;
+  const LONG h = entry.screen.bottom - entry.screen.top;
+  entry.screen = RECT{x, y, x + w, y + h};
+  screen = entry.screen;
+  return true;
+}
+
+bool SdlWindows::sizedByDesktop(HWND window, int width, int height, RECT& screen) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.minimized || width <= 0 || height <= 0) return false;
+  Entry& entry = it->second;
+  if (settles(entry.sizesAsked, POINT{width, height})) return false;
+  if (width == widthOf(entry.screen) && height == heightOf(entry.screen)) return false;
+  entry.sizesAsked.clear();
+  entry.screen.right = entry.screen.left + width;
+  entry.screen.bottom = entry.screen.top + height;
+  screen = entry.screen;
+  return true;
 }
 
 void SdlWindows::show(HWND window, const RECT& screen) {

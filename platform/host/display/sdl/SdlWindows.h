@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,14 @@ class SdlWindows {
   // The screen origin of a shown window; false for a window not shown.
   bool originOf(HWND window, POINT& origin) const;
 
+  // SDL reports where the desktop put a window (data of a moved or a size
+  // changed event). True, with the window's new screen rectangle, when the
+  // desktop put it somewhere else than this program asked: a window manager
+  // or another program moved it. Reports that confirm this program's own
+  // requests, late ones included, give false.
+  bool movedByDesktop(HWND window, int x, int y, RECT& screen);
+  bool sizedByDesktop(HWND window, int width, int height, RECT& screen);
+
   // Adds an area to a list of areas waiting for presentation, keeping the
   // list short: past a few areas they become their bounding rectangle.
   static void addArea(std::vector<RECT>& areas, const RECT& area);
@@ -51,6 +60,10 @@ class SdlWindows {
     RECT screen{};
     bool shown = false;
     bool minimized = false;
+    // Positions and sizes asked of the desktop and not yet reported back,
+    // oldest first.
+    std::deque<POINT> movesAsked;
+    std::deque<POINT> sizesAsked;
   };
   void place(Entry& entry, const RECT& screen);
 
