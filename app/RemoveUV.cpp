@@ -7,6 +7,7 @@
 #include "app/ConversionMessages.h"
 #include "app/MessageLog.h"
 #include "app/MqoUvStripper.h"
+#include "app/RemoveUVArchive.h"
 #include "framework/core/NVPathOps.h"
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/InputFile.h"
@@ -58,6 +59,8 @@ ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
 }  // namespace
 
 bool removeUV(NVString path) {
+  // A compressed model file is an archive of model files.
+  if (getExtension(path) == "mqoz") return removeUVFromArchive(path);
   if (getExtension(path) != "mqo") {
     addMessage(msg::notMqo());
     return false;

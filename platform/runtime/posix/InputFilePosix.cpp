@@ -37,6 +37,16 @@ std::ptrdiff_t InputFile::read(void* buffer, std::size_t size) {
   }
 }
 
+bool InputFile::seek(std::int64_t offset) {
+  return isOpen() && offset >= 0 && lseek(static_cast<int>(handle_), offset, SEEK_SET) == offset;
+}
+
+std::int64_t InputFile::size() const {
+  struct stat st;
+  if (!isOpen() || fstat(static_cast<int>(handle_), &st) != 0) return -1;
+  return st.st_size;
+}
+
 void InputFile::close() {
   if (!isOpen()) return;
   ::close(static_cast<int>(handle_));
