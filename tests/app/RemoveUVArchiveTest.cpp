@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/MessageLog.h"
 #include "app/RemoveUV.h"
 #include "platform/runtime/TextCodec.h"
+#include "tests/app/ArchiveConversionCheck.h"
 #include "tests/app/TestArchive.h"
 #include "tests/support/TempDir.h"
 
@@ -223,6 +227,21 @@ TEST_F(RemoveUVArchiveTest, ALargeModelConvertsLikeThePlainFile) {
   const std::vector<ArchiveEntry> entries = output("big_noUV.mqoz");
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].bytes, readFileBytes(dir.at("big_noUV.mqo")));
+}
+
+// Inputs the fuzzer found interesting (and any that ever failed) are replayed
+// here with the fuzzer's own checks.
+TEST(RemoveUVArchiveFuzzInputs, KeptInputsKeepEveryPromise) {
+  const std::filesystem::path folder = std::filesystem::path(BRISEL_SOURCE_DIR) / "tests/inputs/fuzz_mqoz_conversion";
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    TempDir dir;
+    EXPECT_EQ(checkArchiveConversion(dir.path(), bytes), "") << entry.path();
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 4);
 }
 
 }  // namespace
