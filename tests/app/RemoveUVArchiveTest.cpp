@@ -193,6 +193,16 @@ TEST_F(RemoveUVArchiveTest, UnreadableArchivesWriteNothing) {
   }
 }
 
+TEST_F(RemoveUVArchiveTest, OnlyTheExactExtensionCounts) {
+  for (const char* name : {"a.MQOZ", "a.Mqoz", "a.mqoz.bak", "a.mqozz"}) {
+    applicationLog().clear();
+    write(name, {{"a.mqo", kWithUV}});
+    EXPECT_FALSE(convert(name)) << name;
+    EXPECT_EQ(messages(), (Lines{"mqoファイルではありません。"})) << name;
+  }
+  for (const std::string& file : files()) EXPECT_EQ(file.find("_noUV"), std::string::npos) << file;
+}
+
 TEST_F(RemoveUVArchiveTest, AMissingArchiveCannotBeOpened) {
   EXPECT_FALSE(convert("missing.mqoz"));
   EXPECT_EQ(messages(), (Lines{"「missing.mqoz」が開けませんでした。"}));
