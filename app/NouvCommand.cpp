@@ -10,6 +10,7 @@ const char kUsage[] =
     "usage: brisel-nouv [--help] [--version] [--] FILE...\n"
     "Writes NAME_noUV.mqo beside each Metasequoia file NAME.mqo, without the UV\n"
     "groups of its face lines, and prints what it did for each file.\n"
+    "A compressed model NAME.mqoz becomes NAME_noUV.mqoz the same way.\n"
     "Exit status: 0 when every file was converted or had no UV data, 1 when any\n"
     "was refused or failed or the messages could not be written, 2 on a usage\n"
     "error. If standard output is closed meanwhile (a pipe to head), the\n"

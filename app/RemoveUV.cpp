@@ -9,6 +9,7 @@
 #include "app/ConversionMessages.h"
 #include "app/MessageLog.h"
 #include "app/MqoUvStripper.h"
+#include "app/RemoveUVArchive.h"
 #include "framework/core/NVPathOps.h"
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/InputFile.h"
@@ -94,6 +95,8 @@ ReadResult streamWithRunBuffers(nvrt::InputFile& in, MqoUvStripper& stripper) {
 }  // namespace
 
 bool removeUV(NVString path) {
+  // A compressed model file is an archive of model files.
+  if (getExtension(path) == "mqoz") return removeUVFromArchive(path);
   if (getExtension(path) != "mqo") {
     addMessage(msg::notMqo());
     return false;

@@ -1,5 +1,6 @@
 # Installation: the two programs and, on Linux desktops, an entry that
-# offers Brisel for .mqo files together with the file type of .mqo files.
+# offers Brisel for .mqo and .mqoz files together with the file types of
+# both.
 # The rules are added at the end of the top directory, so this file may be
 # included anywhere there.
 include(GNUInstallDirs)

@@ -24,6 +24,9 @@ class AtomicOutputFile {
   bool open(std::string_view cp932Target);
   // Writes every byte or returns false (short write, full disk, size limit).
   bool write(const void* data, std::size_t size);
+  // Moves the write position to `offset` bytes from the start, for formats
+  // that fill in a header once the data after it is written.
+  bool seek(std::int64_t offset);
   // Closes the temporary file and renames it over the target.
   bool commit();
   // Closes and removes the temporary file.

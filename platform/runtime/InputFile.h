@@ -20,6 +20,10 @@ class InputFile {
   bool open(std::string_view cp932Path);
   // Bytes read (0 at the end of the file), or -1 on a read error.
   std::ptrdiff_t read(void* buffer, std::size_t size);
+  // Moves the read position to `offset` bytes from the start.
+  bool seek(std::int64_t offset);
+  // The file's size in bytes, or -1.
+  std::int64_t size() const;
   void close();
   bool isOpen() const { return handle_ != kClosed; }
   // Whether `cp932Path` names the file this object opened last, however it

@@ -19,6 +19,7 @@
 #include "platform/host/text/TextEngine.h"
 #include "platform/runtime/TextCodec.h"
 #include "tests/app/BriselProgram.h"
+#include "tests/app/TestArchive.h"
 #include "tests/support/ReferencePicture.h"
 #include "tests/support/TempDir.h"
 
@@ -67,6 +68,26 @@ TEST_F(BriselWindow, DroppedFilesAreConvertedInOrderAndLogged) {
                             "「cube_noUV.mqo」を作成します。", "正しく終了しました。", "「表示.mqo」を処理中です。",
                             "UVデータ削除完了。", "「表示_noUV.mqo」を作成します。", "正しく終了しました。", "",
                             "MQOファイルをここにD&Dしてください。"}));
+}
+
+// The close press is handled in a later turn than the drop, so the drop's
+// messages are complete once the program has ended.
+TEST_F(BriselWindow, DroppedCompressedModelsAreConvertedLikeModels) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "cube.mqoz", buildArchive({{"cube.mqo", kModel}, {"thumbnail.jpg", "JFIF"}}));
+  ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("cube.mqoz")}));
+  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "cube_noUV.mqoz"); }));
+  closeByButton();
+  program.join();
+  EXPECT_EQ(status, 0);
+  const std::vector<ArchiveEntry> entries = readArchive(readFileBytes(dir.path() / "cube_noUV.mqoz"));
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].name, "cube_noUV.mqo");
+  EXPECT_EQ(entries[0].bytes, "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) \n }\n}\nEof\n\n");
+  EXPECT_EQ(entries[1].bytes, "JFIF");
+  EXPECT_EQ(logLines(), (std::vector<std::string>{"MQOファイルをここにD&Dしてください。", "「cube.mqoz」を処理中です。",
+                                                  "UVデータ削除完了。", "「cube_noUV.mqoz」を作成します。",
+                                                  "正しく終了しました。", "", "MQOファイルをここにD&Dしてください。"}));
 }
 
 // The label's text as the message widget holds it (read once the program

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/app/TestArchive.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -88,6 +90,22 @@ TEST(BriselNouv, DoubleDashAllowsNamesThatLookLikeOptions) {
   const ProgramResult r = nouv({"--", "-odd.mqo"}, dir.path().string());
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(readFileBytes(dir.path() / "-odd_noUV.mqo"), kConverted);
+}
+
+TEST(BriselNouv, ConvertsCompressedModels) {
+  TempDir dir;
+  writeFileBytes(dir.path() / "m.mqoz", buildArchive({{"m.mqo", kWithUV}}));
+  writeFileBytes(dir.path() / "bad.mqoz", "PK\3\4 not an archive");
+  const ProgramResult r = nouv({"m.mqoz", "bad.mqoz"}, dir.path().string());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out,
+            "「m.mqoz」を処理中です。\nUVデータ削除完了。\n「m_noUV.mqoz」を作成します。\n正しく終了しました。\n"
+            "「bad.mqoz」を処理中です。\n「bad.mqoz」の読み込みに失敗しました。\n");
+  const std::vector<ArchiveEntry> entries = readArchive(readFileBytes(dir.path() / "m_noUV.mqoz"));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "m_noUV.mqo");
+  EXPECT_EQ(entries[0].bytes, kConverted);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "bad_noUV.mqoz"));
 }
 
 }  // namespace

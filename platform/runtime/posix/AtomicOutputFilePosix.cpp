@@ -79,6 +79,10 @@ bool AtomicOutputFile::write(const void* data, std::size_t size) {
   return true;
 }
 
+bool AtomicOutputFile::seek(std::int64_t offset) {
+  return isOpen() && offset >= 0 && lseek(static_cast<int>(handle_), offset, SEEK_SET) == offset;
+}
+
 bool AtomicOutputFile::commit() {
   if (!isOpen()) return false;
   const int fd = static_cast<int>(handle_);

@@ -47,6 +47,16 @@ bool InputFile::isSameFileAs(std::string_view cp932Path) const {
   return static_cast<std::uint64_t>(st.st_dev) == identity_[0] && static_cast<std::uint64_t>(st.st_ino) == identity_[1];
 }
 
+bool InputFile::seek(std::int64_t offset) {
+  return isOpen() && offset >= 0 && lseek(static_cast<int>(handle_), offset, SEEK_SET) == offset;
+}
+
+std::int64_t InputFile::size() const {
+  struct stat st;
+  if (!isOpen() || fstat(static_cast<int>(handle_), &st) != 0) return -1;
+  return st.st_size;
+}
+
 void InputFile::close() {
   if (!isOpen()) return;
   ::close(static_cast<int>(handle_));

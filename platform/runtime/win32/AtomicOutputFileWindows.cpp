@@ -56,6 +56,12 @@ bool AtomicOutputFile::write(const void* data, std::size_t size) {
   return true;
 }
 
+bool AtomicOutputFile::seek(std::int64_t offset) {
+  LARGE_INTEGER to;
+  to.QuadPart = offset;
+  return isOpen() && offset >= 0 && SetFilePointerEx(asHandle(handle_), to, nullptr, FILE_BEGIN);
+}
+
 bool AtomicOutputFile::commit() {
   if (!isOpen()) return false;
   HANDLE h = asHandle(handle_);

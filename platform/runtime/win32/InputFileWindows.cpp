@@ -55,6 +55,18 @@ std::ptrdiff_t InputFile::read(void* buffer, std::size_t size) {
   return static_cast<std::ptrdiff_t>(got);
 }
 
+bool InputFile::seek(std::int64_t offset) {
+  LARGE_INTEGER to;
+  to.QuadPart = offset;
+  return isOpen() && offset >= 0 && SetFilePointerEx(asHandle(handle_), to, nullptr, FILE_BEGIN);
+}
+
+std::int64_t InputFile::size() const {
+  LARGE_INTEGER size;
+  if (!isOpen() || !GetFileSizeEx(asHandle(handle_), &size)) return -1;
+  return size.QuadPart;
+}
+
 void InputFile::close() {
   if (!isOpen()) return;
   CloseHandle(asHandle(handle_));
