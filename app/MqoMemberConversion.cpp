@@ -1,5 +1,7 @@
 #include "app/MqoMemberConversion.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -41,10 +43,18 @@ bool MqoMemberConversion::step() {
     status_ = Status::Done;
     return false;
   }
-  const std::size_t fresh = used_;
+  std::size_t fresh = used_;
   used_ += static_cast<std::size_t>(n);
-  // Only the new bytes can hold the first line feed of the pending line.
   const char* data = buffer_.data();
+  std::size_t start = 0;
+  // Raw data of a binary chunk goes on as soon as it is read, so a chunk
+  // longer than the longest line is never held whole.
+  if (const std::uint64_t raw = stripper_.rawBytesPending()) {
+    start = static_cast<std::size_t>(std::min<std::uint64_t>(raw, used_));
+    stripper_.processRawBytes(data, data + start);
+    fresh = std::max(fresh, start);
+  }
+  // Only the new bytes can hold the first line feed of the pending line.
   const char* lastNl = nullptr;
   for (const char* p = data + used_; p > data + fresh;) {
     if (*--p == '\n') {
@@ -52,11 +62,12 @@ bool MqoMemberConversion::step() {
       break;
     }
   }
-  if (!lastNl) return true;
-  stripper_.processLines(data, lastNl + 1);
-  const std::size_t rest = static_cast<std::size_t>(data + used_ - (lastNl + 1));
-  std::memmove(buffer_.data(), lastNl + 1, rest);
-  used_ = rest;
+  if (lastNl) {
+    stripper_.processLines(data + start, lastNl + 1);
+    start = static_cast<std::size_t>(lastNl + 1 - data);
+  }
+  std::memmove(buffer_.data(), buffer_.data() + start, used_ - start);
+  used_ -= start;
   return true;
 }
 

@@ -239,6 +239,24 @@ TEST_F(RemoveUVArchiveTest, ALargeModelConvertsLikeThePlainFile) {
   EXPECT_EQ(entries[0].bytes, readFileBytes(dir.at("big_noUV.mqo")));
 }
 
+TEST_F(RemoveUVArchiveTest, ABinaryVertexChunkLongerThanAnyLineConvertsLikeThePlainFile) {
+  // Raw floats without a line feed, longer than the longest line a model may
+  // have: the member must stream them through as the plain file does.
+  std::string raw;
+  for (size_t i = 0; raw.size() < (20u << 20); ++i) raw += i % 2 ? std::string("\0\0\x80?", 4) : "face}UV(";
+  const std::string model = "Metasequoia Document\r\nObject \"b\" {\r\n\tBVertex 1 {\r\n\t\tVector 1 [" +
+                            std::to_string(raw.size()) + "]\r\n" + raw +
+                            "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) M(0) UV(0 0 1 0 1 1)\r\n\t}\r\n}\r\nEof\r\n";
+  write("bin.mqoz", {{"bin.mqo", model}});
+  writeFileBytes(dir.at("bin.mqo"), model);
+  EXPECT_TRUE(convert("bin.mqoz"));
+  EXPECT_TRUE(convert("bin.mqo"));
+  const std::vector<ArchiveEntry> entries = output("bin_noUV.mqoz");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "bin_noUV.mqo");
+  EXPECT_TRUE(entries[0].bytes == readFileBytes(dir.at("bin_noUV.mqo")));
+}
+
 // Inputs the fuzzer found interesting (and any that ever failed) are replayed
 // here with the fuzzer's own checks.
 TEST(RemoveUVArchiveFuzzInputs, KeptInputsKeepEveryPromise) {
