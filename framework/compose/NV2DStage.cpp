@@ -96,10 +96,13 @@ std::vector<NV2DItemBase*> NV2DStage::hitTest(int hx, int hy) {
   return scene->hitTest(hx, hy);
 }
 
+// Widens, never replaces: the rectangle may already hold an area composed
+// for the next present, and a paint that replaced it would drop that area.
 bool NV2DStage::addDirtyRect(int left, int top, int right, int bottom) {
   if (!created) return true;
   std::lock_guard<std::recursive_mutex> lock(engineLock);
-  dirtyLeft = left, dirtyTop = top, dirtyRight = right, dirtyBottom = bottom;
+  dirtyLeft = std::min(dirtyLeft, left), dirtyTop = std::min(dirtyTop, top);
+  dirtyRight = std::max(dirtyRight, right), dirtyBottom = std::max(dirtyBottom, bottom);
   if (scene && scene->active) scene->growDirty(left, top, right, bottom);
   return true;
 }
@@ -132,9 +135,11 @@ void NV2DStage::onDestroying() {
   windowDC_ = nullptr;
 }
 
+// Copies and resets in one hold of the lock, so that nothing composed
+// between the two is forgotten.
 void NV2DStage::invalidateDirty() {
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
     const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
     const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
     if (!windowDC_ && created) windowDC_ = GetDC(hwnd);

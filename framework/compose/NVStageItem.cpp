@@ -102,20 +102,24 @@ void NVStageItem::onDestroying() {
   display = nullptr;
 }
 
+// Reads the dirty rectangle, copies it and resets it in one hold of the
+// lock, so that a redraw made meanwhile is either copied or stays dirty.
+// The device context is taken without waiting (the caller may hold the
+// lock); when all six are in use the area is left to the window's paint.
 void NVStageItem::present() {
-  int left, top, w, h;
-  {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
-    w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
-    if (w <= 0 || h <= 0 || !display) return;
-  }
   HDC dc = acquireDC();
-  if (!dc) return;
-  {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    if (display && display->getBufferDC()) BitBlt(dc, left, top, w, h, display->getBufferDC(), left, top, SRCCOPY);
+  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
+  const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
+  if (w > 0 && h > 0 && display) {
+    if (!dc) {
+      const RECT area = {left, top, left + w, top + h};
+      InvalidateRect(hwnd, &area, FALSE);
+    } else if (display->getBufferDC()) {
+      BitBlt(dc, left, top, w, h, display->getBufferDC(), left, top, SRCCOPY);
+    }
   }
+  resetDirty();
   releaseDC(dc);
 }
 

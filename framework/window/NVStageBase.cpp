@@ -11,15 +11,23 @@ namespace {
 
 std::atomic<int> gHeldDCs{0};
 
+// Counts one more device context if fewer than six are held.
+bool tryReserveDeviceContext() {
+  int held = gHeldDCs.load();
+  while (held <= 5)
+    if (gHeldDCs.compare_exchange_weak(held, held + 1)) return true;
+  return false;
+}
+
 // Counts one more device context once fewer than six are held; false when
-// the engine stopped while waiting.
+// the engine stopped while waiting. Never called with a lock held: the
+// holders of the others must be able to finish.
 bool reserveDeviceContext(NVEngine* engine) {
-  for (;;) {
-    int held = gHeldDCs.load();
-    if (held <= 5 && gHeldDCs.compare_exchange_weak(held, held + 1)) return true;
-    if (engine && !engine->acceptsWork()) return false;
+  while (!tryReserveDeviceContext()) {
+    if (!engine || !engine->acceptsWork()) return false;
     Sleep(1);
   }
+  return true;
 }
 
 }  // namespace
@@ -207,7 +215,7 @@ void NVStageBase::setWindowParams(DWORD newStyle, DWORD newExStyle, const NVStri
 }
 
 HDC NVStageBase::acquireDC() {
-  if (!reserveDeviceContext(engine)) return nullptr;
+  if (!tryReserveDeviceContext()) return nullptr;
   HDC dc = hwnd ? GetDC(hwnd) : nullptr;
   if (!dc) --gHeldDCs;
   return dc;
@@ -297,8 +305,10 @@ bool NVStageBase::destroyWindow(NVEngine* owner) {
     currentMainWindow.compare_exchange_strong(self, nullptr);
   }
   while (!DestroyWindow(h)) {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    if (owner->windowMap.find(h) == owner->windowMap.end() || owner->isStopRequested()) return false;
+    {
+      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      if (owner->windowMap.find(h) == owner->windowMap.end() || owner->isStopRequested()) return false;
+    }
     Sleep(1);
   }
   std::lock_guard<std::recursive_mutex> lock(engineLock);
@@ -312,13 +322,23 @@ void NVStageBase::applyRect() {
   MoveWindow(hwnd, x, y, width + frameExtraWidth, height + frameExtraHeight, TRUE);
 }
 
+// The paint area joins whatever the main thread composed and has not shown
+// yet; the copy and the reset happen in one hold of the engine lock, so a
+// change made meanwhile is either copied here or still dirty for the next
+// frame's present.
 void NVStageBase::paintFromWindow(HWND window) {
   PAINTSTRUCT ps;
-  if (!reserveDeviceContext(nullptr)) return;
+  if (!reserveDeviceContext(engine)) {
+    ValidateRect(window, nullptr);
+    return;
+  }
   HDC dc = BeginPaint(window, &ps);
-  addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
-  paint(dc);
-  resetDirty();
+  {
+    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    paint(dc);
+    resetDirty();
+  }
   EndPaint(window, &ps);
   --gHeldDCs;
 }
