@@ -46,7 +46,7 @@ void convertAll(const std::vector<std::string>& paths) {
 void onDropFiles(NVEventState) {
   std::vector<std::string> paths;
   if (NVEngine* engine = NVEngine::instance) {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     paths = engine->systemState.droppedFiles;
   }
   convertAll(paths);
@@ -104,7 +104,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   if (!files.empty()) convertAll(files);
   while (NVEngine::instance) {
     {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       currentMainWindow = engine->mainWindow;
     }
     if (engine->isStopRequested() || engine->isFinished()) break;

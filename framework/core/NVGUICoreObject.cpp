@@ -4,13 +4,15 @@
 #include <new>
 #include <vector>
 
+#include "platform/runtime/RankedMutex.h"
+
 namespace {
 
 // Deletions happen on the main thread, but a modal view's engine may tear
 // down objects while the window thread reads; a small lock keeps the list
 // itself consistent whoever appends.
-std::mutex& pendingLock() {
-  static std::mutex lock;
+nvrt::RankedMutex& pendingLock() {
+  static nvrt::RankedMutex lock{nvrt::LockRank::pendingFrees, "pendingLock"};
   return lock;
 }
 
@@ -28,20 +30,20 @@ void NVGUICoreObject::operator delete(void* block) noexcept {
 }
 
 void deferDelete(void* block) {
-  std::lock_guard<std::mutex> guard(pendingLock());
+  std::lock_guard guard(pendingLock());
   pendingFrees().push_back(block);
 }
 
 void freeDeferred() {
   std::vector<void*> blocks;
   {
-    std::lock_guard<std::mutex> guard(pendingLock());
+    std::lock_guard guard(pendingLock());
     blocks.swap(pendingFrees());
   }
   for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) ::operator delete(*it);
 }
 
 std::size_t pendingFreeCount() {
-  std::lock_guard<std::mutex> guard(pendingLock());
+  std::lock_guard guard(pendingLock());
   return pendingFrees().size();
 }

@@ -100,7 +100,7 @@ TEST_F(PresentWhilePaintingTest, ACompositionMadeWhileAPaintWaitsIsPresented) {
   scene.addRoot(&item);
   ASSERT_TRUE(runFramesUntil(stage.engine, [&] { return windowColour(stage.hwnd, 65, 65) == 0x00FF00u; }));
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     const RECT corner = {0, 0, 1, 1};
     InvalidateRect(stage.hwnd, &corner, FALSE);
     ASSERT_TRUE(paintBegun(stage.hwnd));

@@ -11,6 +11,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <string>
 #include <thread>
 #include <vector>
@@ -69,8 +71,8 @@ class SdlSession {
   std::unique_ptr<SdlWindows> windows_;
   std::unique_ptr<SdlTranslator> translator_;
 
-  std::mutex mutex_;
-  std::condition_variable done_;
+  nvrt::RankedMutex mutex_{nvrt::LockRank::sdlSession, "sdlSessionMutex"};
+  std::condition_variable_any done_;
   std::deque<std::function<void()>> commands_;
   std::map<HWND, std::vector<RECT>> presents_;
   bool wakePending_ = false;
