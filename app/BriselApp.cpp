@@ -51,7 +51,7 @@ void onDropFiles(NVEventState event) {
   if (event.files) {
     paths = *event.files;
   } else if (NVEngine* engine = NVEngine::instance) {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     paths = engine->systemState.droppedFiles;
   }
   conversions().add(std::move(paths));
@@ -114,7 +114,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   if (!files.empty()) conversions().add(files);
   while (NVEngine::instance) {
     {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       currentMainWindow = engine->mainWindow;
     }
     if (engine->isStopRequested() || engine->isFinished()) break;

@@ -5,6 +5,18 @@ if(BRISEL_WERROR)
   target_compile_options(brisel_options INTERFACE -Werror)
 endif()
 
+# The lock-order checker (platform/runtime/RankedMutex.h): on in every build
+# the tests run in and in the sanitizer builds, off in release builds.
+if(CMAKE_BUILD_TYPE MATCHES "^(Release|MinSizeRel)$" AND NOT BRISEL_SANITIZE)
+  set(_lock_order_default OFF)
+else()
+  set(_lock_order_default ON)
+endif()
+option(BRISEL_LOCK_ORDER "Check the lock order at run time" ${_lock_order_default})
+if(BRISEL_LOCK_ORDER)
+  target_compile_definitions(brisel_options INTERFACE BRISEL_LOCK_ORDER)
+endif()
+
 if(BRISEL_SANITIZE STREQUAL "address")
   set(_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 elseif(BRISEL_SANITIZE STREQUAL "thread")

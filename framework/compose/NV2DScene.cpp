@@ -23,12 +23,12 @@ NV2DScene::NV2DScene() {
   typeName = "NV2DScene";
   backgroundRows = new NVImage(kRowsWidth, kRowsHeight);
   backgroundRows->fill(0, 0, 0, 0);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   sceneList().push_back(this);
 }
 
 NV2DScene::~NV2DScene() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   // A stage that still shows this scene must not reach it once it is gone.
   NV2DStage::forgetScene(this);
   auto& list = sceneList();
@@ -47,7 +47,7 @@ NV2DScene::~NV2DScene() {
 }
 
 std::vector<NV2DScene*> NV2DScene::allScenes() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return sceneList();
 }
 
@@ -110,7 +110,7 @@ void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
 void NV2DScene::bindImage(NVImage* image, int* dirtyRect) {
   active = false;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     targetImage = image;
     targetTexture = nullptr;
     targetLayout = 1;
@@ -127,7 +127,7 @@ void NV2DScene::bindImage(NVImage* image, int* dirtyRect) {
 
 void NV2DScene::unbind() {
   active = false;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   targetLayout = 0;
   targetPixels = nullptr;
   targetWidth = targetHeight = targetStride = 0;
@@ -153,7 +153,7 @@ void NV2DScene::clearRect(int x0, int y0, int x1, int y1) {
 
 void NV2DScene::compose() {
   if (!active || targetLayout == 0 || roots.empty()) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (targetPixels) {
     const int x0 = std::max(dirtyLeft.load() - 2, 0), y0 = std::max(dirtyTop.load() - 2, 0);
     const int x1 = std::min(dirtyRight.load() + 2, targetWidth), y1 = std::min(dirtyBottom.load() + 2, targetHeight);

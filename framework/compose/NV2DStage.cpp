@@ -24,13 +24,13 @@ NV2DStage::NV2DStage(int newWidth, int newHeight, NVString newTitle) {
   resetDirty();
   bufferDC_ = CreateCompatibleDC(nullptr);
   backBuffer = new NVImage();
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   stageList().push_back(this);
 }
 
 NV2DStage::~NV2DStage() {
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     auto& list = stageList();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     if (scene) {
@@ -52,14 +52,14 @@ NV2DStage::~NV2DStage() {
 
 NV2DStage* NV2DStage::findStage(NV2DScene* s) {
   if (!s || !s->attached) return nullptr;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NV2DStage* stage : stageList())
     if (stage->scene == s) return stage;
   return nullptr;
 }
 
 void NV2DStage::forgetScene(NV2DScene* s) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NV2DStage* stage : stageList())
     if (stage->scene == s) stage->scene = nullptr;
 }
@@ -81,7 +81,7 @@ void NV2DStage::bindScene(NV2DScene* newScene) {
   }
   if (newScene->attached) return;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     scene = newScene;
     scene->attached = true;
     backBuffer->resize(width, height);
@@ -96,10 +96,13 @@ std::vector<NV2DItemBase*> NV2DStage::hitTest(int hx, int hy) {
   return scene->hitTest(hx, hy);
 }
 
+// Widens, never replaces: the rectangle may already hold an area composed
+// for the next present, and a paint that replaced it would drop that area.
 bool NV2DStage::addDirtyRect(int left, int top, int right, int bottom) {
   if (!created) return true;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
-  dirtyLeft = left, dirtyTop = top, dirtyRight = right, dirtyBottom = bottom;
+  std::lock_guard lock(engineLock);
+  dirtyLeft = std::min(dirtyLeft, left), dirtyTop = std::min(dirtyTop, top);
+  dirtyRight = std::max(dirtyRight, right), dirtyBottom = std::max(dirtyBottom, bottom);
   if (scene && scene->active) scene->growDirty(left, top, right, bottom);
   return true;
 }
@@ -107,7 +110,7 @@ bool NV2DStage::addDirtyRect(int left, int top, int right, int bottom) {
 bool NV2DStage::setRect(int newX, int newY, int newWidth, int newHeight) {
   if (scene && scene->active) {
     {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       scene->unbind();
       backBuffer->resize(newWidth, newHeight);
       selectBackBuffer();
@@ -121,7 +124,7 @@ bool NV2DStage::setRect(int newX, int newY, int newWidth, int newHeight) {
 
 void NV2DStage::onCreated() {
   if (!scene || !scene->active) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   backBuffer->resize(width, height);
   selectBackBuffer();
 }
@@ -132,9 +135,11 @@ void NV2DStage::onDestroying() {
   windowDC_ = nullptr;
 }
 
+// Copies and resets in one hold of the lock, so that nothing composed
+// between the two is forgotten.
 void NV2DStage::invalidateDirty() {
+  std::lock_guard lock(engineLock);
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
     const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
     const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
     if (!windowDC_ && created) windowDC_ = GetDC(hwnd);

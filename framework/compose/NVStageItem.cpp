@@ -17,7 +17,7 @@ NVStageItem::NVStageItem(int newX, int newY, int newWidth, int newHeight) {
 }
 
 NVStageItem::~NVStageItem() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (display) {
     display->release();
     delete display;
@@ -58,7 +58,7 @@ void NVStageItem::setImagePosition(int newX, int newY) {
 // The display is written here on the main thread and read by the window
 // thread's paint; the engine lock keeps the two apart.
 void NVStageItem::redraw() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (!display) return;
   display->clear(width, height);
   display->drawImage(image, imageX, imageY, width - imageX, height - imageY);
@@ -76,7 +76,7 @@ void NVStageItem::redraw() {
 bool NVStageItem::setRect(int newX, int newY, int newWidth, int newHeight) {
   newWidth = std::max(newWidth, 1), newHeight = std::max(newHeight, 1);
   const bool result = NVStageBase::setRect(newX, newY, newWidth, newHeight);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (display && (display->width != newWidth || display->height != newHeight)) display->allocate(newWidth, newHeight);
   return result;
 }
@@ -88,7 +88,7 @@ void NVStageItem::setEnabled(bool on) {
 
 void NVStageItem::onCreated() {
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     if (!display) display = new NVDisplay();
     display->allocate(width, height);
   }
@@ -115,27 +115,31 @@ void NVStageItem::applyAlpha() {
 }
 
 void NVStageItem::onDestroying() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (!display) return;
   display->release();
   delete display;
   display = nullptr;
 }
 
+// Reads the dirty rectangle, copies it and resets it in one hold of the
+// lock, so that a redraw made meanwhile is either copied or stays dirty.
+// The device context is taken without waiting (the caller may hold the
+// lock); when all six are in use the area is left to the window's paint.
 void NVStageItem::present() {
-  int left, top, w, h;
-  {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
-    w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
-    if (w <= 0 || h <= 0 || !display) return;
-  }
   HDC dc = acquireDC();
-  if (!dc) return;
-  {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    if (display && display->getBufferDC()) BitBlt(dc, left, top, w, h, display->getBufferDC(), left, top, SRCCOPY);
+  std::lock_guard lock(engineLock);
+  const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
+  const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
+  if (w > 0 && h > 0 && display) {
+    if (!dc) {
+      const RECT area = {left, top, left + w, top + h};
+      InvalidateRect(hwnd, &area, FALSE);
+    } else if (display->getBufferDC()) {
+      BitBlt(dc, left, top, w, h, display->getBufferDC(), left, top, SRCCOPY);
+    }
   }
+  resetDirty();
   releaseDC(dc);
 }
 

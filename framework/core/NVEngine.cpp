@@ -3,11 +3,12 @@
 #include <mutex>
 
 #include "framework/core/NVEngineLock.h"
+#include "platform/runtime/LockOrderWaits.h"
 #include "framework/core/NVThreadMessages.h"
 #include "framework/window/NVStageBase.h"
 #include "framework/window/NVWindowClasses.h"
 
-std::recursive_mutex engineLock;
+nvrt::RankedRecursiveMutex engineLock{nvrt::LockRank::engine, "engineLock"};
 NVEngine* NVEngine::instance = nullptr;
 std::atomic<NVStageBase*> currentMainWindow{nullptr};
 
@@ -29,14 +30,14 @@ std::vector<NVEngine*>& liveEngines() {
 
 NVEngine::NVEngine() : imeFontName(kImeFont) {
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     liveEngines().push_back(this);
   }
   start();
 }
 
 void NVEngine::forgetEverywhere(const void* target) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NVEngine* engine : liveEngines()) engine->forgetTarget(target);
 }
 
@@ -50,16 +51,17 @@ NVEngine::~NVEngine() {
   // A temporary engine (modal views) takes its windows down before it goes.
   std::vector<NVStageBase*> live;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     live.assign(windows.begin(), windows.end());
   }
   for (NVStageBase* stage : live) stage->queueDestroy();
   // Stages that outlive their engine must not reach back into it.
   for (NVStageBase* stage : live) stage->engine = nullptr;
   quit();
+  nvrt::mustNotHoldWhileWaiting(engineLock, "waiting for a window thread to end");
   while (isStarted() && !isFinished()) Sleep(1);
   joinThread();
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   focusRequests.clear();
   windows.clear();
   eventQueue.clear();
@@ -82,6 +84,29 @@ void NVEngine::postToWindowThread(unsigned message, LPARAM lParam) {
 
 void NVEngine::onStart() { registerWindowClasses(); }
 
+NVString NVEngine::takeImeResult() {
+  std::lock_guard lock(engineLock);
+  NVString text = imeResultText;
+  imeResultText = NVString("");
+  return text;
+}
+
+void NVEngine::setImeFont(const NVString& faceName, int height) {
+  std::lock_guard lock(engineLock);
+  imeFontName = faceName;
+  imeFontHeight = height;
+}
+
+void NVEngine::setImePosition(int x, int y) {
+  std::lock_guard lock(engineLock);
+  imeX = x, imeY = y;
+}
+
+NVEngine::ImeComposition NVEngine::imeComposition() {
+  std::lock_guard lock(engineLock);
+  return {imeFontName, imeFontHeight, imeX, imeY};
+}
+
 void NVEngine::run() {
   if (isStopRequested()) return;
   MSG msg;
@@ -99,7 +124,7 @@ void NVEngine::run() {
     if (msg.hwnd == nullptr && msg.message >= NVM_CREATE && msg.message <= NVM_DISABLE) {
       if (msg.message == NVM_QUIT) {
         if (!isStopRequested()) {
-          std::lock_guard<std::recursive_mutex> lock(engineLock);
+          std::lock_guard lock(engineLock);
           for (NVStageBase* stage : windows) destroyQueue.push_back(stage);
         }
         processDestroyQueue();
@@ -138,13 +163,13 @@ void NVEngine::processCreateQueue() {
   while (!isStopRequested()) {
     NVStageBase* stage;
     {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       if (createQueue.empty()) return;
       stage = createQueue.front();
       createQueue.pop_front();
     }
     if (stage->createWindow(this)) {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       windows.push_back(stage);
     }
   }
@@ -154,13 +179,13 @@ void NVEngine::processDestroyQueue() {
   while (!isStopRequested()) {
     NVStageBase* stage;
     {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       if (destroyQueue.empty()) return;
       stage = destroyQueue.front();
       destroyQueue.pop_front();
     }
     if (stage->destroyWindow(this)) {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       windows.remove(stage);
       stage->created = false;
     }
@@ -170,14 +195,14 @@ void NVEngine::processDestroyQueue() {
 void NVEngine::onEnd() {
   std::vector<NVStageBase*> live;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     eventQueue.clear();
     live.assign(windows.begin(), windows.end());
   }
   // The windows end with their thread; take them down explicitly so that
   // every host releases them the same way and the stages know.
   for (auto it = live.rbegin(); it != live.rend(); ++it) (*it)->destroyWindow(this);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NVStageBase* stage : live) stage->created = false;
   windows.clear();
 }
@@ -185,7 +210,7 @@ void NVEngine::onEnd() {
 void NVEngine::refreshKeyState() {
   BYTE keys[256];
   if (!GetKeyboardState(keys)) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (int i = 0; i < 256; ++i) systemState.keyState[i] = keys[i];
   ++systemState.keyState[256];
   // Every queued message has been handled: a press still held in the record
@@ -195,12 +220,12 @@ void NVEngine::refreshKeyState() {
 }
 
 void NVEngine::pushEvent(const NVEventState& event) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   eventQueue.push_back(event);
 }
 
 bool NVEngine::popEvent(NVEventState& event) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (eventQueue.empty()) return false;
   event = eventQueue.front();
   eventQueue.pop_front();
@@ -208,25 +233,25 @@ bool NVEngine::popEvent(NVEventState& event) {
 }
 
 void NVEngine::requestFocus(const NVFocusRequest& request) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   focusRequests.push_back(request);
 }
 
 std::vector<NVFocusRequest> NVEngine::takeFocusRequests() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   std::vector<NVFocusRequest> taken;
   taken.swap(focusRequests);
   return taken;
 }
 
 NVStageBase* NVEngine::stageForWindow(HWND hwnd) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   auto it = windowMap.find(hwnd);
   return it == windowMap.end() ? nullptr : it->second;
 }
 
 bool NVEngine::hasWindow(NVStageBase* stage) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NVStageBase* s : windows)
     if (s == stage) return true;
   return false;
@@ -253,7 +278,7 @@ void clearRecord(NVUserState& r, const void* t) {
 
 void NVEngine::forgetTarget(const void* target) {
   if (!target) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   std::erase_if(eventQueue, [target](const NVEventState& e) { return names(e, target); });
   std::erase_if(focusRequests, [target](const NVFocusRequest& r) {
     return r.stage == target || r.item2D == target || r.widget == target || r.item3D == target;

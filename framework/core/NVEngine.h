@@ -67,6 +67,20 @@ class NVEngine : public NVThread {
   NVStageBase* stageForWindow(HWND hwnd);
   bool hasWindow(NVStageBase* stage);
 
+  // The input-method fields cross threads: text widgets set the font and
+  // position and take the committed text on the main thread, the window
+  // procedure reads the first two and writes the third. These take the lock.
+  // Returns the committed text and clears it.
+  NVString takeImeResult();
+  void setImeFont(const NVString& faceName, int height);
+  void setImePosition(int x, int y);
+  struct ImeComposition {
+    NVString fontName;
+    int fontHeight, x, y;
+  };
+  ImeComposition imeComposition();
+
+  // Guarded by the engine lock.
   int imeX = 0, imeY = 0;
   NVString imeResultText;
   NVString imeFontName;

@@ -1,9 +1,11 @@
-// The framework's one lock: guards the engine's queues, window list and input
-// records, and makes composition, back-buffer changes and presentation of 2D
-// stages mutually exclusive. Recursive, so a step holding it may call
-// operations that take it again.
+// The engine lock: guards the engine's queues, window list, input records and
+// input-method fields, the stages' dirty rectangles, and makes composition,
+// back-buffer changes and presentation mutually exclusive. Recursive, so a
+// step holding it may call operations that take it again. It is the first
+// lock of the program's order (docs/threads.md): nothing that waits for
+// another thread is done while holding it.
 #pragma once
 
-#include <mutex>
+#include "platform/runtime/RankedMutex.h"
 
-extern std::recursive_mutex engineLock;
+extern nvrt::RankedRecursiveMutex engineLock;

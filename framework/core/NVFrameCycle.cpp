@@ -18,7 +18,7 @@ void initOnce() {
 
 void flushInvalidations(NVEngine* engine) {
   if (!engine) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (NVStageBase* stage : engine->windows) {
     if (!stage->isDirty()) continue;
     stage->invalidateDirty();

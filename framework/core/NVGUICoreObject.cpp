@@ -5,13 +5,15 @@
 #include <new>
 #include <vector>
 
+#include "platform/runtime/RankedMutex.h"
+
 namespace {
 
 // Deletions happen on the main thread, but a modal view's engine may tear
 // down objects while the window thread reads; a small lock keeps the list
 // itself consistent whoever appends.
-std::mutex& pendingLock() {
-  static std::mutex lock;
+nvrt::RankedMutex& pendingLock() {
+  static nvrt::RankedMutex lock{nvrt::LockRank::pendingFrees, "pendingLock"};
   return lock;
 }
 
@@ -31,14 +33,14 @@ void NVGUICoreObject::operator delete(void* block) noexcept {
 }
 
 void deferDelete(void* block) {
-  std::lock_guard<std::mutex> guard(pendingLock());
+  std::lock_guard guard(pendingLock());
   pendingFrees().push_back(block);
 }
 
 void freeDeferred() {
   std::vector<void*> blocks;
   {
-    std::lock_guard<std::mutex> guard(pendingLock());
+    std::lock_guard guard(pendingLock());
     blocks.swap(pendingFrees());
   }
   void (*observer)(void*) = releaseObserver.load();
@@ -51,6 +53,6 @@ void freeDeferred() {
 void setReleaseObserver(void (*observer)(void* block)) { releaseObserver = observer; }
 
 std::size_t pendingFreeCount() {
-  std::lock_guard<std::mutex> guard(pendingLock());
+  std::lock_guard guard(pendingLock());
   return pendingFrees().size();
 }

@@ -122,7 +122,7 @@ void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
 }  // namespace
 
 bool sampleInput(NVEngine* engine) {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   engine->previousInput = engine->currentInput;
   POINT cursor = {0, 0};
   GetCursorPos(&cursor);
@@ -265,13 +265,13 @@ void focusEvents(NVEngine* engine, NVUserState& current, const NVUserState& prev
 bool generateInputEvents(NVEngine* engine) {
   NVUserState current, previous;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     current = engine->currentInput;
     previous = engine->previousInput;
   }
   keyboardEvents(engine, current);
   if (pointerEvents(engine, current, previous)) focusEvents(engine, current, previous);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   setFocus(engine->currentInput, focusOf(current));
   return true;
 }

@@ -85,7 +85,7 @@ NVAnimation::NVAnimation() : onStart(alwaysFalse), onEnd(alwaysFalse), onUpdate(
 }
 
 NVAnimation::~NVAnimation() {
-  std::lock_guard<std::recursive_mutex> hold(engineLock);
+  std::lock_guard hold(engineLock);
   removeFromList(this);
 }
 
@@ -95,7 +95,7 @@ void NVAnimation::start() {
   finished = stopped = false;
   data.animation = this;
   {
-    std::lock_guard<std::recursive_mutex> hold(engineLock);
+    std::lock_guard hold(engineLock);
     activeList().push_back(this);
     running = true;
     finished = stopped = false;
@@ -146,7 +146,7 @@ void restartOrDrop() {
   PassCursor pass;
   while (NVAnimation* a = pass.advance()) {
     if (!a->finished) continue;
-    std::unique_lock<std::recursive_mutex> hold(engineLock);
+    std::unique_lock hold(engineLock);
     resetRun(a);
     if (!a->stopped && a->repeat) {
       a->running = true;

@@ -26,7 +26,7 @@ bool fromInputMethod(const NVWidget* widget, const NVEventState& event) {
   if (event.keyCode == kImeProcessKey) return true;
   NVEngine* engine = widget->getEngine();
   if (!engine) return false;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return engine->currentInput.imeResult && !engine->currentInput.keyDown;
 }
 
@@ -46,7 +46,7 @@ bool NVListView::controlHeld() const {
   NVEngine* engine = getEngine();
   if (!engine) return false;
   // The window thread refreshes the key states under the lock.
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return (engine->systemState.keyState[0x11] & 0x80) != 0;
 }
 
@@ -86,7 +86,7 @@ void NVListView::onKey(NVEventState event) {
     // The list has no use for committed text; left in the engine it would
     // turn up in the next text box that takes a key.
     if (NVEngine* engine = getEngine()) {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       engine->imeResultText = NVString("");
     }
     return;

@@ -164,8 +164,7 @@ int NVTextBox::locate(double localX) const {
 void NVTextBox::onFocusIn(NVEventState event) {
   if (event.widget == caret) return;
   if (NVEngine* engine = getEngine()) {
-    engine->imeFontName = style()->getFaceName();
-    engine->imeFontHeight = style()->height;
+    engine->setImeFont(style()->getFaceName(), style()->height);
   }
   setImage(focusedFace);
   caret->show();

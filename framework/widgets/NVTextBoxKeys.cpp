@@ -35,7 +35,7 @@ namespace {
 // The window thread refreshes the key states under the lock.
 std::uint8_t keyStateOf(const NVEngine* engine, int key) {
   if (!engine) return 0;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return engine->systemState.keyState[key];
 }
 
@@ -124,9 +124,9 @@ bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
 
 bool NVTextBox::typeText(Edit& edit, std::uint8_t keyCode) {
   NVEngine* engine = getEngine();
-  if (!engine->imeResultText.isEmpty()) {
-    edit.replaceSelection(engine->imeResultText);
-    engine->imeResultText = NVString("");
+  const NVString committed = engine->takeImeResult();
+  if (!committed.isEmpty()) {
+    edit.replaceSelection(committed);
     edit.kind = 0;
     return true;
   }

@@ -62,8 +62,7 @@ void NVTextBox::placeCaret() {
   caret->setImage(caretImage);
   caret->repaint();
   if (NVEngine* engine = getEngine()) {
-    engine->imeX = caret->getStageX();
-    engine->imeY = caret->getStageY();
+    engine->setImePosition(caret->getStageX(), caret->getStageY());
   }
 }
 

@@ -14,6 +14,6 @@ void NVVisualDesigner::paint(NVImage* image, int width, int height) {
   // A designer without a painter leaves the image as it is: an exception
   // here would unwind out of the frame loop.
   if (!painter_) return;
-  std::lock_guard<std::recursive_mutex> hold(engineLock);
+  std::lock_guard hold(engineLock);
   painter_(image, width, height, param_);
 }

@@ -107,7 +107,7 @@ int NVExWindow::chosenColumn() const {
 
 bool NVExWindow::titleHasFocus() const {
   if (!engine) return false;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   NVWidget* focus = engine->currentInput.focusWidget;
   return std::find(menuTitles.begin(), menuTitles.end(), focus) != menuTitles.end();
 }

@@ -7,20 +7,30 @@
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVThreadMessages.h"
+#include "platform/runtime/LockOrderWaits.h"
 
 namespace {
 
 std::atomic<int> gHeldDCs{0};
 
+// Counts one more device context if fewer than six are held.
+bool tryReserveDeviceContext() {
+  int held = gHeldDCs.load();
+  while (held <= 5)
+    if (gHeldDCs.compare_exchange_weak(held, held + 1)) return true;
+  return false;
+}
+
 // Counts one more device context once fewer than six are held; false when
-// the engine stopped while waiting.
+// the engine stopped while waiting. Never called with a lock held: the
+// holders of the others must be able to finish.
 bool reserveDeviceContext(NVEngine* engine) {
-  for (;;) {
-    int held = gHeldDCs.load();
-    if (held <= 5 && gHeldDCs.compare_exchange_weak(held, held + 1)) return true;
-    if (engine && !engine->acceptsWork()) return false;
+  nvrt::mustNotHoldWhileWaiting(engineLock, "waiting for a device context");
+  while (!tryReserveDeviceContext()) {
+    if (!engine || !engine->acceptsWork()) return false;
     Sleep(1);
   }
+  return true;
 }
 
 }  // namespace
@@ -49,7 +59,7 @@ NVStageBase::~NVStageBase() {
 
 bool NVStageBase::addDirtyRect(int left, int top, int right, int bottom) {
   if (created) {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     dirtyLeft = std::min(dirtyLeft, left);
     dirtyTop = std::min(dirtyTop, top);
     dirtyRight = std::max(dirtyRight, right);
@@ -60,7 +70,7 @@ bool NVStageBase::addDirtyRect(int left, int top, int right, int bottom) {
 
 bool NVStageBase::invalidate(bool whole) {
   if (whole) return addDirtyRect(0, 0, width, height);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return addDirtyRect(dirtyLeft, dirtyTop, dirtyRight, dirtyBottom);
 }
 
@@ -91,6 +101,7 @@ bool NVStageBase::setSize(int newWidth, int newHeight) { return setRect(x, y, ne
 bool NVStageBase::setRect(int newX, int newY, int newWidth, int newHeight) {
   if (newX == x && newY == y && newWidth == width && newHeight == height) return false;
   x = newX, y = newY, width = newWidth, height = newHeight;
+  nvrt::mustNotHoldWhileWaiting(engineLock, "sending a resize to the window thread");
   if (HWND h = hwnd) SendMessageA(h, NVM_RESIZE, 0, reinterpret_cast<LPARAM>(this));
   return true;
 }
@@ -98,7 +109,7 @@ bool NVStageBase::setRect(int newX, int newY, int newWidth, int newHeight) {
 void NVStageBase::setFocus() {
   if (!engine) return;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     if (engine->currentInput.focusStage == this) return;
   }
   engine->postToWindowThread(NVM_FOCUS, reinterpret_cast<LPARAM>(this));
@@ -111,6 +122,7 @@ void NVStageBase::setEnabled(bool on) {
     enabled = on;
     return;
   }
+  nvrt::mustNotHoldWhileWaiting(engineLock, "waiting for the window thread to enable a window");
   while (enabled != on) {
     if (!engine->acceptsWork()) return;
     engine->postToWindowThread(on ? NVM_ENABLE : NVM_DISABLE, reinterpret_cast<LPARAM>(this));
@@ -172,19 +184,19 @@ bool NVStageBase::removeChild(NVStageBase* child) {
 bool NVStageBase::isEnabled() const { return enabled && (!parent || parent->isEnabled()); }
 
 void NVStageBase::resetDirty() {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   dirtyLeft = width, dirtyTop = height, dirtyRight = 0, dirtyBottom = 0;
 }
 
 bool NVStageBase::isDirty() const {
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   return dirtyRight > dirtyLeft && dirtyBottom > dirtyTop;
 }
 
 void NVStageBase::invalidateDirty() {
   RECT r;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     if (dirtyRight <= dirtyLeft || dirtyBottom <= dirtyTop) return;
     r = {dirtyLeft, dirtyTop, dirtyRight, dirtyBottom};
   }
@@ -209,7 +221,7 @@ void NVStageBase::setWindowParams(DWORD newStyle, DWORD newExStyle, const NVStri
 }
 
 HDC NVStageBase::acquireDC() {
-  if (!reserveDeviceContext(engine)) return nullptr;
+  if (!tryReserveDeviceContext()) return nullptr;
   HDC dc = hwnd ? GetDC(hwnd) : nullptr;
   if (!dc) --gHeldDCs;
   return dc;
@@ -224,12 +236,13 @@ void NVStageBase::releaseDC(HDC dc) {
 bool NVStageBase::queueCreate() {
   if (!engine || !engine->acceptsWork()) return false;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     engine->createQueue.push_back(this);
   }
+  nvrt::mustNotHoldWhileWaiting(engineLock, "waiting for the window thread to create a window");
   while (!created) {
     if (!engine->acceptsWork()) {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       auto& queue = engine->createQueue;
       queue.erase(std::remove(queue.begin(), queue.end(), this), queue.end());
       return false;
@@ -244,10 +257,11 @@ bool NVStageBase::queueCreate() {
 bool NVStageBase::queueDestroy() {
   if (!engine || !engine->acceptsWork()) return false;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     engine->destroyQueue.push_back(this);
   }
   onDestroying();
+  nvrt::mustNotHoldWhileWaiting(engineLock, "waiting for the window thread to destroy a window");
   while (created) {
     if (!engine->acceptsWork()) return false;
     engine->postToWindowThread(NVM_DESTROY);
@@ -279,7 +293,7 @@ bool NVStageBase::createWindow(NVEngine* owner) {
   }
   hwnd = created_;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     owner->windowMap[created_] = this;
     if (!owner->mainWindow) owner->mainWindow = this;
   }
@@ -293,17 +307,19 @@ bool NVStageBase::createWindow(NVEngine* owner) {
 bool NVStageBase::destroyWindow(NVEngine* owner) {
   HWND h = hwnd;
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     if (owner->mainWindow == this) owner->mainWindow = nullptr;
     NVStageBase* self = this;
     currentMainWindow.compare_exchange_strong(self, nullptr);
   }
   while (!DestroyWindow(h)) {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
-    if (owner->windowMap.find(h) == owner->windowMap.end() || owner->isStopRequested()) return false;
+    {
+      std::lock_guard lock(engineLock);
+      if (owner->windowMap.find(h) == owner->windowMap.end() || owner->isStopRequested()) return false;
+    }
     Sleep(1);
   }
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   owner->windowMap.erase(h);
   hwnd = nullptr;
   return true;
@@ -314,13 +330,23 @@ void NVStageBase::applyRect() {
   MoveWindow(hwnd, x, y, width + frameExtraWidth, height + frameExtraHeight, TRUE);
 }
 
+// The paint area joins whatever the main thread composed and has not shown
+// yet; the copy and the reset happen in one hold of the engine lock, so a
+// change made meanwhile is either copied here or still dirty for the next
+// frame's present.
 void NVStageBase::paintFromWindow(HWND window) {
   PAINTSTRUCT ps;
-  if (!reserveDeviceContext(nullptr)) return;
+  if (!reserveDeviceContext(engine)) {
+    ValidateRect(window, nullptr);
+    return;
+  }
   HDC dc = BeginPaint(window, &ps);
-  addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
-  paint(dc);
-  resetDirty();
+  {
+    std::lock_guard lock(engineLock);
+    addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    paint(dc);
+    resetDirty();
+  }
   EndPaint(window, &ps);
   --gHeldDCs;
 }

@@ -46,7 +46,8 @@ class NVStageBase : public virtual NVGUICoreObject {
   void setCursor(HCURSOR cursor);
   void setWindowParams(DWORD style, DWORD exStyle, const NVString& className, const NVString& title);
   // A device context of the window, at most six held at once; null if the
-  // window is gone or the engine stopped while waiting.
+  // window is gone or six are held (it never waits, so that a caller holding
+  // the engine lock cannot stall the threads that would give one back).
   HDC acquireDC();
   void releaseDC(HDC dc);
 

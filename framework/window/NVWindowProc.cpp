@@ -18,11 +18,11 @@
 namespace {
 
 // Window handle to stage, for every framework window of every engine.
-std::mutex gLookupLock;
+nvrt::RankedMutex gLookupLock{nvrt::LockRank::targetLookup, "gLookupLock"};
 std::map<HWND, NVStageBase*> gLookup;
 
 NVStageBase* lookup(HWND hwnd) {
-  std::lock_guard<std::mutex> guard(gLookupLock);
+  std::lock_guard guard(gLookupLock);
   auto it = gLookup.find(hwnd);
   return it == gLookup.end() ? nullptr : it->second;
 }
@@ -75,7 +75,7 @@ void recordButton(HWND hwnd, UINT message, LPARAM lParam, NVEngine* engine) {
   const DWORD time = GetMessageTime();
   POINT at = {signedLow(lParam), signedHigh(lParam)};
   if (client) ClientToScreen(hwnd, &at);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   if (down)
     engine->systemState.presses.pressed(button, time, at.x, at.y);
   else
@@ -85,19 +85,20 @@ void recordButton(HWND hwnd, UINT message, LPARAM lParam, NVEngine* engine) {
 void startComposition(HWND hwnd, NVEngine* engine) {
   HIMC imc = ImmGetContext(hwnd);
   if (!imc) return;
+  const NVEngine::ImeComposition ime = engine->imeComposition();
   LOGFONTA font = {};
-  font.lfHeight = engine->imeFontHeight;
+  font.lfHeight = ime.fontHeight;
   font.lfWeight = 500;
   font.lfCharSet = 128;
   font.lfOutPrecision = 8;
   font.lfQuality = 2;
   font.lfPitchAndFamily = 0x31;
-  std::strncpy(font.lfFaceName, engine->imeFontName.cStr(), 31);
+  std::strncpy(font.lfFaceName, ime.fontName.cStr(), 31);
   ImmSetCompositionFontA(imc, &font);
   COMPOSITIONFORM form = {};
   form.dwStyle = CFS_POINT;
-  form.ptCurrentPos.x = engine->imeX;
-  form.ptCurrentPos.y = engine->imeY;
+  form.ptCurrentPos.x = ime.x;
+  form.ptCurrentPos.y = ime.y;
   ImmSetCompositionWindow(imc, &form);
   ImmReleaseContext(hwnd, imc);
 }
@@ -108,7 +109,7 @@ void takeImeResult(HWND hwnd, NVEngine* engine) {
   char buffer[1024] = {};
   const LONG got = ImmGetCompositionStringA(imc, GCS_RESULTSTR, buffer, sizeof buffer);
   ImmReleaseContext(hwnd, imc);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   engine->imeResultText = NVString(buffer, got > 0 ? static_cast<size_t>(got) : 0);
   engine->pendingInput.imeResult = true;
 }
@@ -147,7 +148,7 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
     default: break;
   }
   if (!engine) return false;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   switch (message) {
     case WM_KEYDOWN: engine->pendingInput.keyCode = static_cast<std::uint8_t>(wParam & 0xFF); engine->pendingInput.keyDown = true; return true;
     case WM_KEYUP: engine->pendingInput.keyUp = true; return true;
@@ -161,14 +162,14 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
 LRESULT CALLBACK nvWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    std::lock_guard<std::mutex> guard(gLookupLock);
+    std::lock_guard guard(gLookupLock);
     gLookup[hwnd] = static_cast<NVStageBase*>(create->lpCreateParams);
     return DefWindowProcA(hwnd, message, wParam, lParam);
   }
   NVStageBase* stage = lookup(hwnd);
   if (!stage) return DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_DESTROY) {
-    std::lock_guard<std::mutex> guard(gLookupLock);
+    std::lock_guard guard(gLookupLock);
     gLookup.erase(hwnd);
     return 0;
   }

@@ -45,7 +45,7 @@ class BriselCredit : public BriselWindow {
   // up, so that no press falls between two of its frames.
   static bool programSees(bool down) {
     return waitFor([down] {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       return NVEngine::instance && (NVEngine::instance->currentInput.button != 0) == down;
     }, 1);
   }

@@ -30,7 +30,7 @@ class SceneTest : public ::testing::Test {
   }
   std::uint32_t back(int x, int y) const { return stage->backBuffer->getPixels()[y * 100 + x]; }
   std::array<int, 4> stageDirty() const {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     return {stage->dirtyLeft, stage->dirtyTop, stage->dirtyRight, stage->dirtyBottom};
   }
 

@@ -23,7 +23,7 @@ class StageItemTest : public ::testing::Test {
     freeDeferred();
   }
   std::uint32_t shown(int x, int y) const {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     const NVImage* buffer = item->display->getBuffer();
     return buffer->getPixels()[y * buffer->getWidth() + x];
   }
@@ -61,7 +61,7 @@ TEST_F(StageItemTest, DisabledTextIsLighter) {
 TEST_F(StageItemTest, ResizingReallocatesTheDisplayAtTheNewSize) {
   item->setText(NVString("MQO"));
   item->setRect(10, 10, 60, 30);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   EXPECT_EQ(item->display->width, 60);
   EXPECT_EQ(item->display->getBuffer()->getWidth(), 60);
 }

@@ -36,7 +36,7 @@ void runFrames(NVEngine* engine, int count) {
 
 void waitForKeyStates(NVEngine* engine) {
   auto counter = [engine] {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     return engine->systemState.keyState[256];
   };
   const std::uint8_t first = counter();

@@ -58,7 +58,7 @@ TEST(VisualDesigner, PassesSizeAndParameterUnderTheEngineLock) {
     ASSERT_TRUE(engineLock.try_lock());
     engineLock.unlock();
   }).join();
-  std::lock_guard<std::recursive_mutex> hold(engineLock);
+  std::lock_guard hold(engineLock);
   designer.paint(&image, 7, 9);
   EXPECT_EQ(seen.calls, 2);
 }

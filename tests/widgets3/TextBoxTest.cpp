@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -46,7 +47,7 @@ class TextBoxTest : public ::testing::Test {
   }
   void settle() { waitForKeyStates(engine); }
   bool capsLockOn() {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     return engine->systemState.keyState[0x14] == 1;
   }
   void setCapsLock(bool on) {
@@ -152,6 +153,32 @@ TEST_F(TextBoxTest, ImeCommitsReplaceTheSelectionOnce) {
   EXPECT_EQ(text(), "ab" + kWide);
   EXPECT_TRUE(engine->imeResultText.isEmpty());
   EXPECT_EQ(box->cursorPos, 4);
+}
+
+// The window thread writes each commit while the main thread's key handling
+// takes the one before: every commit is inserted once, none is lost or torn.
+TEST_F(TextBoxTest, ImeCommitsFromTheWindowThreadAreEachInsertedOnce) {
+  constexpr int kCommits = 20;
+  NullDisplay::click(kClientX + 20, kClientY + 15);
+  settle();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  std::atomic<int> inserted{0};
+  std::atomic<bool> gaveUp{false};
+  std::thread committer([&] {
+    for (int i = 0; i < kCommits && !gaveUp; ++i) {
+      NullDisplay::commitIme(kWide);
+      while (inserted < i + 1 && !gaveUp) std::this_thread::yield();
+    }
+  });
+  while (inserted < kCommits && std::chrono::steady_clock::now() < deadline) {
+    key(0xE5);
+    inserted = static_cast<int>(text().size() / kWide.size());
+  }
+  gaveUp = true;
+  committer.join();
+  std::string expected;
+  for (int i = 0; i < kCommits; ++i) expected += kWide;
+  EXPECT_EQ(text(), expected);
 }
 
 TEST_F(TextBoxTest, ATypingRunIsOneUndoStepAndRedoBringsItBack) {

@@ -73,6 +73,9 @@ void WidgetWindow::key(BYTE virtualKey, std::initializer_list<BYTE> held) {
   for (BYTE h : held) NullDisplay::pressKey(h);
   settle();
   NullDisplay::typeKey(virtualKey);
+  // The key messages are posted: once the window thread is idle again it
+  // has taken them, and the frames after that deliver the key.
+  settle();
   frames();
   for (BYTE h : held) NullDisplay::releaseKey(h);
   settle();

@@ -123,7 +123,7 @@ TEST_F(DispatchTest, EventsForADestroyedStageAreForgotten) {
   top->removeChild(doomed);
   delete doomed;
   EXPECT_TRUE(engine->takeFocusRequests().empty());
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   for (const NVEventState& e : engine->eventQueue) EXPECT_NE(e.stage, doomed);
 }
 
@@ -142,7 +142,7 @@ TEST_F(DispatchTest, EveryEngineForgetsADeletedWidget) {
   delete widget;
   for (NVEngine* e : {engine, &second}) {
     EXPECT_TRUE(e->takeFocusRequests().empty());
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     for (const NVEventState& event : e->eventQueue) EXPECT_NE(event.widget, widget);
   }
 }

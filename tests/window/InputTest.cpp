@@ -217,7 +217,7 @@ TEST_F(InputTest, AnImeCommitBecomesAKeyDownWithTheText) {
   bool keyDown = false;
   for (const NVEventState& e : leftHears->events) keyDown |= e.kind == NV_EV_KEYDOWN;
   EXPECT_TRUE(keyDown);
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   EXPECT_EQ(engine->imeResultText, "\x82\xa0");
 }
 

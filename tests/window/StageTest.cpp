@@ -54,7 +54,7 @@ TEST_F(StageTest, HidingAChildDirtiesItsAreaOfTheParent) {
   top->resetDirty();
   EXPECT_TRUE(child.hide());
   {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     EXPECT_EQ(top->dirtyLeft, 20);
     EXPECT_EQ(top->dirtyTop, 30);
     EXPECT_EQ(top->dirtyRight, 70);
@@ -112,7 +112,7 @@ TEST_F(StageTest, SetFocusRequestsTheFocusOnce) {
 TEST_F(StageTest, PaintSeesTheAreaTheWindowSystemAskedFor) {
   struct Painter : NVStageBase {
     void paint(HDC) override {
-      std::lock_guard<std::recursive_mutex> lock(engineLock);
+      std::lock_guard lock(engineLock);
       seen = {dirtyLeft, dirtyTop, dirtyRight, dirtyBottom};
       painted = true;
     }

@@ -39,7 +39,7 @@ class WindowProcTest : public ::testing::Test {
     return nullptr;
   }
   std::vector<std::string> dropped() {
-    std::lock_guard<std::recursive_mutex> lock(engineLock);
+    std::lock_guard lock(engineLock);
     return engine->systemState.droppedFiles;
   }
 

@@ -12,8 +12,8 @@ extern const size_t kDisplayDriverCount;
 
 namespace {
 
-std::mutex& displayMutex() {
-  static auto* mutex = new std::mutex;
+nvrt::RankedMutex& displayMutex() {
+  static auto* mutex = new nvrt::RankedMutex(nvrt::LockRank::display, "displayMutex");
   return *mutex;
 }
 
@@ -38,7 +38,7 @@ bool selectDisplay(const std::string& name) {
   if (windowsExist()) return false;
   std::unique_ptr<Display> driver = create(name);
   if (!driver) return false;
-  std::lock_guard<std::mutex> lock(displayMutex());
+  std::lock_guard lock(displayMutex());
   if (current != nullptr && name == current->name()) return true;
   // FIXME: a replaced driver is leaked on purpose; a thread may still be
   // inside one of its calls.
@@ -49,7 +49,7 @@ bool selectDisplay(const std::string& name) {
 Display& display() {
   Display* chosen = nullptr;
   {
-    std::lock_guard<std::mutex> lock(displayMutex());
+    std::lock_guard lock(displayMutex());
     if (current == nullptr) current = create("null").release();
     chosen = current;
   }

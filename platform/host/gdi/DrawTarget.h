@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <vector>
 
 #include "platform/host/gdi/DeviceContexts.h"
@@ -46,7 +48,7 @@ class TargetAccess {
  private:
   DrawTarget& first_;
   DrawTarget* second_;
-  std::unique_lock<std::mutex> lock_;
+  std::unique_lock<nvrt::RankedMutex> lock_;
 };
 
 }  // namespace nvhost::gdi

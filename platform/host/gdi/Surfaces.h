@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <vector>
 
 #include "platform/host/gdi/GdiObjects.h"
@@ -11,11 +13,15 @@
 namespace nvhost::gdi {
 
 // Guards every surface. Taken after, never around, the host lock.
-std::mutex& surfaceMutex();
+nvrt::RankedMutex& surfaceMutex();
 
 // The surface of a top-level window at the given size, created (white) or
 // resized (keeping the top-left part) as needed. Under surfaceMutex.
 PixelsRef surfaceLocked(HWND top, int width, int height);
+// Drops the surfaces of windows that are gone or hidden, once a surface has
+// been made since the last sweep. Takes the host lock and then surfaceMutex;
+// called with neither held.
+void sweepStaleSurfaces();
 // The surface, or null if the window has none yet. Under surfaceMutex.
 PixelsRef findSurfaceLocked(HWND top);
 

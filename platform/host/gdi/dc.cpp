@@ -9,6 +9,9 @@
 //  [ ] mapping modes, viewport and window origins, clip regions, SaveDC
 #include <map>
 #include <mutex>
+#include <vector>
+
+#include "platform/runtime/RankedMutex.h"
 
 #include "platform/host/gdi/DeviceContexts.h"
 #include "platform/host/user/WindowDC.h"
@@ -19,8 +22,8 @@ namespace nvhost::gdi {
 
 namespace {
 
-std::mutex& stateMutex() {
-  static auto* m = new std::mutex;
+nvrt::RankedMutex& stateMutex() {
+  static auto* m = new nvrt::RankedMutex(nvrt::LockRank::dcState, "stateMutex");
   return *m;
 }
 
@@ -38,20 +41,40 @@ bool liveWindowDC(HDC dc) {
   return findWindowDC(dc) != nullptr;
 }
 
-void sweepReleasedLocked() {
-  for (auto it = states().begin(); it != states().end();) {
-    it = (!it->second.memory && !liveWindowDC(it->first)) ? states().erase(it) : std::next(it);
+// Drops the states of window contexts that user32 has released. The host
+// lock comes before the state lock, so the check runs with the state lock let
+// go and the table is swept once it is taken again.
+void sweepReleased(std::unique_lock<nvrt::RankedMutex>& stateLock) {
+  std::vector<HDC> windowContexts;
+  for (const auto& entry : states())
+    if (!entry.second.memory) windowContexts.push_back(entry.first);
+  stateLock.unlock();
+  std::vector<HDC> released;
+  {
+    HostLock lock(hostMutex());
+    for (HDC dc : windowContexts)
+      if (findWindowDC(dc) == nullptr) released.push_back(dc);
+  }
+  stateLock.lock();
+  for (HDC dc : released) {
+    auto it = states().find(dc);
+    if (it != states().end() && !it->second.memory) states().erase(it);
   }
   sweepAt = states().size() * 2 + 64;
 }
 
 // The state of a memory context or live window context, created for a window
-// context on first use; null for any other handle. Called under stateMutex.
-DCState* stateLocked(HDC dc) {
+// context on first use; null for any other handle. Called with the state lock
+// held, which it lets go while it asks user32 about a handle it does not know.
+DCState* stateLocked(HDC dc, std::unique_lock<nvrt::RankedMutex>& stateLock) {
   auto it = states().find(dc);
   if (it != states().end()) return &it->second;
-  if (dc == nullptr || !liveWindowDC(dc)) return nullptr;
-  if (states().size() >= sweepAt) sweepReleasedLocked();
+  if (dc == nullptr) return nullptr;
+  stateLock.unlock();
+  const bool live = liveWindowDC(dc);
+  stateLock.lock();
+  if (!live) return nullptr;
+  if (states().find(dc) == states().end() && states().size() >= sweepAt) sweepReleased(stateLock);
   return &states()[dc];
 }
 
@@ -80,8 +103,8 @@ HGDIOBJ selectFont(DCState& s, HGDIOBJ object, text::FontRef& font) {
 }  // namespace
 
 bool dcState(HDC dc, DCState& state) {
-  std::lock_guard<std::mutex> lock(stateMutex());
-  DCState* s = stateLocked(dc);
+  std::unique_lock lock(stateMutex());
+  DCState* s = stateLocked(dc, lock);
   if (s == nullptr) return false;
   state = *s;
   return true;
@@ -105,7 +128,7 @@ HDC CreateCompatibleDC(HDC /*dc*/) {
   s.memory = true;
   s.bitmap = defaultBitmap();
   s.pixels = bitmapPixels(s.bitmap);
-  std::lock_guard<std::mutex> lock(stateMutex());
+  std::lock_guard lock(stateMutex());
   HDC handle = newMemoryHandle();
   states()[handle] = std::move(s);
   return handle;
@@ -113,7 +136,7 @@ HDC CreateCompatibleDC(HDC /*dc*/) {
 
 BOOL DeleteDC(HDC dc) {
   DCState doomed;  // released outside the lock
-  std::lock_guard<std::mutex> lock(stateMutex());
+  std::lock_guard lock(stateMutex());
   auto it = states().find(dc);
   if (it == states().end() || !it->second.memory) return FALSE;
   doomed = std::move(it->second);
@@ -125,8 +148,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
   PixelsRef pixels = bitmapPixels(object);
   text::FontRef font = pixels ? nullptr : fontOf(object);
   const bool brush = !pixels && !font && brushInfo(static_cast<HBRUSH>(object)).valid;
-  std::lock_guard<std::mutex> lock(stateMutex());
-  DCState* s = stateLocked(dc);
+  std::unique_lock lock(stateMutex());
+  DCState* s = stateLocked(dc, lock);
   if (s == nullptr) return nullptr;
   if (pixels) return selectBitmap(*s, object, pixels);
   if (font) return selectFont(*s, object, font);
@@ -138,8 +161,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 
 int SetBkMode(HDC dc, int mode) {
   if (mode != TRANSPARENT && mode != OPAQUE) return 0;
-  std::lock_guard<std::mutex> lock(stateMutex());
-  DCState* s = stateLocked(dc);
+  std::unique_lock lock(stateMutex());
+  DCState* s = stateLocked(dc, lock);
   if (s == nullptr) return 0;
   const int old = s->bkMode;
   s->bkMode = mode;
@@ -152,8 +175,8 @@ int GetBkMode(HDC dc) {
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-  std::lock_guard<std::mutex> lock(stateMutex());
-  DCState* s = stateLocked(dc);
+  std::unique_lock lock(stateMutex());
+  DCState* s = stateLocked(dc, lock);
   if (s == nullptr) return CLR_INVALID;
   const COLORREF old = s->bkColor;
   s->bkColor = color & 0xFFFFFF;
@@ -166,8 +189,8 @@ COLORREF GetBkColor(HDC dc) {
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-  std::lock_guard<std::mutex> lock(stateMutex());
-  DCState* s = stateLocked(dc);
+  std::unique_lock lock(stateMutex());
+  DCState* s = stateLocked(dc, lock);
   if (s == nullptr) return CLR_INVALID;
   const COLORREF old = s->textColor;
   s->textColor = color & 0xFFFFFF;

@@ -66,7 +66,8 @@ bool resolveTarget(HDC dc, DrawTarget& target) {
 
 TargetAccess::TargetAccess(DrawTarget& first, DrawTarget* second) : first_(first), second_(second) {
   const bool windows = first.top != nullptr || (second != nullptr && second->top != nullptr);
-  if (windows) lock_ = std::unique_lock<std::mutex>(surfaceMutex());
+  if (windows) sweepStaleSurfaces();
+  if (windows) lock_ = std::unique_lock<nvrt::RankedMutex>(surfaceMutex());
   for (DrawTarget* t : {&first, second}) {
     if (t == nullptr) continue;
     if (t->top != nullptr) {

@@ -10,6 +10,8 @@
 #include <map>
 #include <mutex>
 
+#include "platform/runtime/RankedMutex.h"
+
 #include "platform/host/gdi/GdiObjects.h"
 #include "platform/win32.h"
 
@@ -17,8 +19,8 @@ namespace nvhost::gdi {
 
 namespace {
 
-std::recursive_mutex& tableMutex() {
-  static auto* m = new std::recursive_mutex;
+nvrt::RankedRecursiveMutex& tableMutex() {
+  static auto* m = new nvrt::RankedRecursiveMutex(nvrt::LockRank::gdiObjects, "tableMutex");
   return *m;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/host/gdi/Surfaces.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <map>
 
@@ -40,14 +41,9 @@ const bool eraserInstalled = [] {
   return true;
 }();
 
-void dropStaleLocked() {
-  HostLock lock(hostMutex());
-  WindowRegistry& registry = WindowRegistry::get();
-  for (auto it = surfaces().begin(); it != surfaces().end();) {
-    WindowRecord* r = registry.find(it->first);
-    it = (r == nullptr || !registry.shownOnScreen(*r)) ? surfaces().erase(it) : std::next(it);
-  }
-}
+// Set when a surface is made; the next drawing drops the surfaces of windows
+// that are gone or hidden (the host lock comes first, so not from here).
+std::atomic<bool> sweepDue{false};
 
 // One opaque pixel `alpha`/255 of the way from `below` to `over`.
 std::uint32_t blendOpaque(std::uint32_t over, std::uint32_t below, unsigned alpha) {
@@ -78,8 +74,8 @@ void copyBlock(const PixelBuffer& from, const RECT& area, PixelImage& to, int to
 
 }  // namespace
 
-std::mutex& surfaceMutex() {
-  static auto* m = new std::mutex;
+nvrt::RankedMutex& surfaceMutex() {
+  static auto* m = new nvrt::RankedMutex(nvrt::LockRank::surfaces, "surfaceMutex");
   return *m;
 }
 
@@ -89,7 +85,7 @@ PixelsRef surfaceLocked(HWND top, int width, int height) {
   height = std::max(height, 1);
   auto it = surfaces().find(top);
   if (it != surfaces().end() && it->second->width == width && it->second->height == height) return it->second;
-  if (it == surfaces().end()) dropStaleLocked();
+  if (it == surfaces().end()) sweepDue = true;
   auto fresh = std::make_shared<PixelBuffer>();
   fresh->width = width;
   fresh->height = height;
@@ -107,6 +103,17 @@ PixelsRef surfaceLocked(HWND top, int width, int height) {
   return fresh;
 }
 
+void sweepStaleSurfaces() {
+  if (!sweepDue.exchange(false)) return;
+  HostLock lock(hostMutex());
+  std::lock_guard surfacesLock(surfaceMutex());
+  WindowRegistry& registry = WindowRegistry::get();
+  for (auto it = surfaces().begin(); it != surfaces().end();) {
+    WindowRecord* r = registry.find(it->first);
+    it = (r == nullptr || !registry.shownOnScreen(*r)) ? surfaces().erase(it) : std::next(it);
+  }
+}
+
 PixelsRef findSurfaceLocked(HWND top) {
   auto it = surfaces().find(top);
   return it == surfaces().end() ? nullptr : it->second;
@@ -119,7 +126,7 @@ bool readWindowPixels(HWND window, PixelImage& image) {
   image.width = std::max<int>(area.right - area.left, 0);
   image.height = std::max<int>(area.bottom - area.top, 0);
   image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0xFF000000u);
-  std::lock_guard<std::mutex> lock(surfaceMutex());
+  std::lock_guard lock(surfaceMutex());
   if (PixelsRef surface = findSurfaceLocked(top)) copyBlock(*surface, area, image, 0, 0);
   return true;
 }
@@ -147,7 +154,7 @@ PixelImage readDesktopPixels() {
     }
   }
   image.words.assign(static_cast<std::size_t>(image.width) * image.height, 0xFF000000u);
-  std::lock_guard<std::mutex> lock(surfaceMutex());
+  std::lock_guard lock(surfaceMutex());
   for (const Shown& s : shown) {
     PixelsRef surface = findSurfaceLocked(s.window);
     if (surface == nullptr) continue;

@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/runtime/RankedMutex.h"
+
 #include "platform/win32.h"
 
 namespace {
@@ -18,8 +20,8 @@ struct Block {
 };
 
 // Its own lock, never held together with the host's.
-std::mutex& blockMutex() {
-  static auto* mutex = new std::mutex;
+nvrt::RankedMutex& blockMutex() {
+  static auto* mutex = new nvrt::RankedMutex(nvrt::LockRank::globalMemory, "blockMutex");
   return *mutex;
 }
 
@@ -50,7 +52,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
     return nullptr;
   }
   if (flags & GMEM_ZEROINIT) std::memset(block.data.get(), 0, bytes + 1);
-  std::lock_guard<std::mutex> lock(blockMutex());
+  std::lock_guard lock(blockMutex());
   HGLOBAL handle = block.data.get();
   if (flags & GMEM_MOVEABLE) {
     handle = reinterpret_cast<HGLOBAL>(nextToken);
@@ -61,7 +63,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
 }
 
 LPVOID GlobalLock(HGLOBAL memory) {
-  std::lock_guard<std::mutex> lock(blockMutex());
+  std::lock_guard lock(blockMutex());
   Block* b = findBlock(memory);
   if (b == nullptr) return nullptr;
   ++b->locks;
@@ -69,7 +71,7 @@ LPVOID GlobalLock(HGLOBAL memory) {
 }
 
 BOOL GlobalUnlock(HGLOBAL memory) {
-  std::lock_guard<std::mutex> lock(blockMutex());
+  std::lock_guard lock(blockMutex());
   Block* b = findBlock(memory);
   if (b == nullptr || b->locks == 0) return FALSE;
   --b->locks;
@@ -78,14 +80,14 @@ BOOL GlobalUnlock(HGLOBAL memory) {
 }
 
 SIZE_T GlobalSize(HGLOBAL memory) {
-  std::lock_guard<std::mutex> lock(blockMutex());
+  std::lock_guard lock(blockMutex());
   Block* b = findBlock(memory);
   return b ? b->size : 0;
 }
 
 HGLOBAL GlobalFree(HGLOBAL memory) {
   if (memory == nullptr) return nullptr;
-  std::lock_guard<std::mutex> lock(blockMutex());
+  std::lock_guard lock(blockMutex());
   if (findBlock(memory) == nullptr) return memory;
   blocks().erase(memory);
   return nullptr;

@@ -8,6 +8,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +46,7 @@ class FontLibrary {
   std::shared_ptr<FontFace> resolveFace(const FontRequest& request, Font::Style& style, std::string& family);
   GlyphRef renderGlyph(const Font& font, const GlyphKey& key);
 
-  std::mutex lock_;
+  nvrt::RankedMutex lock_{nvrt::LockRank::fonts, "fontLibraryLock"};
   FT_Library freetype_ = nullptr;
   FontResolver resolver_;
   std::map<std::string, std::shared_ptr<FontFace>> faces_;

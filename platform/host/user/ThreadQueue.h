@@ -88,7 +88,7 @@ class ThreadQueue {
   int sendDepth = 0;
   // The key state of the last key message this thread took from its queue.
   std::shared_ptr<const KeyTable> messageKeys;
-  std::condition_variable wake;
+  std::condition_variable_any wake;
 
  private:
   DWORD threadId_;

@@ -9,9 +9,9 @@
 
 namespace nvhost {
 
-std::mutex& hostMutex() {
+nvrt::RankedMutex& hostMutex() {
   // Never destroyed: threads may still be ending while the process exits.
-  static auto* mutex = new std::mutex;
+  static auto* mutex = new nvrt::RankedMutex(nvrt::LockRank::host, "hostMutex");
   return *mutex;
 }
 

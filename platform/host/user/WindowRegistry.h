@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,8 +22,8 @@ namespace nvhost {
 
 // The host's own lock. It is a leaf: no other lock is taken while it is held,
 // and no window procedure or display call runs under it.
-std::mutex& hostMutex();
-using HostLock = std::unique_lock<std::mutex>;
+nvrt::RankedMutex& hostMutex();
+using HostLock = std::unique_lock<nvrt::RankedMutex>;
 
 struct ClassRecord {
   std::string name;

@@ -15,34 +15,34 @@
 namespace nvhost {
 
 void NullDisplay::windowShown(HWND window, const RECT& screen) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   shown_[window] = screen;
 }
 
 void NullDisplay::windowHidden(HWND window) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   shown_.erase(window);
 }
 
 void NullDisplay::windowMoved(HWND window, const RECT& screen) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   if (shown_.count(window)) shown_[window] = screen;
 }
 
 void NullDisplay::windowTitleChanged(HWND window, const std::string& cp932Title) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   titles_[window] = cp932Title;
 }
 
 void NullDisplay::windowDestroyed(HWND window) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   shown_.erase(window);
   titles_.erase(window);
   presented_.erase(window);
 }
 
 void NullDisplay::present(HWND window, const RECT& area) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   RECT& sum = presented_[window];
   if (sum.left >= sum.right || sum.top >= sum.bottom) {
     sum = area;
@@ -53,12 +53,12 @@ void NullDisplay::present(HWND window, const RECT& area) {
 }
 
 void NullDisplay::cursorChanged(HCURSOR cursor) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   cursor_ = cursor;
 }
 
 void NullDisplay::clipboardChanged(const std::string& cp932Text) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   clipboard_ = cp932Text;
 }
 
@@ -128,14 +128,14 @@ void NullDisplay::offerClipboard(const std::string& cp932Text) {
 bool NullDisplay::isShown(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return false;
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   return self->shown_.count(window) != 0;
 }
 
 RECT NullDisplay::shownRect(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return RECT{};
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   auto it = self->shown_.find(window);
   return it == self->shown_.end() ? RECT{} : it->second;
 }
@@ -143,7 +143,7 @@ RECT NullDisplay::shownRect(HWND window) {
 std::string NullDisplay::title(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return {};
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   auto it = self->titles_.find(window);
   return it == self->titles_.end() ? std::string() : it->second;
 }
@@ -151,7 +151,7 @@ std::string NullDisplay::title(HWND window) {
 HCURSOR NullDisplay::cursor() {
   NullDisplay* self = instance();
   if (self == nullptr) return nullptr;
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   return self->cursor_;
 }
 
@@ -168,7 +168,7 @@ bool NullDisplay::savePng(const gdi::PixelImage& image, const std::string& path)
 RECT NullDisplay::takePresented(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return RECT{};
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   auto it = self->presented_.find(window);
   if (it == self->presented_.end()) return RECT{};
   const RECT area = it->second;
@@ -179,7 +179,7 @@ RECT NullDisplay::takePresented(HWND window) {
 std::string NullDisplay::clipboardText() {
   NullDisplay* self = instance();
   if (self == nullptr) return {};
-  std::lock_guard<std::mutex> lock(self->mutex_);
+  std::lock_guard lock(self->mutex_);
   return self->clipboard_;
 }
 

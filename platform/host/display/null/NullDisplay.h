@@ -6,6 +6,8 @@
 
 #include <map>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <string>
 #include <vector>
 
@@ -74,7 +76,7 @@ class NullDisplay final : public Display {
  private:
   static NullDisplay* instance();
 
-  std::mutex mutex_;
+  nvrt::RankedMutex mutex_{nvrt::LockRank::nullDisplay, "nullDisplayMutex"};
   std::map<HWND, RECT> shown_;
   std::map<HWND, std::string> titles_;
   HCURSOR cursor_ = nullptr;

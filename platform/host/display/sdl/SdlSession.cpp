@@ -25,8 +25,8 @@ constexpr auto kCallLimit = std::chrono::seconds(10);
 // The thread also wakes on its own, so that a stop is seen without an event.
 constexpr int kIdleWaitMs = 100;
 
-std::mutex& openMutex() {
-  static auto* mutex = new std::mutex;
+nvrt::RankedMutex& openMutex() {
+  static auto* mutex = new nvrt::RankedMutex(nvrt::LockRank::sdlOpen, "sdlOpenMutex");
   return *mutex;
 }
 
@@ -38,7 +38,7 @@ SdlSession* SdlSession::open(std::string& reason) {
   static SdlSession* session = nullptr;
   static std::string failure;
   static bool tried = false;
-  std::lock_guard<std::mutex> lock(openMutex());
+  std::lock_guard lock(openMutex());
   if (!tried) {
     tried = true;
     auto* created = new SdlSession;
@@ -157,17 +157,17 @@ void SdlSession::loop() {
     }
     translator_->endOfBatch();
     handleWake();
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (stopping_ && commands_.empty()) break;
   }
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard lock(mutex_);
   stopped_ = true;
   done_.notify_all();
 }
 
 void SdlSession::handleWake() {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     wakePending_ = false;
   }
   runCommands();
@@ -178,7 +178,7 @@ void SdlSession::runCommands() {
   for (;;) {
     std::function<void()> command;
     {
-      std::lock_guard<std::mutex> lock(mutex_);
+      std::lock_guard lock(mutex_);
       if (commands_.empty()) return;
       command = std::move(commands_.front());
       commands_.pop_front();
@@ -190,7 +190,7 @@ void SdlSession::runCommands() {
 void SdlSession::servePresents() {
   std::map<HWND, std::vector<RECT>> presents;
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     presents.swap(presents_);
   }
   for (const auto& [window, areas] : presents) windows_->present(window, areas);
@@ -198,7 +198,7 @@ void SdlSession::servePresents() {
 
 void SdlSession::wake() {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (wakePending_ || stopped_) return;
     wakePending_ = true;
   }
@@ -211,11 +211,11 @@ void SdlSession::wake() {
     // SDL wakes its waiting thread by sending an X event to one of the
     // windows, chosen when the wait began; the window must not be destroyed
     // while that event is on its way.
-    std::lock_guard<std::mutex> sending(wakeMutex_);
+    std::lock_guard sending(wakeMutex_);
     pushed = SDL_PushEvent(&event) == 1;
   }
   if (!pushed) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     wakePending_ = false;
   }
 }
@@ -226,7 +226,7 @@ void SdlSession::post(std::function<void()> command) {
     return;
   }
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (stopping_ || stopped_) return;
     commands_.push_back(std::move(command));
   }
@@ -240,24 +240,24 @@ bool SdlSession::call(std::function<void()> command) {
   }
   auto finished = std::make_shared<bool>(false);
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (stopping_ || stopped_) return false;
     commands_.push_back([this, finished, command = std::move(command)] {
       command();
-      std::lock_guard<std::mutex> done(mutex_);
+      std::lock_guard done(mutex_);
       *finished = true;
       done_.notify_all();
     });
   }
   wake();
-  std::unique_lock<std::mutex> lock(mutex_);
+  std::unique_lock lock(mutex_);
   done_.wait_for(lock, kCallLimit, [&] { return *finished || stopped_; });
   return *finished;
 }
 
 void SdlSession::requestPresent(HWND window, const RECT& area) {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (stopped_) return;
     std::vector<RECT>& areas = presents_[window];
     SdlWindows::addArea(areas, area);
@@ -266,7 +266,7 @@ void SdlSession::requestPresent(HWND window, const RECT& area) {
 }
 
 void SdlSession::destroyWindow(HWND window) {
-  std::lock_guard<std::mutex> sending(wakeMutex_);
+  std::lock_guard sending(wakeMutex_);
   windows_->destroy(window);
 }
 
@@ -284,7 +284,7 @@ void SdlSession::pushEvents(const std::vector<SDL_Event>& events) {
 
 void SdlSession::stop() {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (stopping_) return;
     stopping_ = true;
   }

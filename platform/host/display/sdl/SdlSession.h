@@ -11,6 +11,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "platform/runtime/RankedMutex.h"
 #include <string>
 #include <thread>
 #include <vector>
@@ -73,11 +75,11 @@ class SdlSession {
   std::unique_ptr<SdlWindows> windows_;
   std::unique_ptr<SdlTranslator> translator_;
 
-  std::mutex mutex_;
+  nvrt::RankedMutex mutex_{nvrt::LockRank::sdlSession, "sdlSessionMutex"};
   // Held while an event is pushed from another thread and while a window is
   // destroyed; taken after mutex_ is released, never with it.
-  std::mutex wakeMutex_;
-  std::condition_variable done_;
+  nvrt::RankedMutex wakeMutex_{nvrt::LockRank::sdlWake, "sdlWakeMutex"};
+  std::condition_variable_any done_;
   std::deque<std::function<void()>> commands_;
   std::map<HWND, std::vector<RECT>> presents_;
   bool wakePending_ = false;

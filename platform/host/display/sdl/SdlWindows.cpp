@@ -197,7 +197,7 @@ void SdlWindows::present(HWND window, const std::vector<RECT>& areas) {
   if (target == nullptr) return;
   std::vector<SDL_Rect> copied;
   {
-    std::lock_guard<std::mutex> lock(gdi::surfaceMutex());
+    std::lock_guard lock(gdi::surfaceMutex());
     gdi::PixelsRef source = gdi::findSurfaceLocked(window);
     if (!source || !source->words) return;
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
