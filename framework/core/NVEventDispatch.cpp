@@ -63,7 +63,7 @@ NVEngine* engineOfItem(NV2DItemBase* item, NVStageBase*& stage) {
 // set to this drop's paths just before they run.
 void showDroppedFiles(NVEngine* engine, const NVEventState& event) {
   if (event.kind != NV_EV_DROPFILES || !event.files) return;
-  std::lock_guard<std::recursive_mutex> lock(engineLock);
+  std::lock_guard lock(engineLock);
   engine->systemState.droppedFiles = *event.files;
 }
 

@@ -115,7 +115,7 @@ void NullDisplay::requestActivation(HWND window) { input::activationRequested(wi
 
 void NullDisplay::placeWindow(HWND window, const RECT& screen) {
   if (NullDisplay* d = instance()) {
-    std::lock_guard<std::mutex> lock(d->mutex_);
+    std::lock_guard lock(d->mutex_);
     if (d->shown_.count(window)) d->shown_[window] = screen;
   }
   input::windowPlaced(window, screen);
