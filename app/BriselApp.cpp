@@ -94,6 +94,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   initOnce();
   auto* label = new NVLabel(NVString(""));
   messageWidget = label;
+  applicationLog().setDisplay(setMessageText);
   if (window.addChild(label->stageItem(), true)) label->onAttach();
   addMessage(msg::prompt());
   initOnce();
