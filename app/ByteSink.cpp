@@ -6,19 +6,19 @@ void ByteSink::drain(const char* data, std::size_t size) {
 }
 
 void ByteSink::appendSlow(const char* data, std::size_t size) {
-  drain(buffer_.data(), used_);
+  drain(buffer_.get(), used_);
   used_ = 0;
   // A block at least as large as the buffer goes out directly.
-  if (size >= buffer_.size()) {
+  if (size >= capacity_) {
     drain(data, size);
     return;
   }
-  std::memcpy(buffer_.data(), data, size);
+  std::memcpy(buffer_.get(), data, size);
   used_ = size;
 }
 
 bool ByteSink::flush() {
-  drain(buffer_.data(), used_);
+  drain(buffer_.get(), used_);
   used_ = 0;
   return !failed_;
 }

@@ -6,18 +6,18 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
-#include <vector>
+#include <memory>
 
 class ByteSink {
  public:
   // `drain` receives each full block; it returns false when the bytes could
   // not be stored. A sink without a drain discards everything.
   explicit ByteSink(std::function<bool(const char*, std::size_t)> drain, std::size_t capacity = 1 << 20)
-      : drain_(std::move(drain)), buffer_(capacity) {}
+      : drain_(std::move(drain)), buffer_(new char[capacity]), capacity_(capacity) {}
 
   void append(const char* data, std::size_t size) {
-    if (size <= buffer_.size() - used_) {
-      std::memcpy(buffer_.data() + used_, data, size);
+    if (size <= capacity_ - used_) {
+      std::memcpy(buffer_.get() + used_, data, size);
       used_ += size;
       return;
     }
@@ -34,7 +34,10 @@ class ByteSink {
   void drain(const char* data, std::size_t size);
 
   std::function<bool(const char*, std::size_t)> drain_;
-  std::vector<char> buffer_;
+  // Left uninitialised: zeroing it would touch every page of it, which costs
+  // a small file's conversion more than the conversion itself.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_;
   std::size_t used_ = 0;
   bool failed_ = false;
 };

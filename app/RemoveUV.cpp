@@ -1,7 +1,7 @@
 #include "app/RemoveUV.h"
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "app/ByteSink.h"
 #include "app/ConversionMessages.h"
@@ -24,20 +24,25 @@ enum class ReadResult { Ok, ReadError, LineTooLong };
 // Streams the whole input through the stripper, a block of whole lines at a
 // time. The buffer grows only for a line longer than a block.
 ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
-  std::vector<char> buffer(kReadBlock);
+  // Uninitialised, so that only the pages a file fills are ever touched.
+  size_t capacity = kReadBlock;
+  std::unique_ptr<char[]> buffer(new char[capacity]);
   size_t used = 0;
   for (;;) {
-    if (used == buffer.size()) {
-      if (buffer.size() >= kMaxLine) return ReadResult::LineTooLong;
-      buffer.resize(buffer.size() * 2);
+    if (used == capacity) {
+      if (capacity >= kMaxLine) return ReadResult::LineTooLong;
+      std::unique_ptr<char[]> larger(new char[capacity * 2]);
+      std::memcpy(larger.get(), buffer.get(), used);
+      buffer = std::move(larger);
+      capacity *= 2;
     }
-    const std::ptrdiff_t n = in.read(buffer.data() + used, buffer.size() - used);
+    const std::ptrdiff_t n = in.read(buffer.get() + used, capacity - used);
     if (n < 0) return ReadResult::ReadError;
     if (n == 0) break;
     const size_t fresh = used;
     used += static_cast<size_t>(n);
     // Only the new bytes can hold the first line feed of the pending line.
-    const char* data = buffer.data();
+    const char* data = buffer.get();
     const char* lastNl = nullptr;
     for (const char* p = data + used; p > data + fresh;) {
       if (*--p == '\n') {
@@ -48,10 +53,10 @@ ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper) {
     if (!lastNl) continue;
     stripper.processLines(data, lastNl + 1);
     const size_t rest = static_cast<size_t>(data + used - (lastNl + 1));
-    std::memmove(buffer.data(), lastNl + 1, rest);
+    std::memmove(buffer.get(), lastNl + 1, rest);
     used = rest;
   }
-  stripper.processLastLine(buffer.data(), buffer.data() + used);
+  stripper.processLastLine(buffer.get(), buffer.get() + used);
   return ReadResult::Ok;
 }
 
