@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BuildVersion.h"
 #include "app/ConversionMessages.h"
 #include "app/MessageLog.h"
 #include "app/RemoveUV.h"
@@ -54,7 +55,7 @@ void onDropFiles(NVEventState) {
 
 void setApplicationInfo() {
   setApplicationName(NVString("Brisel"));
-  setApplicationVersion(NVString("1.0.0"));
+  setApplicationVersion(NVString(buildVersion()));
   setApplicationRights(text("Brisel: UVを取り除くだけの小さな道具。"));
   addCreditLine(text("Nolvaばんざい　ヾ(´ー｀)ﾉﾞ"));
   addCreditLine(text("Dovanばんざい　ヾ(´ー｀)ﾉﾞ"));
