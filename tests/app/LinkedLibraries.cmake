@@ -1,19 +1,32 @@
 # Fails when a program needs a shared library it has no use for.
-#   cmake -DREADELF=... -DPROGRAM=path -DFORBIDDEN="regex;regex..." -P LinkedLibraries.cmake
-# Each regex is matched against the program's NEEDED entries (its direct
-# shared-library dependencies, which the loader maps at every start).
-execute_process(COMMAND ${READELF} -d ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${READELF} could not read ${PROGRAM}")
+#   cmake -DTOOL=readelf -DPROGRAM=path -DFORBIDDEN="regex;regex..." -P LinkedLibraries.cmake
+#   cmake -DTOOL=...objdump -DPROGRAM=path.exe -DFORBIDDEN=... -P LinkedLibraries.cmake
+# Each regex is matched against the program's direct shared-library
+# dependencies, which the loader maps at every start: the NEEDED entries of
+# an ELF program (readelf -d), the imported DLLs of a Windows one
+# (objdump -p), lower case.
+if(TOOL MATCHES "objdump")
+  execute_process(COMMAND ${TOOL} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  set(entry_pattern "DLL Name: [^\n]+")
+  set(name_pattern "DLL Name: ([^\n]+)")
+else()
+  execute_process(COMMAND ${TOOL} -d ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  set(entry_pattern "\\(NEEDED\\)[^\n]*\\[[^]\n]+\\]")
+  set(name_pattern ".*\\[([^]]+)\\]")
 endif()
-string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*\\[[^]\n]+\\]" entries "${dynamic}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${TOOL} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "${entry_pattern}" entries "${dump}")
 set(needed)
 foreach(entry ${entries})
-  string(REGEX REPLACE ".*\\[([^]]+)\\]" "\\1" library "${entry}")
+  string(REGEX REPLACE "${name_pattern}" "\\1" library "${entry}")
+  string(STRIP "${library}" library)
+  string(TOLOWER "${library}" library)
   list(APPEND needed ${library})
 endforeach()
 if(NOT needed)
-  message(FATAL_ERROR "${PROGRAM} has no NEEDED entries: not a dynamically linked program?")
+  message(FATAL_ERROR "${PROGRAM} names no shared libraries: not a dynamically linked program?")
 endif()
 set(wrong)
 foreach(library ${needed})
