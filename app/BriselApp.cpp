@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BuildVersion.h"
 #include "app/ConversionMessages.h"
 #include "app/ConversionQueue.h"
 #include "app/MessageLog.h"
@@ -59,7 +60,7 @@ void onDropFiles(NVEventState event) {
 
 void setApplicationInfo() {
   setApplicationName(NVString("Brisel"));
-  setApplicationVersion(NVString("1.0.0"));
+  setApplicationVersion(NVString(buildVersion()));
   setApplicationRights(text("Brisel: UVを取り除くだけの小さな道具。"));
   addCreditLine(text("Nolvaばんざい　ヾ(´ー｀)ﾉﾞ"));
   addCreditLine(text("Dovanばんざい　ヾ(´ー｀)ﾉﾞ"));
@@ -102,6 +103,7 @@ void runWindow(NVExWindow& window, const std::vector<std::string>& files) {
   initOnce();
   auto* label = new NVLabel(NVString(""));
   messageWidget = label;
+  applicationLog().setDisplay(setMessageText);
   if (window.addChild(label->stageItem(), true)) label->onAttach();
   addMessage(msg::prompt());
   initOnce();

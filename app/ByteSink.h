@@ -8,17 +8,19 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
-#include <vector>
+#include <memory>
+
+#include "app/ByteBuffer.h"
 
 class ByteSink {
  public:
   // `drain` receives each full block; it returns false when the bytes could
   // not be stored. A sink without a drain discards everything.
   explicit ByteSink(std::function<bool(const char*, std::size_t)> drain, std::size_t capacity = 1 << 20)
-      : drain_(std::move(drain)), own_(capacity), data_(own_.data()), capacity_(capacity) {}
+      : drain_(std::move(drain)), own_(new char[capacity]), data_(own_.get()), capacity_(capacity) {}
   // Buffers in `storage`, which must outlive the sink and not be resized
   // meanwhile; its old content is of no account.
-  ByteSink(std::function<bool(const char*, std::size_t)> drain, std::vector<char>& storage)
+  ByteSink(std::function<bool(const char*, std::size_t)> drain, ByteBuffer& storage)
       : drain_(std::move(drain)), data_(storage.data()), capacity_(storage.size()) {}
   ByteSink(const ByteSink&) = delete;
   ByteSink& operator=(const ByteSink&) = delete;
@@ -42,7 +44,8 @@ class ByteSink {
   void drain(const char* data, std::size_t size);
 
   std::function<bool(const char*, std::size_t)> drain_;
-  std::vector<char> own_;
+  // Left uninitialised: clearing it would touch every page of it.
+  std::unique_ptr<char[]> own_;
   char* data_;
   std::size_t capacity_;
   std::size_t used_ = 0;

@@ -1,11 +1,9 @@
 #include "app/MessageLog.h"
 
-#include "framework/core/NVMessageDisplay.h"
-
 void MessageLog::add(const NVString& line) {
   lines_.push_back(line);
   while (lines_.size() > static_cast<size_t>(MaxMessageLines)) lines_.pop_front();
-  setMessageText(text());
+  if (display_) display_(text());
   if (listener_) listener_(line);
 }
 

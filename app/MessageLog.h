@@ -11,8 +11,8 @@ class MessageLog {
  public:
   static constexpr int MaxMessageLines = 20;
 
-  // Appends a line, drops the oldest beyond the limit, shows the result with
-  // setMessageText and tells the listener.
+  // Appends a line, drops the oldest beyond the limit, shows the result on
+  // the display and tells the listener.
   void add(const NVString& line);
   // Every line, oldest first, each followed by "\n".
   NVString text() const;
@@ -20,10 +20,15 @@ class MessageLog {
   void clear() { lines_.clear(); }
   // Called with every added line (the terminal front end prints them).
   void setListener(std::function<void(const NVString&)> listener) { listener_ = std::move(listener); }
+  // Called with the joined text after every added line (the window program
+  // passes setMessageText). The log itself knows no window, so the terminal
+  // program links none.
+  void setDisplay(std::function<void(NVString)> display) { display_ = std::move(display); }
 
  private:
   std::deque<NVString> lines_;
   std::function<void(const NVString&)> listener_;
+  std::function<void(NVString)> display_;
 };
 
 // The application's one log.

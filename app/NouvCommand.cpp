@@ -1,5 +1,6 @@
 #include "app/NouvCommand.h"
 
+#include "app/BuildVersion.h"
 #include "app/MessageLog.h"
 #include "app/RemoveUV.h"
 #include "platform/runtime/Console.h"
@@ -28,7 +29,7 @@ int runNouv(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
       std::fputs(kUsage, out);
       return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
     } else if (!optionsDone && arg == "--version") {
-      std::fputs("brisel-nouv 1.0.0\n", out);
+      std::fprintf(out, "brisel-nouv %s (commit %s)\n", buildVersion(), buildCommit());
       return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
     } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
       std::fprintf(err, "brisel-nouv: unknown option '%s'\n%s", arg.c_str(), kUsage);

@@ -26,10 +26,11 @@ enum class ReadResult { Ok, ReadError, LineTooLong };
 
 // The buffers of the conversion, kept for the whole run: a batch of small
 // files would otherwise spend most of its time allocating and clearing two
-// fresh megabytes per file.
+// fresh megabytes per file. Their bytes are never read before written, so
+// they are left uninitialised.
 struct ConversionBuffers {
-  std::vector<char> input = std::vector<char>(kReadBlock);
-  std::vector<char> output = std::vector<char>(kReadBlock);
+  ByteBuffer input = ByteBuffer(kReadBlock);
+  ByteBuffer output = ByteBuffer(kReadBlock);
 };
 
 // Never destroyed: an abnormal end may run static destructors on another
@@ -42,7 +43,7 @@ ConversionBuffers& conversionBuffers() {
 // Streams the whole input through the stripper, a block of whole lines at a
 // time; raw data of a binary chunk goes on as soon as it is read. The buffer
 // grows only for a line longer than a block.
-ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper, std::vector<char>& buffer) {
+ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper, ByteBuffer& buffer) {
   size_t used = 0;
   for (;;) {
     if (used == buffer.size()) {
@@ -83,7 +84,7 @@ ReadResult streamInput(nvrt::InputFile& in, MqoUvStripper& stripper, std::vector
 // Runs the stripper over the input, keeping the run's buffers to their usual
 // size afterwards.
 ReadResult streamWithRunBuffers(nvrt::InputFile& in, MqoUvStripper& stripper) {
-  std::vector<char>& buffer = conversionBuffers().input;
+  ByteBuffer& buffer = conversionBuffers().input;
   const ReadResult result = streamInput(in, stripper, buffer);
   if (buffer.size() > kReadBlock) {
     buffer.resize(kReadBlock);

@@ -100,6 +100,24 @@ void dv_GLModelTransform(const dv_Model& model) {
   }
 }
 
+void dv_GLBeginUnitCubePlacement(const dv_Model& model) {
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  dv_GLModelTransform(model);
+}
+
+void dv_GLEndUnitCubePlacement() {
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+}
+
 void dv_GLCameraTransform(const dv_Model* camera) {
   for (const dv_Model* m = camera; m != nullptr; m = m->getParent()) {
     const dv_Vector p = m->getPosition();

@@ -16,6 +16,11 @@ void dv_GLApplyMaterial(const dv_Material& material, bool lighting);
 // Root ancestor first: translate, rotate -heading about Y, pitch about X,
 // -bank about Z, then the scale when the model is scaled.
 void dv_GLModelTransform(const dv_Model& model);
+// Pushes both matrices, loads identity into both and applies the model's
+// placement chain: the model is placed in the unit cube, with no camera and
+// no projection. dv_GLEndUnitCubePlacement pops both again.
+void dv_GLBeginUnitCubePlacement(const dv_Model& model);
+void dv_GLEndUnitCubePlacement();
 // The inverse placement of the camera and each ancestor in turn.
 void dv_GLCameraTransform(const dv_Model* camera);
 // Sets up the first eight light models as GL_LIGHT0..7 and disables the

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/opengl.h"
+#include "toolkit/dv_DrawHooks.h"
 #include "toolkit/dv_GLContext.h"
 #include "toolkit/dv_GLElements.h"
 #include "toolkit/dv_GLState.h"
@@ -22,7 +23,16 @@ bool isTextureShape(int type) {
 }  // namespace
 
 dv_RenderEngine::dv_RenderEngine()
-    : textures_(std::make_unique<dv_TextureDrawer>()), selectBuffer_(SelectBufferSize, 0) {}
+    : textures_(std::make_unique<dv_TextureDrawer>()), selectBuffer_(SelectBufferSize, 0) {
+  // The draw hooks of models reach OpenGL through these; once is enough.
+  static const bool hooked = [] {
+    dv_DrawHooks& hooks = dv_DrawHooks::instance();
+    hooks.beginUnitCubePlacement = dv_GLBeginUnitCubePlacement;
+    hooks.endUnitCubePlacement = dv_GLEndUnitCubePlacement;
+    return true;
+  }();
+  (void)hooked;
+}
 
 dv_RenderEngine::~dv_RenderEngine() = default;
 

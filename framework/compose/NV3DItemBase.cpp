@@ -6,8 +6,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/window/NVStageBase.h"
-#include "platform/opengl.h"
-#include "toolkit/dv_GLState.h"
+#include "toolkit/dv_DrawHooks.h"
 
 namespace {
 
@@ -65,23 +64,14 @@ void NV3DItemBase::detach() {
 }
 
 void NV3DItemBase::preDraw() {
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
   // The model chain's placement, outermost parent first, as the renderer
   // applies it, but from identity: the camera and its projection are gone.
-  dv_GLModelTransform(*this);
+  // Only the renderer draws, and it provides the OpenGL calls.
+  if (auto begin = dv_DrawHooks::instance().beginUnitCubePlacement) begin(*this);
 }
 
 void NV3DItemBase::postDraw() {
-  glMatrixMode(GL_MODELVIEW);
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
+  if (auto end = dv_DrawHooks::instance().endUnitCubePlacement) end();
 }
 
 int NV3DItemBase::getAbsoluteX() const { return x + (parent ? parent->getAbsoluteX() : 0); }

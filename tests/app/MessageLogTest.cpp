@@ -10,6 +10,7 @@ TEST(MessageLog, ShowsTheLastTwentyLinesOnePerLine) {
   NVWidget label;
   messageWidget = &label;
   MessageLog log;
+  log.setDisplay(setMessageText);
   std::vector<std::string> heard;
   log.setListener([&heard](const NVString& line) { heard.push_back(line.bytes()); });
   log.add(NVString("prompt"));

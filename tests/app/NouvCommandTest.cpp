@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,7 @@ TEST(BriselNouv, Usage) {
   const UsageCase cases[] = {
       {{}, 2, "", false},
       {{"--help"}, 0, "usage: brisel-nouv", true},
-      {{"--version"}, 0, "brisel-nouv 1.0.0\n", true},
+      {{"--version"}, 0, "brisel-nouv ", true},
       {{"--frobnicate", "a.mqo"}, 2, "", false},
       {{"--"}, 2, "", false},
   };
@@ -106,6 +107,21 @@ TEST(BriselNouv, ConvertsCompressedModels) {
   EXPECT_EQ(entries[0].name, "m_noUV.mqo");
   EXPECT_EQ(entries[0].bytes, kConverted);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "bad_noUV.mqoz"));
+}
+
+// Both programs name the version and the commit they were built from, and
+// need no desktop for it.
+TEST(BriselPrograms, VersionNamesTheVersionAndTheCommit) {
+  const std::regex line("([a-z-]+) " + std::regex_replace(std::string(BRISEL_VERSION), std::regex("\\."), "\\.") +
+                        " \\(commit ([0-9a-f]{12}(\\+changes)?|unknown)\\)\n");
+  for (const std::string program : {"brisel-nouv", "brisel"}) {
+    const ProgramResult r = runProgram(builtProgram(program), {"--version"});
+    EXPECT_EQ(r.exitCode, 0) << program << ": " << r.err;
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(r.out, match, line)) << program << ": " << r.out;
+    EXPECT_EQ(match[1], program);
+    EXPECT_TRUE(r.err.empty()) << r.err;
+  }
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ std::string dropLine(HDROP drop) {
   for (UINT i = 0; i < count; ++i) {
     std::string name(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
     name.resize(DragQueryFileA(drop, i, name.data(), static_cast<UINT>(name.size())));
-    line += (i > 0 ? "|" : "") + nvrt::cp932NameToUtf8(name);
+    if (i > 0) line += '|';
+    line += nvrt::cp932NameToUtf8(name);
   }
   DragFinish(drop);
   return line;

@@ -88,7 +88,10 @@ TEST(ModelTest, ParentLinksAreMirroredInTheTree) {
   ASSERT_TRUE(parent.hasTreeNode() && child.hasTreeNode());
   EXPECT_EQ(child.getTreeNode()->parent, parent.getTreeNode());
   EXPECT_EQ(parent.getTreeNode()->parent, dv_ModelTree().getRoot());
-  EXPECT_EQ(child.getTreeNode()->name, "m" + std::to_string(child.getID()));
+  // Appended: GCC 12 at -O3 misreads "m" + a temporary as an overlapping copy.
+  std::string name = "m";
+  name += std::to_string(child.getID());
+  EXPECT_EQ(child.getTreeNode()->name, name);
   EXPECT_EQ(dv_ModelOfNode(child.getTreeNode()), &child);
   ASSERT_TRUE(parent.removeChild(&child, false));
   EXPECT_EQ(child.getParent(), nullptr);

@@ -1,0 +1,42 @@
+# Fails when a program needs a shared library it has no use for.
+#   cmake -DTOOL=readelf -DPROGRAM=path -DFORBIDDEN="regex;regex..." -P LinkedLibraries.cmake
+#   cmake -DTOOL=...objdump -DPROGRAM=path.exe -DFORBIDDEN=... -P LinkedLibraries.cmake
+# Each regex is matched against the program's direct shared-library
+# dependencies, which the loader maps at every start: the NEEDED entries of
+# an ELF program (readelf -d), the imported DLLs of a Windows one
+# (objdump -p), lower case.
+if(TOOL MATCHES "objdump")
+  execute_process(COMMAND ${TOOL} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  set(entry_pattern "DLL Name: [^\n]+")
+  set(name_pattern "DLL Name: ([^\n]+)")
+else()
+  execute_process(COMMAND ${TOOL} -d ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  set(entry_pattern "\\(NEEDED\\)[^\n]*\\[[^]\n]+\\]")
+  set(name_pattern ".*\\[([^]]+)\\]")
+endif()
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${TOOL} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "${entry_pattern}" entries "${dump}")
+set(needed)
+foreach(entry ${entries})
+  string(REGEX REPLACE "${name_pattern}" "\\1" library "${entry}")
+  string(STRIP "${library}" library)
+  string(TOLOWER "${library}" library)
+  list(APPEND needed ${library})
+endforeach()
+if(NOT needed)
+  message(FATAL_ERROR "${PROGRAM} names no shared libraries: not a dynamically linked program?")
+endif()
+set(wrong)
+foreach(library ${needed})
+  foreach(pattern ${FORBIDDEN})
+    if(library MATCHES "${pattern}")
+      list(APPEND wrong ${library})
+    endif()
+  endforeach()
+endforeach()
+if(wrong)
+  message(FATAL_ERROR "${PROGRAM} links ${wrong}, which it does not use (it needs: ${needed})")
+endif()
+message(STATUS "${PROGRAM} needs: ${needed}")
