@@ -127,7 +127,7 @@ void NVStageItem::onDestroying() {
 // The device context is taken without waiting (the caller may hold the
 // lock); when all six are in use the area is left to the window's paint.
 void NVStageItem::present() {
-  HDC dc = acquireDC();
+  HDC dc = tryAcquireDC();
   std::lock_guard lock(engineLock);
   const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
   const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);

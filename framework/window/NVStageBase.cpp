@@ -221,6 +221,13 @@ void NVStageBase::setWindowParams(DWORD newStyle, DWORD newExStyle, const NVStri
 }
 
 HDC NVStageBase::acquireDC() {
+  if (!reserveDeviceContext(engine)) return nullptr;
+  HDC dc = hwnd ? GetDC(hwnd) : nullptr;
+  if (!dc) --gHeldDCs;
+  return dc;
+}
+
+HDC NVStageBase::tryAcquireDC() {
   if (!tryReserveDeviceContext()) return nullptr;
   HDC dc = hwnd ? GetDC(hwnd) : nullptr;
   if (!dc) --gHeldDCs;

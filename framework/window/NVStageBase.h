@@ -45,10 +45,13 @@ class NVStageBase : public virtual NVGUICoreObject {
   bool isDirty() const;
   void setCursor(HCURSOR cursor);
   void setWindowParams(DWORD style, DWORD exStyle, const NVString& className, const NVString& title);
-  // A device context of the window, at most six held at once; null if the
-  // window is gone or six are held (it never waits, so that a caller holding
-  // the engine lock cannot stall the threads that would give one back).
+  // A device context of the window, at most six held at once: waits while
+  // six are held; null if the window is gone or the engine stopped waiting.
+  // Never called with the engine lock held.
   HDC acquireDC();
+  // The same without waiting: null when six are held, so that a caller
+  // holding the engine lock cannot stall the threads that would give one back.
+  HDC tryAcquireDC();
   void releaseDC(HDC dc);
 
   // Main thread: queue the window's creation or destruction and wait for it.
