@@ -1,9 +1,12 @@
 // The tool's message log: the last lines of what it did, shown in the
-// message widget one per line, oldest first.
+// message widget one per line, oldest first. Written on the program's main
+// thread; its lines may be copied from any thread.
 #pragma once
 
 #include <deque>
 #include <functional>
+#include <mutex>
+#include <vector>
 
 #include "framework/core/NVString.h"
 
@@ -16,8 +19,9 @@ class MessageLog {
   void add(const NVString& line);
   // Every line, oldest first, each followed by "\n".
   NVString text() const;
-  const std::deque<NVString>& lines() const { return lines_; }
-  void clear() { lines_.clear(); }
+  // A copy of the lines, oldest first.
+  std::vector<NVString> snapshot() const;
+  void clear();
   // Called with every added line (the terminal front end prints them).
   void setListener(std::function<void(const NVString&)> listener) { listener_ = std::move(listener); }
   // Called with the joined text after every added line (the window program
@@ -26,6 +30,8 @@ class MessageLog {
   void setDisplay(std::function<void(NVString)> display) { display_ = std::move(display); }
 
  private:
+  // Guards lines_ only; held for no call out of the log.
+  mutable std::mutex linesMutex_;
   std::deque<NVString> lines_;
   std::function<void(const NVString&)> listener_;
   std::function<void(NVString)> display_;

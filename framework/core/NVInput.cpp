@@ -1,5 +1,6 @@
 #include "framework/core/NVInput.h"
 
+#include <atomic>
 #include <mutex>
 
 #include "framework/core/NVEngine.h"
@@ -7,6 +8,9 @@
 #include "framework/core/NVTargetHooks.h"
 #include "framework/core/NVThreadMessages.h"
 #include "framework/window/NVStageBase.h"
+
+// Samples taken by every frame loop, the main one and modal ones.
+std::atomic<unsigned> gInputSamples{0};
 
 namespace {
 
@@ -142,8 +146,11 @@ bool sampleInput(NVEngine* engine) {
   // A drag's stage may have lost its window since the press.
   if (target && !engine->hasWindow(target)) target = nullptr;
   if (target) locateTarget(engine, target, cursor);
+  ++gInputSamples;
   return true;
 }
+
+unsigned inputSampleCount() { return gInputSamples.load(); }
 
 namespace {
 

@@ -39,47 +39,30 @@ class BriselCredit : public BriselWindow {
  protected:
   void prepareDesktop() override { NullDisplay::setDesktop(1024, 768, RECT{0, 0, 1024, 768}); }
 
-  void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(30)); }
-
-  // Waits until the program's frame loop has sampled the button as down or
-  // up, so that no press falls between two of its frames.
-  static bool programSees(bool down) {
-    return waitFor([down] {
-      std::lock_guard lock(engineLock);
-      return NVEngine::instance && (NVEngine::instance->currentInput.button != 0) == down;
-    }, 1);
+  // The pointer moved and sampled by whichever loop runs: the program's
+  // frame loop, or the view's own once it is open.
+  void moveTo(int x, int y) {
+    NullDisplay::movePointer(x, y);
+    ASSERT_TRUE(waitForFrames(2));
   }
 
-  void press(int button = VK_LBUTTON) {
-    NullDisplay::pressButton(button);
-    ASSERT_TRUE(programSees(true));
-  }
-
-  void release(int button = VK_LBUTTON) {
-    NullDisplay::releaseButton(button);
-    ASSERT_TRUE(programSees(false));
-  }
-
-  // On Brisel's title bar. The second press opens the view, whose own loop
-  // then samples the input, so the last release is not waited for.
+  // On Brisel's title bar: each step is seen by the program's frame loop
+  // before the next is made. The second press opens the view, whose own loop
+  // then samples the input, so the last release is only made.
   void rightDoubleClickOnTheProgram(int x, int y) {
-    NullDisplay::movePointer(x, y);
-    pause();
-    press(VK_RBUTTON);
-    release(VK_RBUTTON);
-    press(VK_RBUTTON);
+    moveTo(x, y);
+    ASSERT_TRUE(pressSeen(VK_RBUTTON));
+    ASSERT_TRUE(releaseSeen(VK_RBUTTON));
+    ASSERT_TRUE(pressSeen(VK_RBUTTON));
     NullDisplay::releaseButton(VK_RBUTTON);
-    pause();
   }
 
-  // A click held long enough for the view's own loop to see it.
-  void slowClick(int x, int y, int button = VK_LBUTTON) {
-    NullDisplay::movePointer(x, y);
-    pause();
+  // A click on the view: its window keeps the press and the release until
+  // the view's loop samples them; the caller waits for what the click does.
+  void click(int x, int y, int button = VK_LBUTTON) {
+    moveTo(x, y);
     NullDisplay::pressButton(button);
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
     NullDisplay::releaseButton(button);
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
   }
 
   // The credit window is up once its wash shows at both corners.
@@ -108,8 +91,7 @@ class BriselCredit : public BriselWindow {
 TEST_F(BriselCredit, ARightDoubleClickOpensItAndOkClosesIt) {
   openCredit();
   // Pressing OK closes the view at once; the main window is enabled again.
-  NullDisplay::movePointer(kClientX + 440, kClientY + 380);
-  pause();
+  moveTo(kClientX + 440, kClientY + 380);
   NullDisplay::pressButton();
   ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
   NullDisplay::releaseButton();
@@ -124,20 +106,19 @@ TEST_F(BriselCredit, TheCloseButtonClosesItTooAndASecondRequestDoesNothing) {
   openCredit();
   // A right double click on the credit window's own title bar asks for the
   // view again while it is open: nothing happens.
-  NullDisplay::movePointer(kCreditX + 100, kCreditY + 12);
-  pause();
+  moveTo(kCreditX + 100, kCreditY + 12);
   for (int i = 0; i < 2; ++i) {
     NullDisplay::pressButton(VK_RBUTTON);
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
     NullDisplay::releaseButton(VK_RBUTTON);
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // The view's loop samples the two clicks over four frames and has acted on
+  // the double click once a fifth began.
+  ASSERT_TRUE(waitForFrames(5));
   EXPECT_TRUE(creditShown());
   EXPECT_FALSE(IsWindowEnabled(frame));
   // The close button: 30 x 20 at the right end of the 500-pixel title.
   const int closeX = kCreditX + 6 + 500 - 15, closeY = kCreditY + 6 - 2 + 10;
-  slowClick(closeX, closeY);
+  click(closeX, closeY);
   ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
   EXPECT_FALSE(creditShown());
   closeByButton();
@@ -162,7 +143,7 @@ TEST_F(BriselCredit, AQuickRightDoubleClickOpensItUnderItsOwnTitle) {
   EXPECT_EQ(NullDisplay::title(credit), nvrt::utf8ToCp932Text("クレジット情報"));
   EXPECT_EQ(NullDisplay::title(frame), "Brisel");
   const int closeX = kCreditX + 6 + 500 - 15, closeY = kCreditY + 6 - 2 + 10;
-  slowClick(closeX, closeY);
+  click(closeX, closeY);
   ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));
   closeByButton();
   program.join();

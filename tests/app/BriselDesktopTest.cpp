@@ -136,7 +136,11 @@ TEST_F(BriselWindow, AWindowMovedByTheDesktopTakesDropsAndClicksAtItsNewPlace) {
   ASSERT_TRUE(waitFor([&] { return fs::exists(dir.path() / "moved_noUV.mqo"); }));
   // A click where the close button was does nothing; where it is, it closes.
   quickClick(closeButtonOf(300, 300));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  // The press and the release reach the window thread's queue together; once
+  // it has turned twice and the frame loop has sampled both, in two frames,
+  // and acted on them in a third, a click would have closed the program.
+  ASSERT_TRUE(waitForWindowThread());
+  ASSERT_TRUE(waitForFrames(3));
   EXPECT_FALSE(NVEngine::instance->isStopRequested());
   quickClick(closeButtonOf(moved.left, moved.top));
   ASSERT_TRUE(waitFor([] { return NVEngine::instance->isStopRequested(); }));

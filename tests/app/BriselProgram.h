@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
@@ -14,19 +16,84 @@
 #include "app/BriselApp.h"
 #include "app/MessageLog.h"
 #include "framework/core/NVEngine.h"
+#include "framework/core/NVEngineLock.h"
+#include "framework/core/NVInput.h"
 #include "framework/window/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
 
-// Polls `done` every `periodMs` for up to ten seconds. Checks that read
-// pixels hold the drawing lock the program's frames need, so they should not
-// poll too often.
+// Polls `done` every `periodMs` for up to twenty seconds of real time (a
+// generous bound a loaded machine stays within; reaching it fails the
+// caller). Checks that read pixels hold the drawing lock the program's
+// frames need, so they should not poll too often.
 inline bool waitFor(const std::function<bool()>& done, int periodMs = 5) {
-  for (int waited = 0; waited < 10000; waited += periodMs) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (std::chrono::steady_clock::now() < limit) {
     if (done()) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(periodMs));
   }
   return done();
+}
+
+// Whether the running program's input record, as its frame loop (or a modal
+// loop) last sampled it, satisfies `seen`; waits for it.
+inline bool programSees(const std::function<bool(const NVUserState&)>& seen) {
+  return waitFor([&] {
+    std::lock_guard lock(engineLock);
+    return NVEngine::instance && seen(NVEngine::instance->currentInput);
+  }, 1);
+}
+
+// Waits until the program's loops (its frame loop, or a modal view's while
+// one is open) have begun `frames` more input samples: with two, the frame
+// under way when this was called has ended, and so has everything it did
+// with the input it had sampled.
+inline bool waitForFrames(unsigned frames = 2) {
+  const unsigned first = inputSampleCount();
+  return waitFor([&] { return inputSampleCount() - first >= frames; }, 1);
+}
+
+// Waits until the program's window thread has gone through its message
+// queue twice, so that whatever was posted to it before has been handled.
+inline bool waitForWindowThread() {
+  auto turns = [] {
+    std::lock_guard lock(engineLock);
+    return NVEngine::instance ? NVEngine::instance->systemState.keyState[256] : std::uint8_t{0};
+  };
+  const std::uint8_t first = turns();
+  return waitFor([&] { return static_cast<std::uint8_t>(turns() - first) >= 2; }, 1);
+}
+
+// The pointer moved to (x, y) and seen there by the program.
+inline bool movePointerSeen(int x, int y) {
+  nvhost::NullDisplay::movePointer(x, y);
+  return programSees([x, y](const NVUserState& input) { return input.screenX == x && input.screenY == y; });
+}
+
+// A press or release of `button`, seen by the program.
+inline bool pressSeen(int button = VK_LBUTTON) {
+  nvhost::NullDisplay::pressButton(button);
+  return programSees([](const NVUserState& input) { return input.button != 0; });
+}
+inline bool releaseSeen(int button = VK_LBUTTON) {
+  nvhost::NullDisplay::releaseButton(button);
+  return programSees([](const NVUserState& input) { return input.button == 0; });
+}
+
+// The message log's lines, copied while the program may still write them.
+inline std::vector<std::string> logSnapshot() {
+  std::vector<std::string> lines;
+  for (const NVString& line : applicationLog().snapshot()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
+  return lines;
+}
+
+// Waits until the program has logged `line` and then gone back to its prompt.
+inline bool waitForLoggedThenPrompt(const std::string& line) {
+  return waitFor([&] {
+    const std::vector<std::string> log = logSnapshot();
+    auto it = std::find(log.begin(), log.end(), line);
+    return it != log.end() && log.back() == "MQOファイルをここにD&Dしてください。" && it + 1 != log.end();
+  });
 }
 
 class BriselWindow : public ::testing::Test {
@@ -52,14 +119,9 @@ class BriselWindow : public ::testing::Test {
       program.join();
     }
   }
-  void clickAt(int x, int y) {
-    nvhost::NullDisplay::movePointer(x, y);
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    nvhost::NullDisplay::pressButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    nvhost::NullDisplay::releaseButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  }
+  // A click the program has seen each step of: the pointer where it is
+  // meant, the button down, the button up. False if a step was not seen.
+  bool clickAt(int x, int y) { return movePointerSeen(x, y) && pressSeen() && releaseSeen(); }
   // The close button: 30 x 20 at the right end of the title bar. A click
   // that the frame loop missed is repeated.
   void closeByButton() {
@@ -68,11 +130,7 @@ class BriselWindow : public ::testing::Test {
       if (waitFor([] { return NVEngine::instance->isStopRequested(); })) return;
     }
   }
-  std::vector<std::string> logLines() const {
-    std::vector<std::string> lines;
-    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
-    return lines;
-  }
+  std::vector<std::string> logLines() const { return logSnapshot(); }
 
   std::thread program;
   int status = -1;

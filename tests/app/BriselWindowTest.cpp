@@ -56,8 +56,7 @@ TEST_F(BriselWindow, DroppedFilesAreConvertedInOrderAndLogged) {
   writeFileBytes(dir.path() / "表示.mqo", kModel);
   EXPECT_FALSE(NullDisplay::dropFiles(400, 310, {dir.file("cube.mqo")}));  // the title bar takes no files
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("cube.mqo"), dir.file("表示.mqo")}));
-  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "表示_noUV.mqo"); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(waitForLoggedThenPrompt("「表示_noUV.mqo」を作成します。"));
   closeByButton();
   program.join();
   EXPECT_EQ(status, 0);
@@ -122,8 +121,7 @@ TEST_F(BriselWindow, LongPathsConvertAndTheLabelKeepsTheLastTwentyLines) {
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {(deep / (base + ".mqo")).string()}));
   ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(deep / (base + "_noUV.mqo")); }));
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, many));
-  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "m4_noUV.mqo"); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(waitForLoggedThenPrompt("「m4_noUV.mqo」を作成します。"));
   closeByButton();
   program.join();
   const std::vector<std::string> log = logLines();
@@ -139,21 +137,23 @@ TEST_F(BriselWindow, APictureOfTheWindowAfterADrop) {
   TempDir dir;
   writeFileBytes(dir.path() / "cube.mqo", kModel);
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("cube.mqo")}));
-  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "cube_noUV.mqo"); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(waitForLoggedThenPrompt("「cube_noUV.mqo」を作成します。"));
+  // The label's lines are dark text on the background, one per message:
+  // once seven lines' worth of rows show, the last text is on the screen.
   nvhost::gdi::PixelImage pixels;
-  ASSERT_TRUE(NullDisplay::windowPixels(frame, pixels));
+  auto darkRows = [&] {
+    int rows = 0;
+    for (int y = 28; y < 28 + 300; ++y) {
+      bool dark = false;
+      for (int x = 6; x < 306 && !dark; ++x) dark = (pixels.words[y * pixels.width + x] & 0xFF) < 80;
+      rows += dark;
+    }
+    return rows;
+  };
+  EXPECT_TRUE(waitFor([&] { return NullDisplay::windowPixels(frame, pixels) && darkRows() > 6 * 6; }, 20));
   const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
   EXPECT_TRUE(refpic::matchesReference("app/brisel_after_drop", picture,
                                        refpic::forText(picture, nvhost::text::rasterizerVersion())));
-  // The label's lines are dark text on the background, one per message.
-  int darkRows = 0;
-  for (int y = 28; y < 28 + 300; ++y) {
-    bool dark = false;
-    for (int x = 6; x < 306 && !dark; ++x) dark = (pixels.words[y * pixels.width + x] & 0xFF) < 80;
-    darkRows += dark;
-  }
-  EXPECT_GT(darkRows, 6 * 6);  // seven lines of text, several rows each
 }
 
 class BriselOpenWith : public BriselWindow {
@@ -166,8 +166,7 @@ class BriselOpenWith : public BriselWindow {
 };
 
 TEST_F(BriselOpenWith, FilesGivenAtStartAreConvertedLikeADrop) {
-  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir.path() / "given_noUV.mqo"); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(waitForLoggedThenPrompt("「given_noUV.mqo」を作成します。"));
   closeByButton();
   program.join();
   const std::vector<std::string> log = logLines();
@@ -218,17 +217,12 @@ class BriselWindowKeepsItsSize : public BriselWindow {
 };
 
 TEST_F(BriselWindowKeepsItsSize, NoResizingAndNoMaximizing) {
+  // Each step seen by the program before the next is made.
   auto drag = [](int x, int y, int dx, int dy) {
-    NullDisplay::movePointer(x, y);
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    NullDisplay::pressButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    for (int i = 1; i <= 4; ++i) {
-      NullDisplay::movePointer(x + dx * i / 4, y + dy * i / 4);
-      std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    }
-    NullDisplay::releaseButton();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    movePointerSeen(x, y);
+    pressSeen();
+    for (int i = 1; i <= 4; ++i) movePointerSeen(x + dx * i / 4, y + dy * i / 4);
+    releaseSeen();
   };
   // A drag the loaded frame loop missed is repeated.
   auto moveByTitle = [&] {
@@ -265,7 +259,10 @@ TEST_F(BriselWindowKeepsItsSize, NoResizingAndNoMaximizing) {
 
 TEST_F(BriselWindow, TheDesktopsCloseRequestDoesNotEndTheProgram) {
   NullDisplay::requestClose(frame);
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // The window thread has handled the request once it has turned twice; the
+  // frame loop would act on what it did within two frames after that.
+  ASSERT_TRUE(waitForWindowThread());
+  ASSERT_TRUE(waitForFrames(2));
   EXPECT_FALSE(NVEngine::instance->isStopRequested());
   closeByButton();
   program.join();

@@ -19,10 +19,10 @@ TEST(MessageLog, ShowsTheLastTwentyLinesOnePerLine) {
   for (int i = 1; i <= 25; ++i) log.add(NVString("line ") + i);
   for (int i = 6; i <= 25; ++i) expected += "line " + std::to_string(i) + "\n";
   EXPECT_EQ(label.getText(), expected.c_str());
-  EXPECT_EQ(log.lines().size(), 20u);
+  EXPECT_EQ(log.snapshot().size(), 20u);
   EXPECT_EQ(heard.size(), 26u);  // the listener hears every line, dropped or not
   log.add(NVString(""));
-  EXPECT_EQ(log.lines().back(), "");
+  EXPECT_EQ(log.snapshot().back(), "");
   EXPECT_EQ(label.getText().bytes().substr(label.getText().bytes().size() - 2), "\n\n");
   messageWidget = nullptr;
 }

@@ -45,7 +45,7 @@ class RemoveUVArchiveTest : public ::testing::Test {
   bool convert(const std::string& name) { return removeUV(NVString(dir.cp932File(name))); }
   Lines messages() const {
     Lines lines;
-    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
+    for (const NVString& line : applicationLog().snapshot()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
     return lines;
   }
   std::vector<std::string> files() const {

@@ -40,7 +40,7 @@ class RemoveUVTest : public ::testing::Test {
   }
   std::vector<std::string> messages() const {
     std::vector<std::string> lines;
-    for (const NVString& line : applicationLog().lines()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
+    for (const NVString& line : applicationLog().snapshot()) lines.push_back(nvrt::cp932ToUtf8Display(line.bytes()));
     return lines;
   }
   int entries() const {
@@ -124,7 +124,7 @@ std::optional<std::pair<std::string, bool>> convertAsOrdinaryUser(const std::str
     if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
     const bool ok = removeUV(NVString(hostPathToCp932(utf8Path)));
     std::string lines;
-    for (const NVString& line : applicationLog().lines()) lines += nvrt::cp932ToUtf8Display(line.bytes()) + "\n";
+    for (const NVString& line : applicationLog().snapshot()) lines += nvrt::cp932ToUtf8Display(line.bytes()) + "\n";
     if (write(channel[1], lines.data(), lines.size()) != static_cast<ssize_t>(lines.size())) _exit(76);
     _exit(ok ? 0 : 1);
   }

@@ -40,7 +40,14 @@ void waitForKeyStates(NVEngine* engine) {
     return engine->systemState.keyState[256];
   };
   const std::uint8_t first = counter();
-  for (int i = 0; i < 5000 && static_cast<std::uint8_t>(counter() - first) < 2; ++i) Sleep(1);
+  const DWORD start = timeGetTime();
+  while (static_cast<std::uint8_t>(counter() - first) < 2) {
+    if (timeGetTime() - start > 20000) {
+      ADD_FAILURE() << "the window thread did not go through its queue within 20 s";
+      return;
+    }
+    Sleep(1);
+  }
 }
 
 NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine) {

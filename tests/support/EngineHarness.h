@@ -21,7 +21,7 @@ bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int max
 void runFrames(NVEngine* engine, int count);
 // Waits until the window thread has copied the desktop keyboard into the
 // engine's key states twice, so they show every key and button injected
-// before the call.
+// before the call; a failure of the running test if that takes over 20 s.
 void waitForKeyStates(NVEngine* engine);
 
 // A shown top-level stage at a screen rectangle.
