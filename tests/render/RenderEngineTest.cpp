@@ -233,6 +233,56 @@ TEST_F(LightTest, PointAndSpotLights) {
   }
 }
 
+// A point light near the left edge of a 4 x 4 quad lights its left corners
+// about twice as much as its right ones. Smooth shading blends the corner
+// colours across the face, so the middle row darkens step by step from left
+// to right; flat shading gives the face one colour, so the row does not
+// change. (Smooth is drawn first: Mesa's llvmpipe keeps flat shading for a
+// frame drawn smooth right after one drawn flat, which softpipe does not.)
+TEST_F(LightTest, SmoothShadingBlendsTheCornersAndFlatShadingDoesNot) {
+  scene_.removeModel(&quad_);
+  TestShape square;
+  square.addSquare(-2, -2, 2, 2);
+  dv_Model quad(&square);
+  dv_Material m = plainMaterial(0, 0, 0);
+  m.setDiffuse(1, 1, 1);
+  quad.setMaterial(m);
+  quad.glSetPosition(0, 0, -10);
+  scene_.addModel(&quad);
+  addLights({LightColors{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}}});
+  dv_Light point;
+  point.setLightType(dv_Light::Point);
+  dv_Model& lamp = *lights_.front();
+  lamp.setShape(&point);
+  lamp.glSetPosition(-2, 0, -9);
+  // The red values along the middle row of the lit face, inside its border.
+  auto middleRow = [&] {
+    engine_.draw();
+    const std::array<int, 4> r = litRect();
+    std::vector<int> row;
+    for (int x = r[0] + 1; x < r[2] - 1; ++x) row.push_back(pixel(x, (r[1] + r[3]) / 2)[0]);
+    return row;
+  };
+  auto steps = [](const std::vector<int>& row) {
+    int count = 0;
+    for (size_t i = 1; i < row.size(); ++i) count += std::abs(row[i] - row[i - 1]) > 1;
+    return count;
+  };
+
+  quad.setSmoothShading(true);
+  const std::vector<int> smooth = middleRow();
+  ASSERT_GT(smooth.size(), 10u);
+  EXPECT_GT(smooth.front(), smooth.back() + 30);
+  for (size_t i = 1; i < smooth.size(); ++i) EXPECT_LE(smooth[i], smooth[i - 1] + 1) << i;
+  EXPECT_GE(steps(smooth), 5);
+
+  quad.setSmoothShading(false);
+  const std::vector<int> flat = middleRow();
+  ASSERT_GT(flat.size(), 10u);
+  EXPECT_LE(steps(flat), 1);
+  lamp.setShape(&light_);
+}
+
 // Exponential fog over a face at distance d: f = exp(-density * d), the
 // colour f * C + (1 - f) * fog colour; linear: f = (end - d) / (end - start).
 TEST_F(RenderTest, FogModes) {
