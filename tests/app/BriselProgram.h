@@ -22,12 +22,12 @@
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
 
-// Polls `done` every `periodMs` for up to twenty seconds of real time (a
+// Polls `done` every `periodMs` for up to a minute of real time (a
 // generous bound a loaded machine stays within; reaching it fails the
 // caller). Checks that read pixels hold the drawing lock the program's
 // frames need, so they should not poll too often.
 inline bool waitFor(const std::function<bool()>& done, int periodMs = 5) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (std::chrono::steady_clock::now() < limit) {
     if (done()) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(periodMs));
