@@ -9,10 +9,10 @@
 #include "framework/core/NVThreadMessages.h"
 #include "framework/window/NVStageBase.h"
 
+namespace {
+
 // Samples taken by every frame loop, the main one and modal ones.
 std::atomic<unsigned> gInputSamples{0};
-
-namespace {
 
 constexpr std::uint32_t kDoubleClickMs = 300;
 

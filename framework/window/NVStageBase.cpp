@@ -220,15 +220,11 @@ void NVStageBase::setWindowParams(DWORD newStyle, DWORD newExStyle, const NVStri
   frameExtraHeight = 0;
 }
 
-HDC NVStageBase::acquireDC() {
-  if (!reserveDeviceContext(engine)) return nullptr;
-  HDC dc = hwnd ? GetDC(hwnd) : nullptr;
-  if (!dc) --gHeldDCs;
-  return dc;
-}
+HDC NVStageBase::acquireDC() { return reserveDeviceContext(engine) ? getReservedDC() : nullptr; }
 
-HDC NVStageBase::tryAcquireDC() {
-  if (!tryReserveDeviceContext()) return nullptr;
+HDC NVStageBase::tryAcquireDC() { return tryReserveDeviceContext() ? getReservedDC() : nullptr; }
+
+HDC NVStageBase::getReservedDC() {
   HDC dc = hwnd ? GetDC(hwnd) : nullptr;
   if (!dc) --gHeldDCs;
   return dc;

@@ -93,6 +93,9 @@ class NVStageBase : public virtual NVGUICoreObject {
 
  private:
   void computeFrameExtras();
+  // The window's device context for a place already counted; uncounts it
+  // again when there is no window.
+  HDC getReservedDC();
 };
 
 // Device contexts held through acquireDC and painting, process-wide.

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
@@ -21,6 +20,7 @@
 #include "framework/window/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
+#include "tests/support/EngineHarness.h"
 
 // Polls `done` every `periodMs` for up to a minute of real time (a
 // generous bound a loaded machine stays within; reaching it fails the
@@ -51,17 +51,6 @@ inline bool programSees(const std::function<bool(const NVUserState&)>& seen) {
 inline bool waitForFrames(unsigned frames = 2) {
   const unsigned first = inputSampleCount();
   return waitFor([&] { return inputSampleCount() - first >= frames; }, 1);
-}
-
-// Waits until the program's window thread has gone through its message
-// queue twice, so that whatever was posted to it before has been handled.
-inline bool waitForWindowThread() {
-  auto turns = [] {
-    std::lock_guard lock(engineLock);
-    return NVEngine::instance ? NVEngine::instance->systemState.keyState[256] : std::uint8_t{0};
-  };
-  const std::uint8_t first = turns();
-  return waitFor([&] { return static_cast<std::uint8_t>(turns() - first) >= 2; }, 1);
 }
 
 // The pointer moved to (x, y) and seen there by the program.

@@ -261,7 +261,7 @@ TEST_F(BriselWindow, TheDesktopsCloseRequestDoesNotEndTheProgram) {
   NullDisplay::requestClose(frame);
   // The window thread has handled the request once it has turned twice; the
   // frame loop would act on what it did within two frames after that.
-  ASSERT_TRUE(waitForWindowThread());
+  waitForKeyStates(NVEngine::instance);
   ASSERT_TRUE(waitForFrames(2));
   EXPECT_FALSE(NVEngine::instance->isStopRequested());
   closeByButton();

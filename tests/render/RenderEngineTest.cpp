@@ -136,12 +136,28 @@ class LightTest : public RenderTest {
     engine_.draw();
     return pixel(W / 2, H / 2);
   }
+  // Instead of the large quad, a square of side 2 * half at distance 10,
+  // only diffuse (r, g, b), under one white light; returns the square.
+  dv_Model& diffuseSquareUnderOneLight(double half, double r, double g, double b) {
+    scene_.removeModel(&quad_);
+    squareShape_.addSquare(-half, -half, half, half);
+    square_.setShape(&squareShape_);
+    dv_Material m = plainMaterial(0, 0, 0);
+    m.setDiffuse(r, g, b);
+    square_.setMaterial(m);
+    square_.glSetPosition(0, 0, -10);
+    scene_.addModel(&square_);
+    addLights({LightColors{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}}});
+    return square_;
+  }
 
   dv_ModelSet scene_;
   dv_Light light_;
   std::vector<std::unique_ptr<dv_Model>> lights_;
   TestShape shape_;
   dv_Model quad_;
+  TestShape squareShape_;
+  dv_Model square_;
 };
 
 TEST_F(LightTest, UnlitQuadShowsTheAmbientColour) {
@@ -201,16 +217,7 @@ TEST_F(LightTest, PointAndSpotLights) {
       {"spot, corners outside the cone", dv_Light::Spot, 0, 0, 0, 5, false},
       {"spot turned away", dv_Light::Spot, 0, 0, 0, 60, true},
   };
-  scene_.removeModel(&quad_);
-  TestShape small;
-  small.addSquare(-1, -1, 1, 1);
-  dv_Model quad(&small);
-  dv_Material m = plainMaterial(0, 0, 0);
-  m.setDiffuse(1, 0.8, 0.6);
-  quad.setMaterial(m);
-  quad.glSetPosition(0, 0, -10);
-  scene_.addModel(&quad);
-  addLights({LightColors{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}}});
+  diffuseSquareUnderOneLight(1, 1, 0.8, 0.6);
   dv_Model& lamp = *lights_.front();
   const double d = std::sqrt(102.0);
   for (const Case& c : cases) {
@@ -240,16 +247,7 @@ TEST_F(LightTest, PointAndSpotLights) {
 // change. (Smooth is drawn first: Mesa's llvmpipe keeps flat shading for a
 // frame drawn smooth right after one drawn flat, which softpipe does not.)
 TEST_F(LightTest, SmoothShadingBlendsTheCornersAndFlatShadingDoesNot) {
-  scene_.removeModel(&quad_);
-  TestShape square;
-  square.addSquare(-2, -2, 2, 2);
-  dv_Model quad(&square);
-  dv_Material m = plainMaterial(0, 0, 0);
-  m.setDiffuse(1, 1, 1);
-  quad.setMaterial(m);
-  quad.glSetPosition(0, 0, -10);
-  scene_.addModel(&quad);
-  addLights({LightColors{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}}});
+  dv_Model& quad = diffuseSquareUnderOneLight(2, 1, 1, 1);
   dv_Light point;
   point.setLightType(dv_Light::Point);
   dv_Model& lamp = *lights_.front();

@@ -27,10 +27,31 @@ std::uint32_t windowColour(HWND window, int x, int y) {
   return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
 }
 
-bool paintBegun(HWND window) {
-  for (int spin = 0; spin < 50000000; ++spin) {
-    if (!GetUpdateRect(window, nullptr, FALSE)) return true;
+// Whether the window thread's BeginPaint has taken the window's update area
+// within `limitMs`.
+bool paintBegun(HWND window, DWORD limitMs = 60000) {
+  const DWORD start = timeGetTime();
+  while (GetUpdateRect(window, nullptr, FALSE)) {
+    if (timeGetTime() - start > limitMs) return false;
     std::this_thread::yield();
+  }
+  return true;
+}
+
+// Takes `lock` and, holding it, has the window thread begin painting one
+// corner of `window`, so that the paint then waits for the lock. The window
+// thread may be waiting for the lock itself when asked (its turn copies the
+// key states under it) and cannot begin the paint until it has it: then the
+// lock is let go until that paint is over, and the whole is tried again.
+bool beginPaintWhileHolding(std::unique_lock<nvrt::RankedRecursiveMutex>& lock, HWND window, NVEngine* engine) {
+  const RECT corner = {0, 0, 1, 1};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    lock.lock();
+    InvalidateRect(window, &corner, FALSE);
+    if (paintBegun(window, 100)) return true;
+    lock.unlock();
+    if (!paintBegun(window)) return false;
+    waitForKeyStates(engine);
   }
   return false;
 }
@@ -100,10 +121,8 @@ TEST_F(PresentWhilePaintingTest, ACompositionMadeWhileAPaintWaitsIsPresented) {
   scene.addRoot(&item);
   ASSERT_TRUE(runFramesUntil(stage.engine, [&] { return windowColour(stage.hwnd, 65, 65) == 0x00FF00u; }));
   {
-    std::lock_guard lock(engineLock);
-    const RECT corner = {0, 0, 1, 1};
-    InvalidateRect(stage.hwnd, &corner, FALSE);
-    ASSERT_TRUE(paintBegun(stage.hwnd));
+    std::unique_lock lock(engineLock, std::defer_lock);
+    ASSERT_TRUE(beginPaintWhileHolding(lock, stage.hwnd, stage.engine));
     swatch.fill(255, 0, 0, 255);
     item.setImage(&swatch);
     updateScenes();
