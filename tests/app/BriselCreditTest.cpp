@@ -16,6 +16,7 @@
 #include "platform/runtime/TextCodec.h"
 #include "tests/app/BriselProgram.h"
 #include "tests/support/EngineHarness.h"
+#include "tests/support/ReferencePicture.h"
 
 namespace {
 
@@ -83,7 +84,10 @@ class BriselCredit : public BriselWindow {
     }
     ASSERT_TRUE(disabled);
     const bool shown = waitFor([&] { return creditShown(); }, 20);
-    if (!shown) NullDisplay::savePng(NullDisplay::desktopPixels(), "credit_not_shown.png");
+    if (!shown) {
+      const auto desktop = NullDisplay::desktopPixels();
+      refpic::writePng("credit_not_shown.png", {desktop.width, desktop.height, desktop.words});
+    }
     ASSERT_TRUE(shown) << "the desktop is in credit_not_shown.png";
   }
 };

@@ -28,7 +28,7 @@ struct Tolerance {
 };
 
 // NAME is the reference's path under tests/ref/ without ".png", for example
-// "widgets/buttonFace_80x24".
+// "framework/widgets/buttonFace_80x24".
 ::testing::AssertionResult matchesReference(const std::string& name, const Picture& picture,
                                             Tolerance tolerance = {});
 

@@ -37,7 +37,5 @@ struct PixelImage {
 bool readWindowPixels(HWND window, PixelImage& image);
 // The desktop: shown top-level windows, bottom first, over black.
 PixelImage readDesktopPixels();
-// Writes an image as an RGBA PNG file.
-bool savePixelsPng(const PixelImage& image, const char* path);
 
 }  // namespace nvhost::gdi

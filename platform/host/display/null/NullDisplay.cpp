@@ -161,10 +161,6 @@ bool NullDisplay::windowPixels(HWND window, gdi::PixelImage& image) { return gdi
 
 gdi::PixelImage NullDisplay::desktopPixels() { return gdi::readDesktopPixels(); }
 
-bool NullDisplay::savePng(const gdi::PixelImage& image, const std::string& path) {
-  return gdi::savePixelsPng(image, path.c_str());
-}
-
 RECT NullDisplay::takePresented(HWND window) {
   NullDisplay* self = instance();
   if (self == nullptr) return RECT{};

@@ -68,7 +68,6 @@ class NullDisplay final : public Display {
   // back is opaque.
   static bool windowPixels(HWND window, gdi::PixelImage& image);
   static gdi::PixelImage desktopPixels();
-  static bool savePng(const gdi::PixelImage& image, const std::string& path);
   // The union of the areas presented for a top-level window (window
   // coordinates) since the last call; empty when nothing was presented.
   static RECT takePresented(HWND window);
