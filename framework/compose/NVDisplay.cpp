@@ -1,12 +1,12 @@
 #include "framework/compose/NVDisplay.h"
 
 #include "framework/compose/NVStringStyle.h"
-#include "framework/widgets/NVTheme.h"
+#include "framework/core/NVPalette.h"
 
 NVDisplay::NVDisplay() {
   typeName = "NVDisplay";
   buffer_ = new NVImage();
-  const std::uint32_t bg = getThemeColor(NVString("background"));
+  const std::uint32_t bg = getPaletteColor(NVString("background"));
   backgroundRed = (bg >> 16) & 0xFF, backgroundGreen = (bg >> 8) & 0xFF, backgroundBlue = bg & 0xFF;
 }
 

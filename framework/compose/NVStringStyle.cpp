@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/NVPathOps.h"
-#include "framework/widgets/NVTheme.h"
+#include "framework/core/NVPalette.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ NVStringStyle::NVStringStyle() {
   const bool vista = getSystemVersionCode() >= 7;
   faceName_ = NVString(vista ? kMeiryo : kPGothic);
   height = vista ? 16 : 12;
-  const std::uint32_t text = getThemeColor(NVString("text"));
+  const std::uint32_t text = getPaletteColor(NVString("text"));
   red = (text >> 16) & 0xFF, green = (text >> 8) & 0xFF, blue = text & 0xFF;
   ready_ = true;
   createFont();

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "framework/widgets/NVWidget.h"
+#include "framework/core/NVTargetHooks.h"
 
 namespace {
 
@@ -56,11 +56,12 @@ NVEventConnector::NVEventConnector(NV3DItemBase* item) {
 
 NVEventConnector::NVEventConnector(NVWidget* widget) {
   typeName = "NVEventConnector";
-  if (widget) {
-    switch (widget->hostKind) {
-      case 1: registries().stages.emplace(widget->hostStage(), this); break;
-      case 4: registries().items2D.emplace(widget->hostItem2D(), this); break;
-      case 5: registries().items3D.emplace(widget->hostItem3D(), this); break;
+  const NVTargetHooks& hooks = targetHooks();
+  if (widget && hooks.widgetHostKind) {
+    switch (hooks.widgetHostKind(widget)) {
+      case 1: registries().stages.emplace(hooks.widgetStage(widget), this); break;
+      case 4: registries().items2D.emplace(hooks.widgetItem2D(widget), this); break;
+      case 5: registries().items3D.emplace(hooks.widgetItem3D(widget), this); break;
       default: break;
     }
   }

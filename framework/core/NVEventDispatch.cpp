@@ -8,7 +8,6 @@
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVTargetHooks.h"
-#include "framework/widgets/NVWidget.h"
 #include "framework/window/NVStageBase.h"
 
 namespace {
@@ -83,20 +82,21 @@ bool dispatchEvents(NVEngine* engine) {
 }
 
 void raiseWidgetEvent(NVWidget* widget, int kind) {
-  if (!widget || widget->hostKind == 0) return;
+  const NVTargetHooks& hooks = targetHooks();
+  const int hostKind = widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : 0;
+  if (hostKind == 0) return;
   NVEventState event;
   event.kind = kind;
   event.widget = widget;
   NVEngine* engine = nullptr;
-  if (widget->hostKind == 1) {
-    event.stage = widget->hostStage();
+  if (hostKind == 1) {
+    event.stage = hooks.widgetStage(widget);
     engine = event.stage ? event.stage->engine : nullptr;
-  } else if (widget->hostKind == 4) {
-    event.item2D = widget->hostItem2D();
+  } else if (hostKind == 4) {
+    event.item2D = hooks.widgetItem2D(widget);
     engine = event.item2D ? engineOfItem(event.item2D, event.stage) : nullptr;
-  } else if (widget->hostKind == 5) {
-    event.item3D = widget->hostItem3D();
-    const NVTargetHooks& hooks = targetHooks();
+  } else if (hostKind == 5) {
+    event.item3D = hooks.widgetItem3D(widget);
     event.stage = event.item3D && hooks.item3DStage ? hooks.item3DStage(event.item3D) : nullptr;
     engine = event.stage ? event.stage->engine : nullptr;
   }

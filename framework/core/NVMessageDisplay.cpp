@@ -1,10 +1,10 @@
 #include "framework/core/NVMessageDisplay.h"
 
-#include "framework/widgets/NVWidget.h"
+#include "framework/core/NVTargetHooks.h"
 
 NVWidget* messageWidget = nullptr;
 
 void setMessageText(NVString text) {
-  if (messageWidget == nullptr) return;
-  messageWidget->setText(text);
+  if (messageWidget == nullptr || !targetHooks().widgetSetText) return;
+  targetHooks().widgetSetText(messageWidget, text);
 }

@@ -1,8 +1,11 @@
-// What the engine needs to know about 2D and 3D items and widget hosts, which
+// What the engine needs to know about 2D and 3D items and widgets, which
 // live in the composition and widget layers above it. Those layers fill these
-// hooks when their first object is made; until then no item exists, and the
-// engine's dispatch and input steps treat every item question as "none".
+// hooks when their first object is made; until then no item or widget exists,
+// and the engine's dispatch and input steps treat every such question as
+// "none".
 #pragma once
+
+#include "framework/core/NVString.h"
 
 class NVStageBase;
 class NV2DItemBase;
@@ -26,6 +29,14 @@ struct NVTargetHooks {
   // The stage that shows an item, for events raised by items.
   NVStageBase* (*item2DStage)(NV2DItemBase*) = nullptr;
   NVStageBase* (*item3DStage)(NV3DItemBase*) = nullptr;
+  // A widget's host kind (0 none, 1 stage item, 4 2D item, 5 3D item) and
+  // its host as the engine sees it, null unless it is of that kind.
+  int (*widgetHostKind)(NVWidget*) = nullptr;
+  NVStageBase* (*widgetStage)(NVWidget*) = nullptr;
+  NV2DItemBase* (*widgetItem2D)(NVWidget*) = nullptr;
+  NV3DItemBase* (*widgetItem3D)(NVWidget*) = nullptr;
+  // Replaces a widget's text, as NVWidget::setText does.
+  void (*widgetSetText)(NVWidget*, NVString) = nullptr;
 };
 
 NVTargetHooks& targetHooks();

@@ -14,6 +14,7 @@ target_sources(nolva PRIVATE
   core/NVPathOpsSystem.cpp
   core/NVMessageDisplay.cpp
   core/NVApplicationInfo.cpp
+  core/NVPalette.cpp
   core/NVGUICoreObject.cpp
   core/NVThread.cpp
   core/NVEngine.cpp

@@ -13,6 +13,7 @@ NVWidget::NVWidget(int newX, int newY, int newWidth, int newHeight)
     : x(newX), y(newY), width(newWidth), height(newHeight) {
   typeName = "NVWidget";
   initOnce();
+  installWidgetHooks();
 }
 
 NVWidget::~NVWidget() {

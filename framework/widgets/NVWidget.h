@@ -83,3 +83,8 @@ class NVWidget : public virtual NVGUICoreObject {
   void initialiseHost();
   bool isDisplayed() const;
 };
+
+// Fills the engine's widget hooks (framework/core/NVTargetHooks.h); every
+// widget's constructor calls it, so they are set before a widget can reach
+// the engine.
+void installWidgetHooks();

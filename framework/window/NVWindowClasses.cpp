@@ -1,6 +1,6 @@
 #include "framework/window/NVWindowClasses.h"
 
-#include "framework/widgets/NVTheme.h"
+#include "framework/core/NVPalette.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ HBRUSH backgroundBrush(int red, int green, int blue) {
 }  // namespace
 
 void registerWindowClasses() {
-  const std::uint32_t bg = getThemeColor(NVString("background"));
+  const std::uint32_t bg = getPaletteColor(NVString("background"));
   const int bgR = (bg >> 16) & 0xFF, bgG = (bg >> 8) & 0xFF, bgB = bg & 0xFF;
   const ClassSpec classes[] = {
       {"NV_OWNER", CS_OWNDC | CS_HREDRAW | CS_VREDRAW, -1, -1, -1},
