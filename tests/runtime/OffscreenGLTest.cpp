@@ -6,12 +6,6 @@
 #include <array>
 #include <cstdint>
 
-// Mesa's off-screen driver keeps the framebuffer of a context made current
-// after the context is destroyed; that is the library's, not ours.
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-#endif
-
 namespace {
 
 using nvrt::OffscreenGL;
