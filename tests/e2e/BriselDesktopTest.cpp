@@ -137,6 +137,32 @@ TEST_P(BriselDesktopTest, TheFrameWindowIsNamedBrisel) {
   EXPECT_EQ(screen_.wmName(frame_), "Brisel");
 }
 
+// A drag of the title moves the window by the pointer's way, there and back
+// four times. The window follows each step of the drag (so the program saw
+// the press), and each release leaves it where the pointer left it: a
+// release placed inside the window as it was before the move would push it
+// on by the move once more, and the next drag, made where the window should
+// be, would find it elsewhere.
+TEST_P(BriselDesktopTest, DragsOfTheTitleMoveTheWindowByThePointersWayAndNoFurther) {
+  ASSERT_TRUE(locate());
+  auto at = [&](int x, int y) { return waitFor([&] { return locate() && x_ == x && y_ == y; }); };
+  int wantX = x_, wantY = y_;
+  for (int i = 0; i < 8; ++i) {
+    const int dx = i % 2 == 0 ? 60 : -60, dy = i % 2 == 0 ? 24 : -24;
+    ASSERT_TRUE(at(wantX, wantY)) << "before drag " << i << ": at " << x_ << "," << y_;
+    const int grabX = wantX + 100, grabY = wantY + 12;
+    screen_.movePointer(grabX, grabY);
+    screen_.setButton(1, true);
+    screen_.movePointer(grabX + dx / 2, grabY + dy / 2);
+    ASSERT_TRUE(at(wantX + dx / 2, wantY + dy / 2)) << "drag " << i << ": the window did not follow; at " << x_
+                                                   << "," << y_;
+    screen_.movePointer(grabX + dx, grabY + dy);
+    wantX += dx, wantY += dy;
+    ASSERT_TRUE(at(wantX, wantY)) << "drag " << i << ": at " << x_ << "," << y_;
+    screen_.setButton(1, false);
+  }
+}
+
 TEST_P(BriselDesktopTest, QuickClicksOnTheCloseButtonEndTheProgramFiveTimesOutOfFive) {
   for (int start = 0; start < 5; ++start) {
     SCOPED_TRACE("start " + std::to_string(start));

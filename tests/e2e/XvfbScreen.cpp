@@ -111,6 +111,11 @@ void XvfbScreen::click(int button) {
   XSync(connection_, False);
 }
 
+void XvfbScreen::setButton(int button, bool down) {
+  XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
+  XSync(connection_, False);
+}
+
 void XvfbScreen::quickClick(int button) {
   XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), True, CurrentTime);
   XTestFakeButtonEvent(connection_, static_cast<unsigned>(button), False, CurrentTime);

@@ -35,6 +35,8 @@ class XvfbScreen {
   // Press and release back to back, as touchpads, remote desktops and
   // accessibility tools click.
   void quickClick(int button);
+  // One half of a click, for drags.
+  void setButton(int button, bool down);
   // Starts a window manager (evilwm) on the screen and waits until it
   // manages windows. False with a reason when it is not installed.
   bool startWindowManager(std::string& whyNot);

@@ -66,10 +66,21 @@ void SdlTranslator::desktopChanged() {
                         RECT{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h});
 }
 
-void SdlTranslator::pointer(Uint32 windowId, int x, int y) {
+void SdlTranslator::pointer(Uint32 windowId, int x, int y, bool button) {
   POINT origin{};
   if (windows_.hostWindow(windowId, &origin) == nullptr) return;
-  const POINT screen{origin.x + x, origin.y + y};
+  POINT screen{origin.x + x, origin.y + y};
+  // The server's own screen position, where it is known for this event: the
+  // window may have moved since the server made it. A motion's position comes
+  // from its X event, so the two must agree; a press or release SDL places
+  // where the last motion was, inside the window as it was then.
+  if (haveXPointer_ && (button || (xPointer_.windowX == x && xPointer_.windowY == y)))
+    screen = POINT{xPointer_.rootX, xPointer_.rootY};
+  haveXPointer_ = false;
+  pointerAt(screen);
+}
+
+void SdlTranslator::pointerAt(POINT screen) {
   pointer_ = screen;
   input::pointerMoved(screen.x, screen.y);
 }
@@ -85,7 +96,7 @@ void SdlTranslator::button(const SDL_MouseButtonEvent& event, bool down) {
   if (windows_.hostWindow(event.windowID) == nullptr) return;
   // The host presses at its own pointer position, so it must be where the
   // press happened.
-  pointer(event.windowID, event.x, event.y);
+  pointer(event.windowID, event.x, event.y, true);
   if (down) {
     input::buttonDown(virtualKey);
   } else {
@@ -207,6 +218,15 @@ void SdlTranslator::placedByDesktop(HWND window, const SDL_WindowEvent& event) {
 }
 
 void SdlTranslator::systemMessage(const SDL_SysWMEvent& event) {
+  // SDL hands over each X event before the events it makes of it.
+  if (xPointerEvent(event.msg, xPointer_)) {
+    haveXPointer_ = true;
+    // SDL drops a motion that leaves the pointer where it was inside the
+    // window, as when the window has just moved with it: on the screen the
+    // pointer moved all the same.
+    if (xPointer_.motion) pointerAt(POINT{xPointer_.rootX, xPointer_.rootY});
+    return;
+  }
   int x = 0;
   int y = 0;
   if (!xdndPosition(event.msg, x, y)) return;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/display/sdl/xpointer.h"
 #include "platform/host/include/nvhost_win32.h"
 
 namespace nvhost::sdl {
@@ -28,7 +29,8 @@ class SdlTranslator {
   void shareClipboard(const std::string& cp932Text);
 
  private:
-  void pointer(Uint32 windowId, int x, int y);
+  void pointer(Uint32 windowId, int x, int y, bool button = false);
+  void pointerAt(POINT screen);
   void button(const SDL_MouseButtonEvent& event, bool down);
   void wheel(const SDL_MouseWheelEvent& event);
   void key(const SDL_KeyboardEvent& event, bool down);
@@ -46,6 +48,10 @@ class SdlTranslator {
 
   SdlWindows& windows_;
   POINT pointer_{};
+  // The X event behind the next SDL pointer event, with the screen position
+  // the server gave it; used when that event's window position matches.
+  bool haveXPointer_ = false;
+  XPointerEvent xPointer_;
   int wheelRemainder_ = 0;
   // Text input is an input-method result only while a composition is
   // active; a commit that arrives together with the composition's end still
