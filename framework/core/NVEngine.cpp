@@ -114,13 +114,16 @@ void NVEngine::run() {
   PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
   windowThreadId = GetCurrentThreadId();
   for (;;) {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    // The message is taken in the same look that finds it: a paint seen
+    // waiting can be done by a repaint another thread asks for before a
+    // second look, which would then wait for the next message to come.
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (isStopRequested()) return;
       refreshKeyState();
       Sleep(1);
       continue;
     }
-    if (!GetMessageA(&msg, nullptr, 0, 0)) return;
+    if (msg.message == WM_QUIT) return;
     if (msg.hwnd == nullptr && msg.message >= NVM_CREATE && msg.message <= NVM_DISABLE) {
       if (msg.message == NVM_QUIT) {
         if (!isStopRequested()) {

@@ -34,7 +34,7 @@ void runFrames(NVEngine* engine, int count) {
   for (int i = 0; i < count; ++i) runFrame(engine);
 }
 
-void waitForKeyStates(NVEngine* engine) {
+bool windowThreadTurned(NVEngine* engine, DWORD timeoutMs) {
   auto counter = [engine] {
     std::lock_guard lock(engineLock);
     return engine->systemState.keyState[256];
@@ -42,12 +42,14 @@ void waitForKeyStates(NVEngine* engine) {
   const std::uint8_t first = counter();
   const DWORD start = timeGetTime();
   while (static_cast<std::uint8_t>(counter() - first) < 2) {
-    if (timeGetTime() - start > 20000) {
-      ADD_FAILURE() << "the window thread did not go through its queue within 20 s";
-      return;
-    }
+    if (timeGetTime() - start > timeoutMs) return false;
     Sleep(1);
   }
+  return true;
+}
+
+void waitForKeyStates(NVEngine* engine) {
+  if (!windowThreadTurned(engine, 20000)) ADD_FAILURE() << "the window thread did not go through its queue within 20 s";
 }
 
 NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine) {

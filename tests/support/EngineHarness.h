@@ -23,6 +23,9 @@ void runFrames(NVEngine* engine, int count);
 // engine's key states twice, so they show every key and button injected
 // before the call; a failure of the running test if that takes over 20 s.
 void waitForKeyStates(NVEngine* engine);
+// The same wait without the failure: false if the window thread did not come
+// round twice within `timeoutMs`.
+bool windowThreadTurned(NVEngine* engine, DWORD timeoutMs);
 
 // A shown top-level stage at a screen rectangle.
 NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine = nullptr);
