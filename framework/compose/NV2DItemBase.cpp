@@ -152,7 +152,7 @@ void NV2DItemBase::stageToLocal(double sx, double sy, double& outX, double& outY
   outY = g * (-m.yx * sx + m.xx * sy + m.yx * m.tx - m.xx * m.ty) - getAbsoluteY();
 }
 
-NVItemBox NV2DItemBase::getBoundingBox() const {
+NVRect NV2DItemBase::getBoundingBox() const {
   const double corners[4][2] = {{0, 0}, {double(width), 0}, {0, double(height)}, {double(width), double(height)}};
   double minX = 0, minY = 0, maxX = 0, maxY = 0;
   for (int i = 0; i < 4; ++i) {
@@ -167,8 +167,8 @@ NVItemBox NV2DItemBase::getBoundingBox() const {
           static_cast<int>(maxY) + 2};
 }
 
-void NV2DItemBase::markDirty(const NVItemBox& box) {
-  if (NV2DScene* s = getScene()) s->growDirty(box.left, box.top, box.right, box.bottom);
+void NV2DItemBase::markDirty(const NVRect& box) {
+  if (NV2DScene* s = getScene()) s->growDirty(box);
 }
 
 void NV2DItemBase::invalidateChildren() {
@@ -186,7 +186,7 @@ bool NV2DItemBase::invalidateRect(int x0, int y0, int x1, int y1) {
   if (!isShown() || !getScene()) return false;
   const double corners[4][2] = {{double(x0), double(y0)}, {double(x1), double(y0)}, {double(x0), double(y1)},
                                 {double(x1), double(y1)}};
-  NVItemBox box{};
+  NVRect box{};
   for (int i = 0; i < 4; ++i) {
     double sx, sy;
     localToStage(corners[i][0], corners[i][1], sx, sy);
@@ -194,7 +194,7 @@ bool NV2DItemBase::invalidateRect(int x0, int y0, int x1, int y1) {
     if (i == 0) box = {ix, iy, ix, iy};
     box = {std::min(box.left, ix), std::min(box.top, iy), std::max(box.right, ix), std::max(box.bottom, iy)};
   }
-  markDirty({box.left - 2, box.top - 2, box.right + 2, box.bottom + 2});
+  markDirty(box.grown(2));
   invalidateChildren();
   return true;
 }
@@ -223,11 +223,11 @@ std::vector<NVBlitClipAncestor> NV2DItemBase::clipAncestors() const {
 void NV2DItemBase::draw(std::uint32_t* pixels, int w, int h, int stride, int x0, int y0, int x1, int y1,
                         int layout) {
   if (!isShown() || !getScene()) return;
-  NVItemBox box = getBoundingBox();
-  NVItemBox r{std::max(x0, box.left), std::max(y0, box.top), std::min(x1, box.right), std::min(y1, box.bottom)};
+  NVRect box = getBoundingBox();
+  NVRect r{std::max(x0, box.left), std::max(y0, box.top), std::min(x1, box.right), std::min(y1, box.bottom)};
   for (const NV2DItemBase* a = parent; a; a = a->parent) {
     if (!a->clipChildren) continue;
-    const NVItemBox b = a->getBoundingBox();
+    const NVRect b = a->getBoundingBox();
     r = {std::max(r.left, b.left), std::max(r.top, b.top), std::min(r.right, b.right), std::min(r.bottom, b.bottom)};
   }
   r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, w), std::min(r.bottom, h)};

@@ -9,14 +9,11 @@
 
 #include "framework/compose/NVBlitParams.h"
 #include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVRect.h"
 
 class NV2DScene;
 class NVWidget;
 class NVStageBase;
-
-struct NVItemBox {
-  int left, top, right, bottom;  // right and bottom exclusive
-};
 
 class NV2DItemBase : public virtual NVGUICoreObject {
  public:
@@ -48,7 +45,7 @@ class NV2DItemBase : public virtual NVGUICoreObject {
   NVBlitMatrix getCumulativeMatrix() const;
   void localToStage(double x, double y, double& outX, double& outY) const;
   void stageToLocal(double x, double y, double& outX, double& outY) const;
-  NVItemBox getBoundingBox() const;
+  NVRect getBoundingBox() const;
   // The stage that shows this item's scene, or null.
   NVStageBase* getStage() const;
 
@@ -81,7 +78,7 @@ class NV2DItemBase : public virtual NVGUICoreObject {
  protected:
   void updateLocalMatrix();
   // Grows the scene's dirty rectangle by a stage-space box.
-  void markDirty(const NVItemBox& box);
+  void markDirty(const NVRect& box);
   void invalidateChildren();
   // The clipping ancestors, nearest first, for the clipped blitters.
   std::vector<NVBlitClipAncestor> clipAncestors() const;

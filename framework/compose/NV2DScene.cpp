@@ -89,11 +89,11 @@ void raiseTo(std::atomic<int>& bound, int value) {
 
 }  // namespace
 
-void NV2DScene::growDirty(int left, int top, int right, int bottom) {
-  lowerTo(dirtyLeft, left);
-  lowerTo(dirtyTop, top);
-  raiseTo(dirtyRight, right);
-  raiseTo(dirtyBottom, bottom);
+void NV2DScene::growDirty(const NVRect& area) {
+  lowerTo(dirtyLeft, area.left);
+  lowerTo(dirtyTop, area.top);
+  raiseTo(dirtyRight, area.right);
+  raiseTo(dirtyBottom, area.bottom);
 }
 
 void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
@@ -104,10 +104,10 @@ void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
     backgroundRows->fill(b, g, r, a);
   else
     backgroundRows->fill(r, g, b, a);
-  growDirty(0, 0, targetWidth, targetHeight);
+  growDirty({0, 0, targetWidth, targetHeight});
 }
 
-void NV2DScene::bindImage(NVImage* image, int* dirtyRect) {
+void NV2DScene::bindImage(NVImage* image, NVRect* dirtyRect) {
   active = false;
   {
     std::lock_guard lock(engineLock);
@@ -122,7 +122,7 @@ void NV2DScene::bindImage(NVImage* image, int* dirtyRect) {
     setBackgroundColor(backgroundRed, backgroundGreen, backgroundBlue, backgroundAlpha);
     active = true;
   }
-  growDirty(0, 0, targetWidth, targetHeight);
+  growDirty({0, 0, targetWidth, targetHeight});
 }
 
 void NV2DScene::unbind() {
@@ -133,11 +133,10 @@ void NV2DScene::unbind() {
   targetWidth = targetHeight = targetStride = 0;
 }
 
-void NV2DScene::clearRect(int x0, int y0, int x1, int y1) {
+void NV2DScene::clearRect(const NVRect& area) {
   if (!active) return;
-  x0 = std::max(x0, 0);
-  y0 = std::max(y0, 0);
-  const int w = std::min(targetWidth - x0, x1 - x0), h = std::min(targetHeight - y0, y1 - y0);
+  const int x0 = std::max(area.left, 0), y0 = std::max(area.top, 0);
+  const int w = std::min(targetWidth - x0, area.right - x0), h = std::min(targetHeight - y0, area.bottom - y0);
   if (w <= 0 || h <= 0) return;
   // The rows hold 16384 pixels of one colour; wider targets are cleared in
   // several copies rather than read past them.
@@ -155,18 +154,13 @@ void NV2DScene::compose() {
   if (!active || targetLayout == 0 || roots.empty()) return;
   std::lock_guard lock(engineLock);
   if (targetPixels) {
-    const int x0 = std::max(dirtyLeft.load() - 2, 0), y0 = std::max(dirtyTop.load() - 2, 0);
-    const int x1 = std::min(dirtyRight.load() + 2, targetWidth), y1 = std::min(dirtyBottom.load() + 2, targetHeight);
-    if (stageDirtyRect) {
-      stageDirtyRect[0] = std::min(stageDirtyRect[0], x0);
-      stageDirtyRect[1] = std::min(stageDirtyRect[1], y0);
-      stageDirtyRect[2] = std::max(stageDirtyRect[2], x1);
-      stageDirtyRect[3] = std::max(stageDirtyRect[3], y1);
-    }
-    if (x1 - x0 > 0 && y1 - y0 > 0) {
-      clearRect(x0, y0, x1, y1);
+    const NVRect area = dirtyRect().grown(2).intersected({0, 0, targetWidth, targetHeight});
+    if (stageDirtyRect) *stageDirtyRect = stageDirtyRect->joined(area);
+    if (!area.isEmpty()) {
+      clearRect(area);
       for (auto& entry : roots)
-        entry.second->draw(targetPixels, targetWidth, targetHeight, targetStride, x0, y0, x1, y1, targetLayout);
+        entry.second->draw(targetPixels, targetWidth, targetHeight, targetStride, area.left, area.top, area.right,
+                           area.bottom, targetLayout);
       // FIXME: texture targets (no operation of the framework binds one yet)
       // would be told about the change here.
     }

@@ -9,6 +9,7 @@
 
 #include "framework/compose/NVImage.h"
 #include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVRect.h"
 
 class NV2DItemBase;
 class dv_Image;
@@ -22,15 +23,18 @@ class NV2DScene : public virtual NVGUICoreObject {
   bool removeRoot(NV2DItemBase* item);
   void setBackgroundColor(int r, int g, int b, int a);
   // Binds a top-down image target whose showing stage keeps the dirty
-  // rectangle (left, top, right, bottom) pointed to.
-  void bindImage(NVImage* image, int* stageDirtyRect);
+  // rectangle pointed to.
+  void bindImage(NVImage* image, NVRect* stageDirtyRect);
   void unbind();
-  void clearRect(int x0, int y0, int x1, int y1);
+  // Copies the background colour over area (right and bottom exclusive).
+  void clearRect(const NVRect& area);
   void compose();
   std::vector<NV2DItemBase*> hitTest(int x, int y);
   // Widens the dirty rectangle (each edge only moves outward).
-  void growDirty(int left, int top, int right, int bottom);
-  bool isDirty() const { return dirtyRight > dirtyLeft && dirtyBottom > dirtyTop; }
+  void growDirty(const NVRect& area);
+  bool isDirty() const { return !dirtyRect().isEmpty(); }
+  // The dirty rectangle as it is now.
+  NVRect dirtyRect() const { return {dirtyLeft.load(), dirtyTop.load(), dirtyRight.load(), dirtyBottom.load()}; }
 
   // Every scene, in creation order.
   static std::vector<NV2DScene*> allScenes();
@@ -48,7 +52,7 @@ class NV2DScene : public virtual NVGUICoreObject {
   int targetLayout = 0;
   std::uint32_t* targetPixels = nullptr;
   int targetWidth = 0, targetHeight = 0, targetStride = 0;
-  int* stageDirtyRect = nullptr;
+  NVRect* stageDirtyRect = nullptr;
 
  private:
   void setEmptyDirty() { dirtyLeft = targetWidth, dirtyTop = targetHeight, dirtyRight = 0, dirtyBottom = 0; }

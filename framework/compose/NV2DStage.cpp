@@ -86,7 +86,7 @@ void NV2DStage::bindScene(NV2DScene* newScene) {
     scene->attached = true;
     backBuffer->resize(width, height);
     selectBackBuffer();
-    scene->bindImage(backBuffer, dirty);
+    scene->bindImage(backBuffer, &dirty);
   }
   invalidate(true);
 }
@@ -98,12 +98,12 @@ std::vector<NV2DItemBase*> NV2DStage::hitTest(int hx, int hy) {
 
 // Widens, never replaces: the rectangle may already hold an area composed
 // for the next present, and a paint that replaced it would drop that area.
-bool NV2DStage::addDirtyRect(int left, int top, int right, int bottom) {
+bool NV2DStage::addDirtyRect(const NVRect& area) {
   if (!created) return true;
   std::lock_guard lock(engineLock);
-  dirtyLeft = std::min(dirtyLeft, left), dirtyTop = std::min(dirtyTop, top);
-  dirtyRight = std::max(dirtyRight, right), dirtyBottom = std::max(dirtyBottom, bottom);
-  if (scene && scene->active) scene->growDirty(left, top, right, bottom);
+  const NVRect added = area;  // area may be the dirty rectangle itself
+  dirty = dirty.joined(added);
+  if (scene && scene->active) scene->growDirty(added);
   return true;
 }
 
@@ -114,7 +114,7 @@ bool NV2DStage::setRect(int newX, int newY, int newWidth, int newHeight) {
       scene->unbind();
       backBuffer->resize(newWidth, newHeight);
       selectBackBuffer();
-      scene->bindImage(backBuffer, dirty);
+      scene->bindImage(backBuffer, &dirty);
     }
     invalidate(true);
   }
@@ -140,8 +140,8 @@ void NV2DStage::onDestroying() {
 void NV2DStage::invalidateDirty() {
   std::lock_guard lock(engineLock);
   {
-    const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
-    const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
+    const int left = std::max(dirty.left - 2, 0), top = std::max(dirty.top - 2, 0);
+    const int w = std::min(width - left, dirty.right - left + 4), h = std::min(height - top, dirty.bottom - top + 4);
     if (!windowDC_ && created) windowDC_ = GetDC(hwnd);
     if (windowDC_) {
       if (!scene || !scene->active)

@@ -23,7 +23,8 @@ class NV2DStage : public NVStageBase {
   // being destroyed).
   static void forgetScene(NV2DScene* scene);
 
-  bool addDirtyRect(int left, int top, int right, int bottom) override;
+  using NVStageBase::addDirtyRect;
+  bool addDirtyRect(const NVRect& area) override;
   bool setRect(int x, int y, int width, int height) override;
   void onCreated() override;
   void onDestroying() override;

@@ -129,8 +129,8 @@ void NVStageItem::onDestroying() {
 void NVStageItem::present() {
   HDC dc = tryAcquireDC();
   std::lock_guard lock(engineLock);
-  const int left = std::max(dirtyLeft - 2, 0), top = std::max(dirtyTop - 2, 0);
-  const int w = std::min(width - left, dirtyRight - left + 4), h = std::min(height - top, dirtyBottom - top + 4);
+  const int left = std::max(dirty.left - 2, 0), top = std::max(dirty.top - 2, 0);
+  const int w = std::min(width - left, dirty.right - left + 4), h = std::min(height - top, dirty.bottom - top + 4);
   if (w > 0 && h > 0 && display) {
     if (!dc) {
       const RECT area = {left, top, left + w, top + h};

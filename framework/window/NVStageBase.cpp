@@ -42,8 +42,8 @@ NVStageBase::NVStageBase() {
   initOnce();
   NVEngine::ensureInstance();
   setWindowParams(WS_CHILD, 0, NVString("NV_WINDOW"), NVString(""));
-  dirtyLeft = width;
-  dirtyTop = height;
+  dirty.left = width;
+  dirty.top = height;
 }
 
 NVStageBase::~NVStageBase() {
@@ -57,13 +57,10 @@ NVStageBase::~NVStageBase() {
   children.clear();
 }
 
-bool NVStageBase::addDirtyRect(int left, int top, int right, int bottom) {
+bool NVStageBase::addDirtyRect(const NVRect& area) {
   if (created) {
     std::lock_guard lock(engineLock);
-    dirtyLeft = std::min(dirtyLeft, left);
-    dirtyTop = std::min(dirtyTop, top);
-    dirtyRight = std::max(dirtyRight, right);
-    dirtyBottom = std::max(dirtyBottom, bottom);
+    dirty = dirty.joined(area);
   }
   return true;
 }
@@ -71,7 +68,7 @@ bool NVStageBase::addDirtyRect(int left, int top, int right, int bottom) {
 bool NVStageBase::invalidate(bool whole) {
   if (whole) return addDirtyRect(0, 0, width, height);
   std::lock_guard lock(engineLock);
-  return addDirtyRect(dirtyLeft, dirtyTop, dirtyRight, dirtyBottom);
+  return addDirtyRect(dirty);
 }
 
 bool NVStageBase::show() {
@@ -185,20 +182,20 @@ bool NVStageBase::isEnabled() const { return enabled && (!parent || parent->isEn
 
 void NVStageBase::resetDirty() {
   std::lock_guard lock(engineLock);
-  dirtyLeft = width, dirtyTop = height, dirtyRight = 0, dirtyBottom = 0;
+  dirty = {width, height, 0, 0};
 }
 
 bool NVStageBase::isDirty() const {
   std::lock_guard lock(engineLock);
-  return dirtyRight > dirtyLeft && dirtyBottom > dirtyTop;
+  return !dirty.isEmpty();
 }
 
 void NVStageBase::invalidateDirty() {
   RECT r;
   {
     std::lock_guard lock(engineLock);
-    if (dirtyRight <= dirtyLeft || dirtyBottom <= dirtyTop) return;
-    r = {dirtyLeft, dirtyTop, dirtyRight, dirtyBottom};
+    if (dirty.isEmpty()) return;
+    r = {dirty.left, dirty.top, dirty.right, dirty.bottom};
   }
   if (HWND h = hwnd) InvalidateRect(h, &r, FALSE);
 }
@@ -346,7 +343,8 @@ void NVStageBase::paintFromWindow(HWND window) {
   HDC dc = BeginPaint(window, &ps);
   {
     std::lock_guard lock(engineLock);
-    addDirtyRect(ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    addDirtyRect(static_cast<int>(ps.rcPaint.left), static_cast<int>(ps.rcPaint.top),
+                 static_cast<int>(ps.rcPaint.right), static_cast<int>(ps.rcPaint.bottom));
     paint(dc);
     resetDirty();
   }

@@ -10,6 +10,7 @@
 #include <list>
 
 #include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVRect.h"
 #include "framework/core/NVString.h"
 #include "platform/win32.h"
 
@@ -21,7 +22,9 @@ class NVStageBase : public virtual NVGUICoreObject {
   NVStageBase();
   ~NVStageBase() override;
 
-  virtual bool addDirtyRect(int left, int top, int right, int bottom);
+  // Widens the dirty rectangle to hold area (nothing before the window exists).
+  virtual bool addDirtyRect(const NVRect& area);
+  bool addDirtyRect(int left, int top, int right, int bottom) { return addDirtyRect(NVRect{left, top, right, bottom}); }
   virtual bool invalidate(bool whole);
   virtual bool show();
   virtual bool hide();
@@ -83,13 +86,9 @@ class NVStageBase : public virtual NVGUICoreObject {
   bool attached = false;
   std::atomic<bool> enabled{true};
   bool passToParent = false;
-  // Guarded by the engine lock. One array, so that a scene can widen it
-  // through a pointer to four ints; the names refer into it.
-  int dirty[4] = {300, 300, 0, 0};
-  int& dirtyLeft = dirty[0];
-  int& dirtyTop = dirty[1];
-  int& dirtyRight = dirty[2];
-  int& dirtyBottom = dirty[3];
+  // Guarded by the engine lock; a bound scene widens it through a pointer.
+  // Empty while right <= left or bottom <= top.
+  NVRect dirty{300, 300, 0, 0};
 
  private:
   void computeFrameExtras();

@@ -16,7 +16,7 @@ class ItemTest : public ::testing::Test {
     target = new NVImage(100, 80);
     scene = new NV2DScene();
     scene->setBackgroundColor(0, 0, 0, 255);
-    scene->bindImage(target, stageDirty);
+    scene->bindImage(target, &stageDirty);
   }
   void TearDown() override {
     delete scene;
@@ -31,7 +31,7 @@ class ItemTest : public ::testing::Test {
     return image;
   }
 
-  int stageDirty[4] = {100, 80, 0, 0};
+  NVRect stageDirty{100, 80, 0, 0};
   NVImage* target = nullptr;
   NV2DScene* scene = nullptr;
 };
@@ -94,7 +94,7 @@ TEST_F(ItemTest, RotationIsAboutTheCentreAndMapsBackAndForth) {
   EXPECT_NEAR(u, 0, 1e-9);
   EXPECT_NEAR(v, 0, 1e-9);
   // The box of the turned item is 20 wide and 40 high, plus 2 on each side.
-  const NVItemBox box = item.getBoundingBox();
+  const NVRect box = item.getBoundingBox();
   EXPECT_NEAR(box.right - box.left, 24, 1);
   EXPECT_NEAR(box.bottom - box.top, 44, 1);
 }

@@ -31,7 +31,7 @@ class SceneTest : public ::testing::Test {
   std::uint32_t back(int x, int y) const { return stage->backBuffer->getPixels()[y * 100 + x]; }
   std::array<int, 4> stageDirty() const {
     std::lock_guard lock(engineLock);
-    return {stage->dirtyLeft, stage->dirtyTop, stage->dirtyRight, stage->dirtyBottom};
+    return {stage->dirty.left, stage->dirty.top, stage->dirty.right, stage->dirty.bottom};
   }
 
   NVStageBase* top = nullptr;
@@ -52,7 +52,7 @@ TEST_F(SceneTest, ADirtyAreaIsRecomposedWithTwoPixelsAround) {
   scene->addRoot(&item);
   scene->compose();
   stage->resetDirty();
-  scene->growDirty(10, 10, 20, 20);
+  scene->growDirty({10, 10, 20, 20});
   scene->compose();
   EXPECT_EQ(stageDirty(), (std::array<int, 4>{8, 8, 22, 22}));
   EXPECT_FALSE(scene->isDirty());

@@ -50,9 +50,9 @@ TEST(ScrollBarDetached, ValuesAreOnlyStored) {
 // travel, and nothing divides by zero.
 TEST(ScrollBarSqueezed, NoRoomAndNoRange) {
   NVImage target(100, 100);
-  int dirty[4] = {100, 100, 0, 0};
+  NVRect dirty{100, 100, 0, 0};
   auto* scene = new NV2DScene();
-  scene->bindImage(&target, dirty);
+  scene->bindImage(&target, &dirty);
   auto* bar = new NVVScroll(100);
   ASSERT_TRUE(scene->addRoot(bar->item2D()));
   bar->onAttach();

@@ -55,10 +55,10 @@ TEST_F(StageTest, HidingAChildDirtiesItsAreaOfTheParent) {
   EXPECT_TRUE(child.hide());
   {
     std::lock_guard lock(engineLock);
-    EXPECT_EQ(top->dirtyLeft, 20);
-    EXPECT_EQ(top->dirtyTop, 30);
-    EXPECT_EQ(top->dirtyRight, 70);
-    EXPECT_EQ(top->dirtyBottom, 70);
+    EXPECT_EQ(top->dirty.left, 20);
+    EXPECT_EQ(top->dirty.top, 30);
+    EXPECT_EQ(top->dirty.right, 70);
+    EXPECT_EQ(top->dirty.bottom, 70);
   }
   EXPECT_FALSE(IsWindowVisible(child.hwnd));
   top->removeChild(&child);
@@ -113,7 +113,7 @@ TEST_F(StageTest, PaintSeesTheAreaTheWindowSystemAskedFor) {
   struct Painter : NVStageBase {
     void paint(HDC) override {
       std::lock_guard lock(engineLock);
-      seen = {dirtyLeft, dirtyTop, dirtyRight, dirtyBottom};
+      seen = {dirty.left, dirty.top, dirty.right, dirty.bottom};
       painted = true;
     }
     RECT seen{};
