@@ -65,9 +65,9 @@ void blitterCase(benchmark::State& state, Work work, int level) {
   const std::vector<std::uint32_t> source = makeSource(work.translucent);
   std::vector<std::uint32_t> target(std::size_t(kSize) * kSize, 0xFF336699u);
   NVBlitParams p;
-  p.target = target.data();
-  p.targetWidth = p.targetHeight = p.stride = kSize;
-  p.x1 = p.y1 = kSize;
+  p.target.pixels = target.data();
+  p.target.width = p.target.height = p.target.stride = kSize;
+  p.clip.right = p.clip.bottom = kSize;
   p.source = source.data();
   p.sourceWidth = p.sourceHeight = p.itemWidth = p.itemHeight = kSize;
   p.alpha = 255;

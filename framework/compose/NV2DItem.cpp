@@ -4,6 +4,7 @@
 
 #include "framework/compose/NVBlitters.h"
 #include "framework/compose/NVImage.h"
+#include "framework/compose/NVSampleFilter.h"
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/window/NVStageBase.h"
@@ -104,30 +105,26 @@ void NV2DItem::renderText() {
   lighter->drawText(textImage, 0, 0, -1, -1, -1, -1, true, text);
 }
 
-void NV2DItem::blit(std::uint32_t* pixels, int w, int h, int stride, int x0, int y0, int x1, int y1, int layout) {
-  blitWith(false, pixels, w, h, stride, x0, y0, x1, y1, layout);
-}
+void NV2DItem::blit(const NVPixelTarget& target, const NVRect& area) { blitWith(false, target, area); }
 
-void NV2DItem::blitClipped(std::uint32_t* pixels, int w, int h, int stride, int x0, int y0, int x1, int y1,
-                           int layout) {
-  blitWith(true, pixels, w, h, stride, x0, y0, x1, y1, layout);
-}
+void NV2DItem::blitClipped(const NVPixelTarget& target, const NVRect& area) { blitWith(true, target, area); }
 
-void NV2DItem::blitWith(bool clipped, std::uint32_t* pixels, int w, int h, int stride, int x0, int y0, int x1,
-                        int y1, int layout) {
+void NV2DItem::blitWith(bool clipped, const NVPixelTarget& target, const NVRect& area) {
   const int effectiveAlpha = getEffectiveAlpha();
   if (effectiveAlpha < 1) return;
-  if (std::min(w, x1) - std::max(x0, 0) <= 0 || std::min(h, y1) - std::max(y0, 0) <= 0) return;
-  if ((layout != 1 && layout != 2) || (filter != 0 && filter != 1)) return;
+  if (area.intersected({0, 0, target.width, target.height}).isEmpty()) return;
+  const bool knownLayout = target.layout == NVPixelLayout::Bgra || target.layout == NVPixelLayout::Rgba;
+  if (!knownLayout || !nvIsSampleFilter(filter)) return;
   using Blitter = void (*)(const NVBlitParams&);
+  // Indexed by clipping, layout (Bgra, Rgba) and filter (Nearest, Bilinear).
   static const Blitter table[2][2][2] = {
       {{blitNearest, blitBilinear}, {blitNearestRGBA, blitBilinearRGBA}},
       {{blitNearestClipped, blitBilinearClipped}, {blitNearestClippedRGBA, blitBilinearClippedRGBA}}};
-  const Blitter blitter = table[clipped ? 1 : 0][layout - 1][filter];
+  const int layoutIndex = target.layout == NVPixelLayout::Rgba ? 1 : 0;
+  const Blitter blitter = table[clipped ? 1 : 0][layoutIndex][filter];
   NVBlitParams p;
-  p.target = pixels;
-  p.targetWidth = w, p.targetHeight = h, p.stride = stride;
-  p.x0 = x0, p.y0 = y0, p.x1 = x1, p.y1 = y1;
+  p.target = target;
+  p.clip = area;
   p.itemWidth = width, p.itemHeight = height;
   p.alpha = effectiveAlpha;
   p.blendMode = blendMode;

@@ -16,10 +16,8 @@ class NV2DItem : public NV2DItemBase {
   void setEnabled(bool on) override;
   void hitTest(int x, int y, std::vector<NV2DItemBase*>& results, int maxCount) override;
   void detach() override;
-  void blit(std::uint32_t* pixels, int width, int height, int stride, int x0, int y0, int x1, int y1,
-            int layout) override;
-  void blitClipped(std::uint32_t* pixels, int width, int height, int stride, int x0, int y0, int x1, int y1,
-                   int layout) override;
+  void blit(const NVPixelTarget& target, const NVRect& area) override;
+  void blitClipped(const NVPixelTarget& target, const NVRect& area) override;
   virtual void moveBy(int dx, int dy) { setRect(x + dx, y + dy, width, height); }
   virtual void moveTo(int newX, int newY) { setRect(newX, newY, width, height); }
   virtual bool setRect(int x, int y, int width, int height);
@@ -43,6 +41,5 @@ class NV2DItem : public NV2DItemBase {
 
  private:
   void renderText();
-  void blitWith(bool clipped, std::uint32_t* pixels, int width, int height, int stride, int x0, int y0, int x1,
-                int y1, int layout);
+  void blitWith(bool clipped, const NVPixelTarget& target, const NVRect& area);
 };

@@ -220,23 +220,19 @@ std::vector<NVBlitClipAncestor> NV2DItemBase::clipAncestors() const {
   return found;
 }
 
-void NV2DItemBase::draw(std::uint32_t* pixels, int w, int h, int stride, int x0, int y0, int x1, int y1,
-                        int layout) {
+void NV2DItemBase::draw(const NVPixelTarget& target, const NVRect& area) {
   if (!isShown() || !getScene()) return;
-  NVRect box = getBoundingBox();
-  NVRect r{std::max(x0, box.left), std::max(y0, box.top), std::min(x1, box.right), std::min(y1, box.bottom)};
+  NVRect r = area.intersected(getBoundingBox());
   for (const NV2DItemBase* a = parent; a; a = a->parent) {
-    if (!a->clipChildren) continue;
-    const NVRect b = a->getBoundingBox();
-    r = {std::max(r.left, b.left), std::max(r.top, b.top), std::min(r.right, b.right), std::min(r.bottom, b.bottom)};
+    if (a->clipChildren) r = r.intersected(a->getBoundingBox());
   }
-  r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, w), std::min(r.bottom, h)};
-  if (r.bottom - r.top <= 0 || r.right - r.left <= 0) return;
+  r = r.intersected({0, 0, target.width, target.height});
+  if (r.isEmpty()) return;
   if (isClipped())
-    blitClipped(pixels, w, h, stride, r.left, r.top, r.right, r.bottom, layout);
+    blitClipped(target, r);
   else
-    blit(pixels, w, h, stride, r.left, r.top, r.right, r.bottom, layout);
-  for (auto& entry : children) entry.second->draw(pixels, w, h, stride, x0, y0, x1, y1, layout);
+    blit(target, r);
+  for (auto& entry : children) entry.second->draw(target, area);
 }
 
 void NV2DItemBase::setScale(double sx, double sy) {

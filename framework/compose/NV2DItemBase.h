@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/compose/NVBlitParams.h"
+#include "framework/compose/NVPixelTarget.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVRect.h"
 
@@ -27,10 +28,11 @@ class NV2DItemBase : public virtual NVGUICoreObject {
   virtual void hitTest(int x, int y, std::vector<NV2DItemBase*>& results, int maxCount) = 0;
   virtual void resetItem(int depth);
   virtual void detach();
-  virtual void draw(std::uint32_t* pixels, int width, int height, int stride, int x0, int y0, int x1, int y1,
-                    int layout);
-  virtual void blit(std::uint32_t*, int, int, int, int, int, int, int, int) {}
-  virtual void blitClipped(std::uint32_t*, int, int, int, int, int, int, int, int) {}
+  // Draws this item and its children into the part of target inside area.
+  virtual void draw(const NVPixelTarget& target, const NVRect& area);
+  // Draws this item's own pixels, clipped to area (already inside target).
+  virtual void blit(const NVPixelTarget&, const NVRect&) {}
+  virtual void blitClipped(const NVPixelTarget&, const NVRect&) {}
 
   static void addChild(NV2DItemBase* parent, NV2DItemBase* child, bool visible);
   static void removeChild(NV2DItemBase* parent, NV2DItemBase* child);

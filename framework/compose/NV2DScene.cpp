@@ -159,8 +159,7 @@ void NV2DScene::compose() {
     if (!area.isEmpty()) {
       clearRect(area);
       for (auto& entry : roots)
-        entry.second->draw(targetPixels, targetWidth, targetHeight, targetStride, area.left, area.top, area.right,
-                           area.bottom, targetLayout);
+        entry.second->draw(target(), area);
       // FIXME: texture targets (no operation of the framework binds one yet)
       // would be told about the change here.
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/compose/NVImage.h"
+#include "framework/compose/NVPixelTarget.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVRect.h"
 
@@ -32,6 +33,10 @@ class NV2DScene : public virtual NVGUICoreObject {
   std::vector<NV2DItemBase*> hitTest(int x, int y);
   // Widens the dirty rectangle (each edge only moves outward).
   void growDirty(const NVRect& area);
+  // The bound target's pixels as the items draw on them.
+  NVPixelTarget target() const {
+    return {targetPixels, targetWidth, targetHeight, targetStride, NVPixelLayout(targetLayout)};
+  }
   bool isDirty() const { return !dirtyRect().isEmpty(); }
   // The dirty rectangle as it is now.
   NVRect dirtyRect() const { return {dirtyLeft.load(), dirtyTop.load(), dirtyRight.load(), dirtyBottom.load()}; }

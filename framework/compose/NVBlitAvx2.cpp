@@ -146,7 +146,7 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     }
   }
   for (; j < last; ++j) {
-    nvNearestPixel<0, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvNearestPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
@@ -246,10 +246,10 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
                          std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   const Interior interior{s, u0, v0, ux, vx};
   for (; last > first && !interior(last - 1); --last) {
-    nvBilinearPixel<0, Swap>(s, row[last - 1], u0 + (last - 1) * ux, v0 + (last - 1) * vx);
+    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[last - 1], u0 + (last - 1) * ux, v0 + (last - 1) * vx);
   }
   for (; first < last && !interior(first); ++first) {
-    nvBilinearPixel<0, Swap>(s, row[first], u0 + first * ux, v0 + first * vx);
+    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[first], u0 + first * ux, v0 + first * vx);
   }
   const OverConstants m(s.alpha);
   __m256i u = _mm256_add_epi32(_mm256_set1_epi32(u0 + first * ux), laneSteps(ux));
@@ -282,20 +282,20 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
     v = _mm256_add_epi32(v, vStep);
   }
   for (; j < last; ++j) {
-    nvBilinearPixel<0, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
 }  // namespace
 
-NVBlitRowKernel nvBlitAvx2Kernel(int filter, int mode, int layout) {
-  if (mode != 0) {
+NVBlitRowKernel nvBlitAvx2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
+  if (mode != NVBlendMode::Normal) {
     return nullptr;
   }
-  if (filter == 1) {
-    return layout == 2 ? &bilinearRow<true> : &bilinearRow<false>;
+  if (filter == NVSampleFilter::Bilinear) {
+    return layout == NVPixelLayout::Rgba ? &bilinearRow<true> : &bilinearRow<false>;
   }
-  return layout == 2 ? &nearestRow<true> : &nearestRow<false>;
+  return layout == NVPixelLayout::Rgba ? &nearestRow<true> : &nearestRow<false>;
 }
 
 #endif

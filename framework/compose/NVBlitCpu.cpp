@@ -32,7 +32,7 @@ void nvBlitSetMaxLevel(int level) { maxLevel.store(level, std::memory_order_rela
 
 int nvBlitActiveLevel() { return std::min(nvBlitCpuLevel(), maxLevel.load(std::memory_order_relaxed)); }
 
-NVBlitRowKernel nvBlitSelectKernel(int filter, int mode, int layout) {
+NVBlitRowKernel nvBlitSelectKernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
   NVBlitRowKernel kernel = nullptr;
 #if NV_BLIT_X86
   const int level = nvBlitActiveLevel();

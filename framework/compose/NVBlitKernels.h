@@ -2,7 +2,10 @@
 // the processor has them, vector kernels that give the same bytes.
 #pragma once
 
+#include "framework/compose/NVBlendMode.h"
 #include "framework/compose/NVBlitPixel.h"
+#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/NVSampleFilter.h"
 
 enum NVBlitLevel : int { NV_BLIT_SCALAR = 0, NV_BLIT_SSE2 = 1, NV_BLIT_AVX2 = 2 };
 
@@ -13,7 +16,6 @@ void nvBlitSetMaxLevel(int level);
 // The level that blits use now.
 int nvBlitActiveLevel();
 
-// filter 0 nearest, 1 bilinear; mode 0..8; layout 1 or 2.
-NVBlitRowKernel nvBlitScalarKernel(int filter, int mode, int layout);
+NVBlitRowKernel nvBlitScalarKernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout);
 // The fastest kernel at the active level.
-NVBlitRowKernel nvBlitSelectKernel(int filter, int mode, int layout);
+NVBlitRowKernel nvBlitSelectKernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout);

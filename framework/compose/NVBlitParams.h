@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "framework/compose/NVPixelTarget.h"
+#include "framework/core/NVRect.h"
+
 // A 2x3 affine matrix: x' = xx*x + xy*y + tx, y' = yx*x + yy*y + ty.
 struct NVBlitMatrix {
   double xx = 1.0, xy = 0.0, tx = 0.0;
@@ -19,16 +22,11 @@ struct NVBlitClipAncestor {
   int width = 0, height = 0;
 };
 
-// Target layouts: 1 is top-down B, G, R, A; 2 is bottom-up R, G, B, A.
-enum : int { NV_LAYOUT_BGRA = 1, NV_LAYOUT_RGBA = 2 };
-
 struct NVBlitParams {
-  // Target buffer: at least (targetHeight - 1) * stride + targetWidth words.
-  std::uint32_t* target = nullptr;
-  int targetWidth = 0, targetHeight = 0;
-  int stride = 0;  // row length in pixels
+  // Target buffer (its layout is informational: the member decides).
+  NVPixelTarget target;
   // Clip rectangle in target pixels, right and bottom edges exclusive.
-  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  NVRect clip;
 
   // Source image in the B, G, R, A format, rows of sourceWidth pixels.
   const std::uint32_t* source = nullptr;
@@ -38,8 +36,8 @@ struct NVBlitParams {
   // The item.
   int itemWidth = 0, itemHeight = 0;
   int alpha = 255;    // effective alpha through the parent chain, 0..255
-  int blendMode = 0;  // 0..8; anything else draws as 0
-  int filter = 0;     // 0 nearest, 1 bilinear (informational: the member decides)
+  int blendMode = 0;  // an NVBlendMode; anything else draws as normal
+  int filter = 0;     // an NVSampleFilter (informational: the member decides)
   int absX = 0, absY = 0;
   NVBlitMatrix matrix;  // cumulative matrix
 

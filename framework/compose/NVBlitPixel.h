@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "framework/compose/NVBlendMode.h"
+
 // What a row kernel reads besides the row itself.
 struct NVBlitSampler {
   const std::uint32_t* pixels = nullptr;
@@ -47,23 +49,23 @@ inline constexpr std::array<std::uint8_t, 65536> kNvDodgeTable = nvBlendTable<nv
 inline constexpr std::array<std::uint8_t, 65536> kNvBurnTable = nvBlendTable<nvBurn>();
 
 // The blend-mode colour of one channel from source s and target t.
-template <int Mode>
+template <NVBlendMode Mode>
 inline int nvBlendChannel(int s, int t) {
-  if constexpr (Mode == 1) {
+  if constexpr (Mode == NVBlendMode::Inverted) {
     return 255 - s;
-  } else if constexpr (Mode == 2) {
+  } else if constexpr (Mode == NVBlendMode::Multiply) {
     return (s * t) >> 8;
-  } else if constexpr (Mode == 3) {
+  } else if constexpr (Mode == NVBlendMode::Screen) {
     return std::min(255, s + t - ((t * s) >> 8));
-  } else if constexpr (Mode == 4) {
+  } else if constexpr (Mode == NVBlendMode::Darken) {
     return std::min(s, t);
-  } else if constexpr (Mode == 5) {
+  } else if constexpr (Mode == NVBlendMode::Lighten) {
     return std::max(s, t);
-  } else if constexpr (Mode == 6) {
+  } else if constexpr (Mode == NVBlendMode::Overlay) {
     return t < 128 ? std::min(255, (s * t) >> 7) : std::clamp(2 * (t + s - ((t * s) >> 8)) - 255, 0, 255);
-  } else if constexpr (Mode == 7) {
+  } else if constexpr (Mode == NVBlendMode::ColourDodge) {
     return kNvDodgeTable[std::size_t(s * 256 + t)];
-  } else if constexpr (Mode == 8) {
+  } else if constexpr (Mode == NVBlendMode::ColourBurn) {
     return kNvBurnTable[std::size_t(s * 256 + t)];
   } else {
     return s;
@@ -72,7 +74,7 @@ inline int nvBlendChannel(int s, int t) {
 
 // Composes sample s over target t at effective alpha m; both in the same
 // channel order.
-template <int Mode>
+template <NVBlendMode Mode>
 inline std::uint32_t nvComposite(std::uint32_t s, std::uint32_t t, int m) {
   const int beta = (int(s >> 24) * m) >> 8;
   std::uint32_t out = 0;
@@ -91,7 +93,7 @@ inline std::uint32_t nvComposite(std::uint32_t s, std::uint32_t t, int m) {
   return out | (std::uint32_t(std::min(255, beta + ta - ((ta * beta) >> 8))) << 24);
 }
 
-template <int Mode, bool Swap>
+template <NVBlendMode Mode, bool Swap>
 inline void nvNearestPixel(const NVBlitSampler& s, std::uint32_t& target, std::int32_t u, std::int32_t v) {
   const std::size_t index = std::size_t((v - s.oy) >> 10) * std::size_t(s.width) + std::size_t((u - s.ox) >> 10);
   std::uint32_t p = s.pixels[index];
@@ -136,7 +138,7 @@ inline bool nvBilinearSample(const NVBlitSampler& s, std::uint32_t tSource, std:
   return true;
 }
 
-template <int Mode, bool Swap>
+template <NVBlendMode Mode, bool Swap>
 inline void nvBilinearPixel(const NVBlitSampler& s, std::uint32_t& target, std::int32_t u, std::int32_t v) {
   const std::uint32_t t = target;
   std::uint32_t sample = 0;

@@ -1,9 +1,12 @@
 // The plain scalar row kernels: one per filter, blend mode and layout.
 #include "framework/compose/NVBlitKernels.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace {
 
-template <int Mode, bool Swap>
+template <NVBlendMode Mode, bool Swap>
 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
                 std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   for (int j = last - 1; j >= first; --j) {
@@ -11,7 +14,7 @@ void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last,
   }
 }
 
-template <int Mode, bool Swap>
+template <NVBlendMode Mode, bool Swap>
 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
                  std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   for (int j = last - 1; j >= first; --j) {
@@ -19,20 +22,29 @@ void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last
   }
 }
 
-template <bool Swap, int... Modes>
+template <bool Swap, NVBlendMode... Modes>
 struct KernelTable {
   static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
   static constexpr NVBlitRowKernel bilinear[] = {&bilinearRow<Modes, Swap>...};
 };
 
-using BgraTable = KernelTable<false, 0, 1, 2, 3, 4, 5, 6, 7, 8>;
-using RgbaTable = KernelTable<true, 0, 1, 2, 3, 4, 5, 6, 7, 8>;
+// Indexed by the blend mode's number.
+template <bool Swap>
+using ModeTable =
+    KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply, NVBlendMode::Screen,
+                NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay, NVBlendMode::ColourDodge,
+                NVBlendMode::ColourBurn>;
+using BgraTable = ModeTable<false>;
+using RgbaTable = ModeTable<true>;
+static_assert(std::size(BgraTable::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
-NVBlitRowKernel nvBlitScalarKernel(int filter, int mode, int layout) {
-  if (layout == 2) {
-    return filter == 1 ? RgbaTable::bilinear[mode] : RgbaTable::nearest[mode];
+NVBlitRowKernel nvBlitScalarKernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
+  const auto index = std::size_t(mode);
+  const bool bilinear = filter == NVSampleFilter::Bilinear;
+  if (layout == NVPixelLayout::Rgba) {
+    return bilinear ? RgbaTable::bilinear[index] : RgbaTable::nearest[index];
   }
-  return filter == 1 ? BgraTable::bilinear[mode] : BgraTable::nearest[mode];
+  return bilinear ? BgraTable::bilinear[index] : BgraTable::nearest[index];
 }

@@ -109,10 +109,10 @@ bool ancestorWindow(const NVBlitClipAncestor& a, bool nearest, const NVBlitGeome
 }
 
 bool clipToTarget(const NVBlitParams& p, NVBlitGeometry& g) {
-  g.cx0 = std::max(p.x0, 0);
-  g.cy0 = std::max(p.y0, 0);
-  g.cx1 = std::min(p.targetWidth, p.x1);
-  g.cy1 = std::min(p.targetHeight, p.y1);
+  g.cx0 = std::max(p.clip.left, 0);
+  g.cy0 = std::max(p.clip.top, 0);
+  g.cx1 = std::min(p.target.width, p.clip.right);
+  g.cy1 = std::min(p.target.height, p.clip.bottom);
   if (g.cx1 <= g.cx0 || g.cy1 <= g.cy0) {
     return false;  // also keeps the subtraction below from overflowing
   }
@@ -121,7 +121,8 @@ bool clipToTarget(const NVBlitParams& p, NVBlitGeometry& g) {
 }
 
 bool validBuffers(const NVBlitParams& p) {
-  return p.target && p.stride >= p.targetWidth && p.source && p.sourceWidth > 0 && p.sourceHeight > 0;
+  return p.target.pixels && p.target.stride >= p.target.width && p.source && p.sourceWidth > 0 &&
+         p.sourceHeight > 0;
 }
 
 }  // namespace
@@ -136,7 +137,7 @@ bool nvBlitSetup(const NVBlitParams& p, bool nearest, bool clipped, NVBlitGeomet
     return false;
   }
   g.alpha = std::clamp(p.alpha, 0, 255);
-  g.mode = (p.blendMode >= 0 && p.blendMode <= 8) ? p.blendMode : 0;
+  g.mode = nvBlendModeOf(p.blendMode);
   if (!itemWindow(p, nearest, g)) {
     return false;
   }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/compose/NVBlendMode.h"
 #include "framework/compose/NVBlitParams.h"
 
 // Positions that the blitters accept, in fixed point. Keeping every mapped
@@ -28,7 +29,7 @@ struct NVBlitGeometry {
   int cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;
   int n = 0;
   int alpha = 0;
-  int mode = 0;
+  NVBlendMode mode = NVBlendMode::Normal;
   NVBlitWindow item;
   // The ancestors' windows: in place for the usual few, on the heap beyond.
   NVBlitWindow* ancestors = nullptr;

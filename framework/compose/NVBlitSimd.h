@@ -2,7 +2,10 @@
 // paths; each returns null for the combinations it does not cover.
 #pragma once
 
+#include "framework/compose/NVBlendMode.h"
 #include "framework/compose/NVBlitPixel.h"
+#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/NVSampleFilter.h"
 
 #if (defined(__x86_64__) || defined(__i386__)) && !defined(BRISEL_SCALAR_ONLY)
 #define NV_BLIT_X86 1
@@ -11,6 +14,6 @@
 #endif
 
 #if NV_BLIT_X86
-NVBlitRowKernel nvBlitSse2Kernel(int filter, int mode, int layout);
-NVBlitRowKernel nvBlitAvx2Kernel(int filter, int mode, int layout);
+NVBlitRowKernel nvBlitSse2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout);
+NVBlitRowKernel nvBlitAvx2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout);
 #endif

@@ -78,17 +78,17 @@ NV_SSE2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     }
   }
   for (; j < last; ++j) {
-    nvNearestPixel<0, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvNearestPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
 }  // namespace
 
-NVBlitRowKernel nvBlitSse2Kernel(int filter, int mode, int layout) {
-  if (mode != 0 || filter != 0) {
+NVBlitRowKernel nvBlitSse2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
+  if (mode != NVBlendMode::Normal || filter != NVSampleFilter::Nearest) {
     return nullptr;
   }
-  return layout == 2 ? &nearestRow<true> : &nearestRow<false>;
+  return layout == NVPixelLayout::Rgba ? &nearestRow<true> : &nearestRow<false>;
 }
 
 #endif

@@ -55,9 +55,10 @@ void trimToSource(const NVBlitSampler& s, std::int32_t u0, std::int32_t v0, std:
   }
 }
 
-void runBlit(const NVBlitParams& p, int filter, int layout, bool clipped) {
+void runBlit(const NVBlitParams& p, NVSampleFilter filter, NVPixelLayout layout, bool clipped) {
   NVBlitGeometry g;
-  if (!nvBlitSetup(p, filter == 0, clipped, g)) {
+  const bool nearest = filter == NVSampleFilter::Nearest;
+  if (!nvBlitSetup(p, nearest, clipped, g)) {
     return;
   }
   const NVBlitSampler sampler = makeSampler(p, g);
@@ -69,25 +70,28 @@ void runBlit(const NVBlitParams& p, int filter, int layout, bool clipped) {
       continue;
     }
     const std::int32_t u0 = g.item.u - g.n * ux, v0 = g.item.v - g.n * vx;
-    if (filter == 0) {
+    if (nearest) {
       trimToSource(sampler, u0, v0, ux, vx, first, last);
     }
     if (first >= last) {
       continue;
     }
-    const int bufferRow = layout == 2 ? p.targetHeight - 1 - y : y;
-    std::uint32_t* row = p.target + std::ptrdiff_t(bufferRow) * p.stride + g.cx0;
+    const int bufferRow = layout == NVPixelLayout::Rgba ? p.target.height - 1 - y : y;
+    std::uint32_t* row = p.target.pixels + std::ptrdiff_t(bufferRow) * p.target.stride + g.cx0;
     kernel(sampler, row, first, last, u0, v0, ux, vx);
   }
 }
 
+constexpr NVSampleFilter kNearest = NVSampleFilter::Nearest, kBilinear = NVSampleFilter::Bilinear;
+constexpr NVPixelLayout kBgra = NVPixelLayout::Bgra, kRgba = NVPixelLayout::Rgba;
+
 }  // namespace
 
-void blitNearest(const NVBlitParams& params) { runBlit(params, 0, 1, false); }
-void blitBilinear(const NVBlitParams& params) { runBlit(params, 1, 1, false); }
-void blitNearestRGBA(const NVBlitParams& params) { runBlit(params, 0, 2, false); }
-void blitBilinearRGBA(const NVBlitParams& params) { runBlit(params, 1, 2, false); }
-void blitNearestClipped(const NVBlitParams& params) { runBlit(params, 0, 1, true); }
-void blitBilinearClipped(const NVBlitParams& params) { runBlit(params, 1, 1, true); }
-void blitNearestClippedRGBA(const NVBlitParams& params) { runBlit(params, 0, 2, true); }
-void blitBilinearClippedRGBA(const NVBlitParams& params) { runBlit(params, 1, 2, true); }
+void blitNearest(const NVBlitParams& params) { runBlit(params, kNearest, kBgra, false); }
+void blitBilinear(const NVBlitParams& params) { runBlit(params, kBilinear, kBgra, false); }
+void blitNearestRGBA(const NVBlitParams& params) { runBlit(params, kNearest, kRgba, false); }
+void blitBilinearRGBA(const NVBlitParams& params) { runBlit(params, kBilinear, kRgba, false); }
+void blitNearestClipped(const NVBlitParams& params) { runBlit(params, kNearest, kBgra, true); }
+void blitBilinearClipped(const NVBlitParams& params) { runBlit(params, kBilinear, kBgra, true); }
+void blitNearestClippedRGBA(const NVBlitParams& params) { runBlit(params, kNearest, kRgba, true); }
+void blitBilinearClippedRGBA(const NVBlitParams& params) { runBlit(params, kBilinear, kRgba, true); }

@@ -53,8 +53,8 @@ int reportDifferences(std::uint32_t iteration, const BlitCase& c, const std::vec
   for (std::size_t i = 0; i < got.size(); ++i) {
     if (got[i] != want[i] && (count++ < 8 || verbose)) {
       std::printf("  word %zu (row %zu, column %zu): got %08x, reference %08x, before %08x\n", i,
-                  i / std::size_t(c.params.stride), i % std::size_t(c.params.stride), got[i], want[i],
-                  c.target[i]);
+                  i / std::size_t(c.params.target.stride), i % std::size_t(c.params.target.stride), got[i],
+                  want[i], c.target[i]);
     }
   }
   if (count > 0 || verbose) {

@@ -18,18 +18,18 @@ struct Scene {
 
   Scene(int tw, int th, std::uint32_t background, int sw, int sh, std::uint32_t fill)
       : target(std::size_t(tw * th), background), source(std::size_t(sw * sh), fill) {
-    p.targetWidth = tw;
-    p.targetHeight = th;
-    p.stride = tw;
-    p.x1 = tw;
-    p.y1 = th;
+    p.target.width = tw;
+    p.target.height = th;
+    p.target.stride = tw;
+    p.clip.right = tw;
+    p.clip.bottom = th;
     p.sourceWidth = sw;
     p.sourceHeight = sh;
     p.itemWidth = sw;
     p.itemHeight = sh;
   }
   void run(int filter, int layout, bool clipped) {
-    p.target = target.data();
+    p.target.pixels = target.data();
     p.source = source.data();
     blitterFor(filter, layout, clipped)(p);
   }
@@ -100,8 +100,8 @@ TEST(Blitters, IdentityPlacementStopsAtItemAndSource) {
 TEST(Blitters, EmptyClipDrawsNothing) {
   for (const Member& m : kMembers) {
     Scene s(4, 4, 0, 4, 4, argb(255, 1, 1, 1));
-    s.p.x0 = 3;
-    s.p.x1 = 3;
+    s.p.clip.left = 3;
+    s.p.clip.right = 3;
     s.run(m.filter, m.layout, m.clipped);
     EXPECT_EQ(s.target, std::vector<std::uint32_t>(16, 0u));
   }

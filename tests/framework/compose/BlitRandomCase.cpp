@@ -48,16 +48,16 @@ NVBlitMatrix randomMatrix(Draw& d, double centreX, double centreY) {
 
 void randomClip(Draw& d, NVBlitParams& p) {
   if (d.chance(60)) {
-    p.x0 = -d.range(0, 2);
-    p.y0 = -d.range(0, 2);
-    p.x1 = p.targetWidth + d.range(0, 2);
-    p.y1 = p.targetHeight + d.range(0, 2);
+    p.clip.left = -d.range(0, 2);
+    p.clip.top = -d.range(0, 2);
+    p.clip.right = p.target.width + d.range(0, 2);
+    p.clip.bottom = p.target.height + d.range(0, 2);
     return;
   }
-  p.x0 = d.range(-4, p.targetWidth - 1);
-  p.y0 = d.range(-4, p.targetHeight - 1);
-  p.x1 = d.chance(10) ? p.x0 - d.range(0, 3) : d.range(p.x0 + 1, p.targetWidth + 4);
-  p.y1 = d.range(p.y0 + 1, p.targetHeight + 4);
+  p.clip.left = d.range(-4, p.target.width - 1);
+  p.clip.top = d.range(-4, p.target.height - 1);
+  p.clip.right = d.chance(10) ? p.clip.left - d.range(0, 3) : d.range(p.clip.left + 1, p.target.width + 4);
+  p.clip.bottom = d.range(p.clip.top + 1, p.target.height + 4);
 }
 
 struct ByteReader {
@@ -85,7 +85,7 @@ BlitCase blitCaseFromBytes(const std::uint8_t* data, std::size_t size) {
     in.next(*d);
   }
   for (int* i : {&p.absX, &p.absY, &p.offsetX, &p.offsetY, &p.itemWidth, &p.itemHeight, &p.alpha, &p.blendMode,
-                 &p.x0, &p.y0, &p.x1, &p.y1}) {
+                 &p.clip.left, &p.clip.top, &p.clip.right, &p.clip.bottom}) {
     in.next(*i);
   }
   c.bind();
@@ -93,7 +93,7 @@ BlitCase blitCaseFromBytes(const std::uint8_t* data, std::size_t size) {
 }
 
 void BlitCase::bind() {
-  params.target = target.data();
+  params.target.pixels = target.data();
   params.source = source.data();
   params.ancestors = ancestors.data();
   params.ancestorCount = int(ancestors.size());
@@ -107,14 +107,14 @@ BlitCase makeBlitCase(std::uint32_t iteration) {
   c.layout = d.range(1, 2);
   c.clipped = d.chance(30);
   // Some wide targets, so that vector kernels see long rows.
-  p.targetWidth = d.chance(20) ? d.range(48, 160) : d.range(1, 48);
-  p.targetHeight = d.range(1, 48);
-  p.stride = p.targetWidth + (d.chance(50) ? 0 : d.range(1, 5));
-  c.target.resize(std::size_t(p.stride) * std::size_t(p.targetHeight));
+  p.target.width = d.chance(20) ? d.range(48, 160) : d.range(1, 48);
+  p.target.height = d.range(1, 48);
+  p.target.stride = p.target.width + (d.chance(50) ? 0 : d.range(1, 5));
+  c.target.resize(std::size_t(p.target.stride) * std::size_t(p.target.height));
   for (std::uint32_t& w : c.target) {
     w = randomPixel(d);
   }
-  p.sourceWidth = p.targetWidth > 48 ? d.range(16, 96) : d.range(1, 24);
+  p.sourceWidth = p.target.width > 48 ? d.range(16, 96) : d.range(1, 24);
   p.sourceHeight = d.range(1, 24);
   c.source.resize(std::size_t(p.sourceWidth) * std::size_t(p.sourceHeight));
   for (std::uint32_t& w : c.source) {
@@ -127,8 +127,8 @@ BlitCase makeBlitCase(std::uint32_t iteration) {
   p.alpha = d.chance(40) ? 255 : d.range(0, 255);
   p.blendMode = d.chance(30) ? 0 : d.range(0, 10);
   p.filter = c.filter;
-  p.absX = d.range(-std::min(p.itemWidth, p.sourceWidth) / 2 - 2, p.targetWidth - 1);
-  p.absY = d.range(-std::min(p.itemHeight, p.sourceHeight) / 2 - 2, p.targetHeight - 1);
+  p.absX = d.range(-std::min(p.itemWidth, p.sourceWidth) / 2 - 2, p.target.width - 1);
+  p.absY = d.range(-std::min(p.itemHeight, p.sourceHeight) / 2 - 2, p.target.height - 1);
   p.matrix = randomMatrix(d, p.absX + p.itemWidth * 0.5, p.absY + p.itemHeight * 0.5);
   randomClip(d, p);
   const int ancestorCount = c.clipped ? d.range(0, 2) : 0;
@@ -151,8 +151,8 @@ std::string BlitCase::describe() const {
   std::ostringstream out;
   out.precision(17);
   out << "filter " << filter << " layout " << layout << " clipped " << clipped << "\n"
-      << "target " << p.targetWidth << "x" << p.targetHeight << " stride " << p.stride << " clip (" << p.x0
-      << ", " << p.y0 << ")-(" << p.x1 << ", " << p.y1 << ")\n"
+      << "target " << p.target.width << "x" << p.target.height << " stride " << p.target.stride << " clip ("
+      << p.clip.left << ", " << p.clip.top << ")-(" << p.clip.right << ", " << p.clip.bottom << ")\n"
       << "source " << p.sourceWidth << "x" << p.sourceHeight << " offset (" << p.offsetX << ", " << p.offsetY
       << ")\nitem " << p.itemWidth << "x" << p.itemHeight << " at (" << p.absX << ", " << p.absY << ") alpha "
       << p.alpha << " mode " << p.blendMode << "\nmatrix [" << m.xx << " " << m.xy << " " << m.tx << "; " << m.yx

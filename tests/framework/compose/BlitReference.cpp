@@ -190,12 +190,12 @@ void drawPixel(const NVBlitParams& p, int filter, int layout, int m, int mode, i
 }  // namespace
 
 void referenceBlit(const NVBlitParams& p, int filter, int layout, bool clipped) {
-  if (!p.target || p.stride < p.targetWidth || !p.source || p.sourceWidth < 1 || p.sourceHeight < 1 ||
-      std::abs(p.offsetX) > (1 << 19) || std::abs(p.offsetY) > (1 << 19)) {
+  if (!p.target.pixels || p.target.stride < p.target.width || !p.source || p.sourceWidth < 1 ||
+      p.sourceHeight < 1 || std::abs(p.offsetX) > (1 << 19) || std::abs(p.offsetY) > (1 << 19)) {
     return;
   }
-  const i64 cx0 = std::max(p.x0, 0), cy0 = std::max(p.y0, 0);
-  const i64 cx1 = std::min(p.targetWidth, p.x1), cy1 = std::min(p.targetHeight, p.y1);
+  const i64 cx0 = std::max(p.clip.left, 0), cy0 = std::max(p.clip.top, 0);
+  const i64 cx1 = std::min(p.target.width, p.clip.right), cy1 = std::min(p.target.height, p.clip.bottom);
   const i64 n = cx1 - cx0;
   std::vector<Mapping> windows;
   if (n <= 0 || cy1 <= cy0 || !buildWindows(p, filter, clipped, windows) ||
@@ -211,11 +211,11 @@ void referenceBlit(const NVBlitParams& p, int filter, int layout, bool clipped) 
       drawn = drawn && span(mapU(w, cx1, y), w.ux, w.uMin, w.uMax, n, first, last) &&
               span(mapV(w, cx1, y), w.vx, w.vMin, w.vMax, n, first, last);
     }
-    const i64 bufferRow = layout == 2 ? p.targetHeight - 1 - y : y;
+    const i64 bufferRow = layout == 2 ? p.target.height - 1 - y : y;
     for (i64 j = first; drawn && j < last; ++j) {
       const i64 x = cx0 + j;
       drawPixel(p, filter, layout, m, mode, mapU(windows[0], x, y), mapV(windows[0], x, y),
-                p.target[bufferRow * p.stride + x]);
+                p.target.pixels[bufferRow * p.target.stride + x]);
     }
   }
 }
