@@ -186,4 +186,36 @@ TEST_F(ItemTest, AChildIsNotDrawnWhenItsParentsBoxMissesTheClip) {
   delete image;
 }
 
+
+// An item drawn straight into a target of its own: only the area is touched,
+// the toolkit layout stores rows bottom-up with red first, and an unknown
+// layout draws nothing.
+TEST_F(ItemTest, DrawKeepsToTheAreaInEveryLayout) {
+  struct Case {
+    int layout;
+    std::uint32_t drawn;
+    bool flipped;
+  };
+  const Case cases[] = {{1, 0xFEC86432u, false}, {2, 0xFE3264C8u, true}, {3, 0u, false}};
+  NVImage* image = solid(4, 3, 200, 100, 50);
+  NV2DItem item(0, 2, 1, 4, 3);
+  item.setImage(image);
+  scene->addRoot(&item);
+  for (const Case& c : cases) {
+    std::vector<std::uint32_t> pixels(8 * 6, 0u);
+    const NVPixelTarget view{pixels.data(), 8, 6, 8, NVPixelLayout(c.layout)};
+    item.draw(view, NVRect{3, 0, 8, 6});
+    for (int y = 0; y < 6; ++y) {
+      for (int x = 0; x < 8; ++x) {
+        const bool inside = x >= 3 && x < 6 && y >= 1 && y < 4;
+        const int row = c.flipped ? 5 - y : y;
+        EXPECT_EQ(pixels[std::size_t(row * 8 + x)], inside ? c.drawn : 0u)
+            << "layout " << c.layout << " at " << x << ", " << y;
+      }
+    }
+  }
+  scene->removeRoot(&item);
+  delete image;
+}
+
 }  // namespace
