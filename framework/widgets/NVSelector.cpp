@@ -52,7 +52,7 @@ void NVSelector::onAttach() {
   setImage(nullptr);
   redraw(true);
   // A transparent selector must still catch the pointer over its whole rectangle.
-  if (hostKind == 4 && item2DHost) item2DHost->wholeRectHit = true;
+  if (hostKind == NVHostKind::Item2D && item2DHost) item2DHost->wholeRectHit = true;
 }
 
 void NVSelector::onResize(int, int) {

@@ -90,7 +90,7 @@ void NVTextBox::onAttach() {
     blinkAnimation->duration = 1500;
     blinkAnimation->setOnUpdate([this](NVAnimeData data) {
       const double phase = data.progress * 6.283184;
-      if (hostKind == 1) {
+      if (hostKind == NVHostKind::StageItem) {
         if ((std::sin(phase) + 0.1) / 1.1 > 0) caret->show(); else caret->hide();
       } else {
         caret->setAlpha(static_cast<int>((std::sin(phase) + 1) * 0.5 * 255));
@@ -136,7 +136,7 @@ void NVTextBox::setFocusedPainter(NVPainter painter, int param) {
 }
 
 void NVTextBox::setText(NVString newText) {
-  recordEdit(4, {4, cursorPos, selectionStart, selectionEnd, scrollStart, content});
+  recordEdit(NVTextEditKind::Paste, {NVTextEditKind::Paste, cursorPos, selectionStart, selectionEnd, scrollStart, content});
   content = newText;
   cursorPos = scrollStart = 0;
   refresh();

@@ -14,8 +14,18 @@
 class NVAnimation;
 class NVEventConnector;
 
+// What an edit did, as the undo history groups edits.
+enum class NVTextEditKind : int {
+  Typing = 0,     // a character or committed input-method text
+  Deleting = 1,   // Backspace or Delete
+  NoChange = 2,   // cursor moves, select all, copy
+  Cut = 3,
+  Paste = 4,      // also a whole new text
+  UndoPoint = 5,  // the state before an undo or a redo
+};
+
 struct NVTextBoxSnapshot {
-  int kind = 0;
+  NVTextEditKind kind = NVTextEditKind::Typing;
   int cursor = 0, selectionStart = 0, selectionEnd = 0, scrollStart = 0;
   NVString text;
 };
@@ -40,7 +50,7 @@ class NVTextBox : public NVWidget {
   void onDragEnd(NVEventState event);
   void onFocusIn(NVEventState event);
   void onFocusOut(NVEventState event);
-  void recordEdit(int kind, const NVTextBoxSnapshot& snapshot);
+  void recordEdit(NVTextEditKind kind, const NVTextBoxSnapshot& snapshot);
   void undo();
   void redo();
   void refresh();
@@ -54,7 +64,7 @@ class NVTextBox : public NVWidget {
   int maxLength = 1024;
   bool hasSelection = false;
   bool dragging = false;
-  int lastEditKind = 2;
+  NVTextEditKind lastEditKind = NVTextEditKind::NoChange;
   std::vector<NVTextBoxSnapshot> history;
   int historyPosition = 0;
   NVImage* caretImage = nullptr;

@@ -63,7 +63,7 @@ NVVScroll::~NVVScroll() {
   delete trackImage;
 }
 
-bool NVVScroll::isAttached() const { return trackConnector != nullptr && hostKind != 0; }
+bool NVVScroll::isAttached() const { return trackConnector != nullptr && hostKind != NVHostKind::None; }
 
 int NVVScroll::setRect(int newX, int newY, int newWidth, int newHeight) {
   return NVWidget::setRect(newX, newY, newWidth, std::max(newHeight, 4 * newWidth));

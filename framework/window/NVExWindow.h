@@ -61,6 +61,18 @@ class NVExWindow : public NVStageBase {
     NVVisualDesigner* designer = nullptr;
   };
   enum EdgeIndex { Top, Left, Right, Bottom };
+  // What a drag on the frame resizes: one edge or a corner (two edges).
+  enum class ResizeMode : int {
+    None = 0,
+    Left = 1,
+    Right = 2,
+    Top = 3,
+    Bottom = 4,
+    TopLeft = 11,
+    TopRight = 12,
+    BottomLeft = 13,
+    BottomRight = 14,
+  };
 
   NVStageBase* frameStage = nullptr;
   Edge edges[4];
@@ -87,7 +99,7 @@ class NVExWindow : public NVStageBase {
   bool menuBarHidden = false;
 
   bool moving = false;
-  int resizeMode = 0;  // 0 none, 1 left, 2 right, 3 top, 4 bottom, 11..14 corners
+  ResizeMode resizeMode = ResizeMode::None;
   int pressScreenX = 0, pressScreenY = 0;
   int pressFrameX = 0, pressFrameY = 0;
   int pressWidth = 0, pressHeight = 0;
@@ -122,7 +134,7 @@ class NVExWindow : public NVStageBase {
   void applyResize(const NVEventState& event);
   void followPointer(const NVEventState& event, int edge);
   // The resize mode and cursor the press rules choose at a point of an edge.
-  int modeAt(int edge, double localX, double localY, const char*& cursor) const;
+  ResizeMode modeAt(int edge, double localX, double localY, const char*& cursor) const;
   void setEdgeCursor(int edge, const char* cursor);
   void onCreditRequest(NVEventState event);
 };

@@ -60,7 +60,7 @@ TEST_F(WidgetTest, AWidgetGetsOneHostForLife) {
   EXPECT_EQ(host->width, 1);  // a stage item is at least 1 x 1
   EXPECT_EQ(widget.item2D(), nullptr);
   EXPECT_EQ(widget.stageItem(), host);
-  EXPECT_EQ(widget.hostKind, 1);
+  EXPECT_EQ(widget.hostKind, NVHostKind::StageItem);
 }
 
 TEST_F(WidgetTest, AddingToAParentWithoutAWindowAddsNothing) {
