@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "framework/core/NVEventState.h"
@@ -58,7 +59,7 @@ class NVTextBox : public NVWidget {
   int locate(double localX) const;
 
   NVString content;
-  NVEventConnector* connector = nullptr;
+  std::unique_ptr<NVEventConnector> connector;
   int cursorPos = 0;
   int scrollStart = 0;
   int maxLength = 1024;
@@ -67,18 +68,18 @@ class NVTextBox : public NVWidget {
   NVTextEditKind lastEditKind = NVTextEditKind::NoChange;
   std::vector<NVTextBoxSnapshot> history;
   int historyPosition = 0;
-  NVImage* caretImage = nullptr;
+  std::unique_ptr<NVImage> caretImage;
   NVWidget* caret = nullptr;
-  NVEventConnector* caretConnector = nullptr;
+  std::unique_ptr<NVEventConnector> caretConnector;
   std::uint8_t caretColour[3] = {};
-  NVAnimation* blinkAnimation = nullptr;
-  NVAnimation* scrollAnimation = nullptr;
+  std::unique_ptr<NVAnimation> blinkAnimation;
+  std::unique_ptr<NVAnimation> scrollAnimation;
   int autoScrollStep = 0;
   int selectionStart = 0, selectionEnd = 0;
-  NVVisualDesigner* idleDesigner = nullptr;
-  NVVisualDesigner* focusedDesigner = nullptr;
-  NVImage* idleFace = nullptr;
-  NVImage* focusedFace = nullptr;
+  std::unique_ptr<NVVisualDesigner> idleDesigner;
+  std::unique_ptr<NVVisualDesigner> focusedDesigner;
+  std::unique_ptr<NVImage> idleFace;
+  std::unique_ptr<NVImage> focusedFace;
 
  private:
   struct Edit;
