@@ -5,6 +5,7 @@
 // drops on it and the close button's request all arrive here.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "framework/core/NVEventState.h"
@@ -53,12 +54,14 @@ class NVExWindow : public NVStageBase {
   void hideMenuAndSizeButtons();
 
   // One frame edge: its picture, the 2D stage that shows it, its scene and item.
+  // The stage, scene and item are linked into the frame and are taken apart
+  // by hand; the picture and its designer are the piece's own.
   struct Edge {
-    NVImage* image = nullptr;
+    std::unique_ptr<NVImage> image;
     NV2DStage* stage = nullptr;
     NV2DScene* scene = nullptr;
     NV2DItem* item = nullptr;
-    NVVisualDesigner* designer = nullptr;
+    std::unique_ptr<NVVisualDesigner> designer;
   };
   enum EdgeIndex { Top, Left, Right, Bottom };
   // What a drag on the frame resizes: one edge or a corner (two edges).
@@ -76,20 +79,20 @@ class NVExWindow : public NVStageBase {
 
   NVStageBase* frameStage = nullptr;
   Edge edges[4];
-  NVTransParentLabel* titleLabel = nullptr;
-  NVPushButton* minimizeButton = nullptr;
-  NVPushButton* maximizeButton = nullptr;
-  NVPushButton* closeButton = nullptr;
-  NVStringStyle* titleStyle = nullptr;
-  std::vector<NVEventConnector*> connectors;
+  std::unique_ptr<NVTransParentLabel> titleLabel;
+  std::unique_ptr<NVPushButton> minimizeButton;
+  std::unique_ptr<NVPushButton> maximizeButton;
+  std::unique_ptr<NVPushButton> closeButton;
+  std::unique_ptr<NVStringStyle> titleStyle;
+  std::vector<std::unique_ptr<NVEventConnector>> connectors;
 
   // The menu bar under the title bar and the drop-down of one column, each a
   // picture in a 2D stage of its own.
   Edge menuBar, dropDown;
-  NVSelectorGroup* menuGroup = nullptr;
+  std::unique_ptr<NVSelectorGroup> menuGroup;
   std::vector<NVSelector*> menuTitles;
-  std::vector<NVEventConnector*> menuTitleConnectors;
-  std::vector<NVSelectorGroup*> columnGroups;
+  std::vector<std::unique_ptr<NVEventConnector>> menuTitleConnectors;
+  std::vector<std::unique_ptr<NVSelectorGroup>> columnGroups;
   std::vector<NVSelector*> menuEntries;
   std::vector<int> commandIds;
   std::vector<int> entryCounts;

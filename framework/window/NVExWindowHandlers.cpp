@@ -18,16 +18,15 @@ constexpr int kMinWidth = 150, kMinHeight = 80, kGrip = 6, kBottom = 10;
 
 void NVExWindow::connectFrame() {
   auto make = [this](auto* target) {
-    auto* c = new NVEventConnector(target);
-    connectors.push_back(c);
-    return c;
+    connectors.push_back(std::make_unique<NVEventConnector>(target));
+    return connectors.back().get();
   };
   NVEventConnector* top = make(edges[Top].item);
   top->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, false); });
   top->connect(NV_EV_MOVE, [this](NVEventState e) { onTitleMove(e); });
   top->connect(NV_EV_LUP, [this](NVEventState e) { onTitleRelease(e); });
   top->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
-  NVEventConnector* label = make(titleLabel);
+  NVEventConnector* label = make(titleLabel.get());
   label->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, true); });
   label->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
   label->connect(NV_EV_MOVE, [this](NVEventState e) { onLabelMove(e); });
@@ -40,13 +39,13 @@ void NVExWindow::connectFrame() {
   }
   // The buttons act only on a release inside them, as on every desktop: a
   // press that slides off and is released elsewhere does nothing.
-  make(minimizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(minimizeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (minimizeButton->isInside(e)) minimize();
   });
-  make(maximizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(maximizeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (maximizeButton->isInside(e)) toggleMaximize();
   });
-  make(closeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(closeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (closeButton->isInside(e)) requestClose();
   });
   make(dropDown.stage)->connect(NV_EV_BLUR, [this](NVEventState e) { closeDropDown(e); });
