@@ -26,7 +26,7 @@ NVListView::~NVListView() {
   setImage(nullptr);
   // A list no longer displayed detaches nothing, so the children are dropped
   // from the list by hand before they go.
-  for (NVWidget* child : {static_cast<NVWidget*>(editor.get()), static_cast<NVWidget*>(scrollBar.get())}) {
+  for (NVWidget* child : std::initializer_list<NVWidget*>{editor.get(), scrollBar.get()}) {
     removeChild(child);
     children.remove(child);
   }

@@ -131,7 +131,9 @@ void NVTextBox::setFocusedPainter(NVPainter painter, int param) {
 }
 
 void NVTextBox::setText(NVString newText) {
-  recordEdit(NVTextEditKind::Paste, {NVTextEditKind::Paste, cursorPos, selectionStart, selectionEnd, scrollStart, content});
+  const NVTextBoxSnapshot before{NVTextEditKind::Paste, cursorPos, selectionStart,
+                                 selectionEnd, scrollStart, content};
+  recordEdit(NVTextEditKind::Paste, before);
   content = newText;
   cursorPos = scrollStart = 0;
   refresh();

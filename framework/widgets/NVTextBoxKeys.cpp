@@ -143,7 +143,8 @@ bool NVTextBox::typeText(Edit& edit, std::uint8_t keyCode) {
 
 void NVTextBox::onKey(NVEventState event) {
   if (!getEngine()) return;
-  const NVTextBoxSnapshot before{NVTextEditKind::Typing, cursorPos, selectionStart, selectionEnd, scrollStart, content};
+  const NVTextBoxSnapshot before{NVTextEditKind::Typing, cursorPos, selectionStart,
+                                 selectionEnd, scrollStart, content};
   Edit edit{content, cursorPos, selectionStart, selectionEnd};
   if (!(keyDown(VK_CONTROL) && controlKey(edit))) plainKey(edit, event.keyCode);
   if (!edit.kind) return;
