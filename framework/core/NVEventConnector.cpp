@@ -59,9 +59,15 @@ NVEventConnector::NVEventConnector(NVWidget* widget) {
   const NVTargetHooks& hooks = targetHooks();
   if (widget && hooks.widgetHostKind) {
     switch (hooks.widgetHostKind(widget)) {
-      case 1: registries().stages.emplace(hooks.widgetStage(widget), this); break;
-      case 4: registries().items2D.emplace(hooks.widgetItem2D(widget), this); break;
-      case 5: registries().items3D.emplace(hooks.widgetItem3D(widget), this); break;
+      case NVHostKind::StageItem:
+        registries().stages.emplace(hooks.widgetStage(widget), this);
+        break;
+      case NVHostKind::Item2D:
+        registries().items2D.emplace(hooks.widgetItem2D(widget), this);
+        break;
+      case NVHostKind::Item3D:
+        registries().items3D.emplace(hooks.widgetItem3D(widget), this);
+        break;
       default: break;
     }
   }

@@ -83,19 +83,20 @@ bool dispatchEvents(NVEngine* engine) {
 
 void raiseWidgetEvent(NVWidget* widget, int kind) {
   const NVTargetHooks& hooks = targetHooks();
-  const int hostKind = widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : 0;
-  if (hostKind == 0) return;
+  const NVHostKind hostKind =
+      widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : NVHostKind::None;
+  if (hostKind == NVHostKind::None) return;
   NVEventState event;
   event.kind = kind;
   event.widget = widget;
   NVEngine* engine = nullptr;
-  if (hostKind == 1) {
+  if (hostKind == NVHostKind::StageItem) {
     event.stage = hooks.widgetStage(widget);
     engine = event.stage ? event.stage->engine : nullptr;
-  } else if (hostKind == 4) {
+  } else if (hostKind == NVHostKind::Item2D) {
     event.item2D = hooks.widgetItem2D(widget);
     engine = event.item2D ? engineOfItem(event.item2D, event.stage) : nullptr;
-  } else if (hostKind == 5) {
+  } else if (hostKind == NVHostKind::Item3D) {
     event.item3D = hooks.widgetItem3D(widget);
     event.stage = event.item3D && hooks.item3DStage ? hooks.item3DStage(event.item3D) : nullptr;
     engine = event.stage ? event.stage->engine : nullptr;

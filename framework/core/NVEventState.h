@@ -39,9 +39,18 @@ enum NVEventKind {
   NV_EV_KIND_COUNT = 24
 };
 
+// What lay under the pointer when an input record was taken. The codes are
+// those of the widget host kinds (there are no 2 and 3).
+enum class NVTargetType : int {
+  None = 0,    // no framework window, or an event not built from input
+  Stage = 1,   // a stage without items
+  Item2D = 4,  // a 2D stage (in the record, with or without an item under the pointer)
+  Item3D = 5,  // a 3D item
+};
+
 struct NVEventState {
   int kind = 0;
-  int targetType = 0;
+  NVTargetType targetType = NVTargetType::None;
   NVWidget* widget = nullptr;
   NVStageBase* stage = nullptr;
   NV2DItemBase* item2D = nullptr;

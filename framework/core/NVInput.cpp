@@ -33,7 +33,7 @@ void takePendingInput(NVEngine* engine) {
   current.wheel = pending.wheel;
   pending.keyDown = pending.keyUp = pending.imeResult = false;
   pending.wheel = 0;
-  current.targetType = 0;
+  current.targetType = NVTargetType::None;
   current.stage = nullptr;
   current.item2D = nullptr;
   current.item3D = nullptr;
@@ -109,11 +109,11 @@ void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
   current.clientX = current.localX = client.x;
   current.clientY = current.localY = client.y;
   if (target->stageKind != 2) {
-    current.targetType = 1;
+    current.targetType = NVTargetType::Stage;
     current.widget = target->widget;
     return;
   }
-  current.targetType = 4;
+  current.targetType = NVTargetType::Item2D;
   if (current.button != 0 && previous.button != 0)
     current.item2D = previous.item2D;
   else
@@ -159,7 +159,9 @@ namespace {
 NVEventState fromRecord(int kind, const NVUserState& record) {
   NVEventState event;
   event.kind = kind;
-  event.targetType = record.item2D ? 4 : record.item3D ? 5 : 1;
+  event.targetType = record.item2D   ? NVTargetType::Item2D
+                     : record.item3D ? NVTargetType::Item3D
+                                     : NVTargetType::Stage;
   event.stage = record.stage;
   event.item2D = record.item2D;
   event.item3D = record.item3D;

@@ -5,6 +5,7 @@
 // "none".
 #pragma once
 
+#include "framework/core/NVHostKind.h"
 #include "framework/core/NVString.h"
 
 class NVStageBase;
@@ -29,9 +30,9 @@ struct NVTargetHooks {
   // The stage that shows an item, for events raised by items.
   NVStageBase* (*item2DStage)(NV2DItemBase*) = nullptr;
   NVStageBase* (*item3DStage)(NV3DItemBase*) = nullptr;
-  // A widget's host kind (0 none, 1 stage item, 4 2D item, 5 3D item) and
-  // its host as the engine sees it, null unless it is of that kind.
-  int (*widgetHostKind)(NVWidget*) = nullptr;
+  // A widget's host kind and its host as the engine sees it, null unless it
+  // is of that kind.
+  NVHostKind (*widgetHostKind)(NVWidget*) = nullptr;
   NVStageBase* (*widgetStage)(NVWidget*) = nullptr;
   NV2DItemBase* (*widgetItem2D)(NVWidget*) = nullptr;
   NV3DItemBase* (*widgetItem3D)(NVWidget*) = nullptr;

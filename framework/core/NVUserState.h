@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "framework/core/NVEventState.h"
 #include "framework/core/NVGUICoreObject.h"
 
 class NVStageBase;
@@ -18,7 +19,7 @@ class NVUserState : public virtual NVGUICoreObject {
   NVUserState(const NVUserState& other) = default;
   NVUserState& operator=(const NVUserState& other) = default;
 
-  int targetType = 0;  // 0 nothing, 1 a stage, 4 a 2D stage
+  NVTargetType targetType = NVTargetType::None;  // None, Stage or Item2D
   NVStageBase* stage = nullptr;
   NV2DItemBase* item2D = nullptr;
   NV3DItemBase* item3D = nullptr;

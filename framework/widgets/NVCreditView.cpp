@@ -78,7 +78,7 @@ void NVCreditView::openWindow() {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   const int x = (work.right - work.left) / 2 - kWidth / 2, y = (work.bottom - work.top) / 2 - kHeight / 2;
   window = new NVExWindow(x, y, kWidth, kHeight, cp932("クレジット情報"));
-  window->attach(false, nullptr, modalEngine);
+  window->attach(false, nullptr, modalEngine.get());
   window->hideMenuAndSizeButtons();
 }
 
@@ -177,12 +177,11 @@ void openCreditView(NVStageBase* frame) {
   NVCreditView& view = NVCreditView::instance();
   if (view.modalEngine) return;
   if (frame) frame->setEnabled(false);
-  view.modalEngine = new NVEngine();
+  view.modalEngine = std::make_unique<NVEngine>();
   view.run();
   // A loop that ended without the view closing (its engine stopped) still
   // leaves nothing behind.
   view.close();
-  delete view.modalEngine;
-  view.modalEngine = nullptr;
+  view.modalEngine.reset();
   if (frame) frame->setEnabled(true);
 }

@@ -6,19 +6,17 @@
 
 NVLabel::NVLabel(NVString newText) : NVTransParentLabel(0, 0, 300, 300, newText) {
   typeName = "NVLabel";
-  backgroundImage = new NVImage(300, 300);
-  designer = new NVVisualDesigner();
+  backgroundImage = std::make_unique<NVImage>(300, 300);
+  designer = std::make_unique<NVVisualDesigner>();
   designer->setPainter(fillBackground, 0);
 }
 
 NVLabel::~NVLabel() {
   // The host shows the background image: let it go first.
   setImage(nullptr);
-  delete designer;
-  delete backgroundImage;
 }
 
 void NVLabel::onAttach() {
-  designer->paint(backgroundImage, getWidth(), getHeight());
-  setImage(backgroundImage);
+  designer->paint(backgroundImage.get(), getWidth(), getHeight());
+  setImage(backgroundImage.get());
 }

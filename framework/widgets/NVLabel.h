@@ -2,6 +2,8 @@
 // application's message log is one of these.
 #pragma once
 
+#include <memory>
+
 #include "framework/widgets/NVTransParentLabel.h"
 
 class NVImage;
@@ -14,6 +16,6 @@ class NVLabel : public NVTransParentLabel {
 
   void onAttach() override;
 
-  NVVisualDesigner* designer = nullptr;
-  NVImage* backgroundImage = nullptr;
+  std::unique_ptr<NVVisualDesigner> designer;
+  std::unique_ptr<NVImage> backgroundImage;
 };

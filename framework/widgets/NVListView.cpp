@@ -12,27 +12,26 @@
 
 NVListView::NVListView(int newY, int newHeight) : NVWidget(10, newY, 480, newHeight) {
   typeName = "NVListView";
-  image = new NVImage(480, newHeight);
-  scrollBar = new NVVScroll(newHeight - 2);
-  editor = new NVTextBox(NVString(""));
+  image = std::make_unique<NVImage>(480, newHeight);
+  scrollBar = std::make_unique<NVVScroll>(newHeight - 2);
+  editor = std::make_unique<NVTextBox>(NVString(""));
   editor->setIdlePainter(fillMain2, 0);
   editor->setFocusedPainter(fillMain2, 0);
 }
 
 NVListView::~NVListView() {
-  delete listConnector;
-  delete scrollConnector;
-  delete editorConnector;
+  listConnector.reset();
+  scrollConnector.reset();
+  editorConnector.reset();
   setImage(nullptr);
   // A list no longer displayed detaches nothing, so the children are dropped
   // from the list by hand before they go.
-  for (NVWidget* child : {static_cast<NVWidget*>(editor), static_cast<NVWidget*>(scrollBar)}) {
+  for (NVWidget* child : std::initializer_list<NVWidget*>{editor.get(), scrollBar.get()}) {
     removeChild(child);
     children.remove(child);
-    delete child;
   }
-  delete image;
-  delete addLineStyle_;
+  editor.reset();
+  scrollBar.reset();
 }
 
 NVString NVListView::addLineText() {
@@ -42,21 +41,21 @@ NVString NVListView::addLineText() {
 }
 
 void NVListView::onAttach() {
-  if (scrollBar->parent != this) addChild(scrollBar, true);
-  if (editor->parent != this) addChild(editor, false);
+  if (scrollBar->parent != this) addChild(scrollBar.get(), true);
+  if (editor->parent != this) addChild(editor.get(), false);
   if (!listConnector) connectHandlers();
-  setImage(image);
+  setImage(image.get());
   refreshList();
 }
 
 void NVListView::connectHandlers() {
-  listConnector = new NVEventConnector(this);
+  listConnector = std::make_unique<NVEventConnector>(this);
   listConnector->connect(NV_EV_LDOWN, [this](NVEventState e) { onPress(e); });
   listConnector->connect(NV_EV_KEYDOWN, [this](NVEventState e) { onKey(e); });
   listConnector->connect(NV_EV_BLUR, [](NVEventState) {});
-  scrollConnector = new NVEventConnector(scrollBar);
+  scrollConnector = std::make_unique<NVEventConnector>(scrollBar.get());
   scrollConnector->connect(NV_EV_CHANGED, [this](NVEventState) { refreshList(); });
-  editorConnector = new NVEventConnector(editor);
+  editorConnector = std::make_unique<NVEventConnector>(editor.get());
   editorConnector->connect(NV_EV_BLUR, [this](NVEventState) { commitEdit(); });
   editorConnector->connect(NV_EV_KEYDOWN, [this](NVEventState e) { onEditorKey(e); });
 }

@@ -4,6 +4,7 @@
 // adds a new item when text is entered on it.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "framework/core/NVEventState.h"
@@ -55,13 +56,13 @@ class NVListView : public NVWidget {
   // The text of the extra line of an editable list.
   static NVString addLineText();
 
-  NVImage* image = nullptr;
-  NVVScroll* scrollBar = nullptr;
-  NVTextBox* editor = nullptr;
+  std::unique_ptr<NVImage> image;
+  std::unique_ptr<NVVScroll> scrollBar;
+  std::unique_ptr<NVTextBox> editor;
   std::vector<NVString> items;
-  NVEventConnector* listConnector = nullptr;
-  NVEventConnector* scrollConnector = nullptr;
-  NVEventConnector* editorConnector = nullptr;
+  std::unique_ptr<NVEventConnector> listConnector;
+  std::unique_ptr<NVEventConnector> scrollConnector;
+  std::unique_ptr<NVEventConnector> editorConnector;
   int selected = -1;
   bool editable = false;
   // The editor is open over the selected line and holds text not yet written.
@@ -80,5 +81,5 @@ class NVListView : public NVWidget {
   void drawOutline();
   NVStringStyle* addLineStyle();
 
-  NVStringStyle* addLineStyle_ = nullptr;
+  std::unique_ptr<NVStringStyle> addLineStyle_;
 };

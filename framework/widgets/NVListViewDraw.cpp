@@ -21,11 +21,11 @@ NVStringStyle* NVListView::addLineStyle() {
     // The default style's colour moved two thirds of the way to the background.
     const NVStringStyle* base = NVStringStyle::sharedDefault();
     const NVPaintColour bg = themeRgb("background");
-    addLineStyle_ = new NVStringStyle();
+    addLineStyle_ = std::make_unique<NVStringStyle>();
     addLineStyle_->copyFrom(*base);
     addLineStyle_->setColor((base->red + 2 * bg.r) / 3, (base->green + 2 * bg.g) / 3, (base->blue + 2 * bg.b) / 3);
   }
-  return addLineStyle_;
+  return addLineStyle_.get();
 }
 
 // The band over the selected line, lightest at the top, with a border.
@@ -36,7 +36,7 @@ void NVListView::drawBand(int top) {
   for (int j = 0; j < kLine; ++j) {
     const NVPaintColour inner = ((kLine - j) * main2 + j * main1) / kLine;
     const bool edgeRow = j == 0 || j == kLine - 1;
-    for (int x = 1; x <= right; ++x) put(image, x, top + j, edgeRow || x == 1 || x == right ? border : inner);
+    for (int x = 1; x <= right; ++x) put(image.get(), x, top + j, edgeRow || x == 1 || x == right ? border : inner);
   }
 }
 
@@ -45,13 +45,13 @@ void NVListView::drawOutline() {
   const int w = getWidth(), h = getHeight();
   const NVPaintColour base0 = themeRgb("base0");
   for (int x = 0; x < w; ++x) {
-    put(image, x, 0, base0);
-    put(image, x, h - 1, base0 + NVPaintColour{45, 45, 55});
+    put(image.get(), x, 0, base0);
+    put(image.get(), x, h - 1, base0 + NVPaintColour{45, 45, 55});
   }
   for (int y = 0; y < h; ++y) {
     const NVPaintColour side = base0 + NVPaintColour{45 * y / h, 45 * y / h, 55 * y / h};
-    put(image, 0, y, side);
-    put(image, w - 1, y, side);
+    put(image.get(), 0, y, side);
+    put(image.get(), w - 1, y, side);
   }
 }
 
@@ -71,10 +71,10 @@ void NVListView::refreshList() {
   if (first <= selected && selected <= end) drawBand(selected * kLine - s + 1);
   NVStringStyle* style = NVStringStyle::sharedDefault();
   for (int i = std::max(first, 0); i < end; ++i)
-    style->drawText(image, 2, i * kLine - s + 3, -1, -1, -1, -1, false, items[i]);
-  if (editable) addLineStyle()->drawText(image, 2, end * kLine - s + 3, -1, -1, -1, -1, false, addLineText());
+    style->drawText(image.get(), 2, i * kLine - s + 3, -1, -1, -1, -1, false, items[i]);
+  if (editable) addLineStyle()->drawText(image.get(), 2, end * kLine - s + 3, -1, -1, -1, -1, false, addLineText());
   drawOutline();
-  setImage(image);
+  setImage(image.get());
   redraw(true);
   onEnableChanged(isEnabled());
 }

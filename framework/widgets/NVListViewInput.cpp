@@ -118,7 +118,7 @@ void NVListView::openEditor(int line) {
   editing = true;
   editor->show();
   repaint();
-  focusOn(editor);
+  focusOn(editor.get());
 }
 
 // Moving to another line keeps what was typed over an item; text typed on
@@ -144,7 +144,7 @@ void NVListView::commitEdit() {
 }
 
 void NVListView::onEditorKey(NVEventState event) {
-  if (fromInputMethod(editor, event)) return;
+  if (fromInputMethod(editor.get(), event)) return;
   if (event.keyCode == kEscape)
     editor->setText(getItem(selected));
   else if (event.keyCode != kReturn)

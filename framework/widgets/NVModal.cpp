@@ -9,10 +9,7 @@
 #include "framework/widgets/NVAnimation.h"
 
 NVModal::~NVModal() {
-  if (!modalEngine) return;
-  modalEngine->quit();
-  delete modalEngine;
-  modalEngine = nullptr;
+  if (modalEngine) modalEngine->quit();
 }
 
 bool runFrameSteps(NVEngine* engine) {
@@ -27,7 +24,7 @@ bool runFrameSteps(NVEngine* engine) {
 void NVModal::run() {
   open();
   for (;;) {
-    NVEngine* engine = modalEngine;
+    NVEngine* engine = modalEngine.get();
     if (!engine || engine->isStopRequested() || engine->isFinished()) break;
     if (!runFrameSteps(engine)) break;
     Sleep(1);

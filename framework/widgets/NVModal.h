@@ -3,6 +3,8 @@
 // those of the application's main loop, in the same order.
 #pragma once
 
+#include <memory>
+
 class NVEngine;
 
 // One turn of a frame loop on `engine`, without its pause: input, events and
@@ -15,7 +17,7 @@ class NVModal {
   NVModal() = default;
   NVModal(const NVModal&) = delete;
   NVModal& operator=(const NVModal&) = delete;
-  // Stops and deletes the nested loop's engine if one is still set.
+  // Stops the nested loop's engine if one is still set; it goes with the run.
   virtual ~NVModal();
 
   // open(), then frames until the engine is asked to stop or has ended.
@@ -25,5 +27,5 @@ class NVModal {
   // Called once at the end of every nested frame.
   virtual void onModalFrame() {}
 
-  NVEngine* modalEngine = nullptr;
+  std::unique_ptr<NVEngine> modalEngine;
 };

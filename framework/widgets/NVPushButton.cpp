@@ -10,26 +10,22 @@
 NVPushButton::NVPushButton(int newX, int newY, int newWidth, int newHeight, NVString caption)
     : NVTransParentLabel(newX, newY, newWidth, newHeight, caption) {
   typeName = "NVPushButton";
-  normalFace = new NVImage(newWidth, newHeight);
-  pressedFace = new NVImage(newWidth, newHeight);
-  hoverFace = new NVImage(newWidth, newHeight);
-  normalDesigner = new NVVisualDesigner();
-  hoverDesigner = new NVVisualDesigner();
-  pressedDesigner = new NVVisualDesigner();
+  normalFace = std::make_unique<NVImage>(newWidth, newHeight);
+  pressedFace = std::make_unique<NVImage>(newWidth, newHeight);
+  hoverFace = std::make_unique<NVImage>(newWidth, newHeight);
+  normalDesigner = std::make_unique<NVVisualDesigner>();
+  hoverDesigner = std::make_unique<NVVisualDesigner>();
+  pressedDesigner = std::make_unique<NVVisualDesigner>();
   normalDesigner->setPainter(paintButtonFace, 0);
   hoverDesigner->setPainter(paintButtonFaceHover, 0);
   pressedDesigner->setPainter(paintButtonFacePressed, 0);
 }
 
+// The host lets go of the face before the faces go, and the connector goes
+// first so that no handler runs on a half-destroyed button.
 NVPushButton::~NVPushButton() {
   setImage(nullptr);
-  delete connector;
-  delete normalDesigner;
-  delete hoverDesigner;
-  delete pressedDesigner;
-  delete normalFace;
-  delete pressedFace;
-  delete hoverFace;
+  connector.reset();
 }
 
 NVPoint NVPushButton::centreText() const {
@@ -45,24 +41,24 @@ NVPoint NVPushButton::centreText() const {
 }
 
 void NVPushButton::onEnableChanged(bool effective) {
-  normalDesigner->paint(normalFace, getWidth(), getHeight());
-  if (!effective) dimToBackground(normalFace, getWidth(), getHeight());
-  setImage(normalFace);
+  normalDesigner->paint(normalFace.get(), getWidth(), getHeight());
+  if (!effective) dimToBackground(normalFace.get(), getWidth(), getHeight());
+  setImage(normalFace.get());
   redraw(true);
 }
 
 void NVPushButton::paintFaces() {
   onEnableChanged(isEnabled());
-  pressedDesigner->paint(pressedFace, getWidth(), getHeight());
-  hoverDesigner->paint(hoverFace, getWidth(), getHeight());
-  setImage(normalFace);
+  pressedDesigner->paint(pressedFace.get(), getWidth(), getHeight());
+  hoverDesigner->paint(hoverFace.get(), getWidth(), getHeight());
+  setImage(normalFace.get());
   const NVPoint offset = centreText();
   setTextOffset(offset.x, offset.y);
 }
 
 void NVPushButton::onAttach() {
   if (!connector) {
-    connector = new NVEventConnector(this);
+    connector = std::make_unique<NVEventConnector>(this);
     connector->connect(NV_EV_ENTER, [this](NVEventState e) { onPointerEnter(e); });
     connector->connect(NV_EV_LEAVE, [this](NVEventState e) { onPointerLeave(e); });
     connector->connect(NV_EV_LDOWN, [this](NVEventState e) { onPress(e); });
@@ -79,24 +75,24 @@ bool NVPushButton::isInside(const NVEventState& event) const {
 }
 
 void NVPushButton::onPointerEnter(NVEventState) {
-  setImage(hoverFace);
+  setImage(hoverFace.get());
   redraw(true);
 }
 
 void NVPushButton::onPointerLeave(NVEventState) {
-  setImage(normalFace);
+  setImage(normalFace.get());
   redraw(true);
 }
 
 void NVPushButton::onPress(NVEventState) {
-  setImage(pressedFace);
+  setImage(pressedFace.get());
   const NVPoint offset = centreText();
   setTextOffset(offset.x + 1, offset.y + 1);
   redraw(true);
 }
 
 void NVPushButton::onRelease(NVEventState event) {
-  setImage(isInside(event) ? hoverFace : normalFace);
+  setImage(isInside(event) ? hoverFace.get() : normalFace.get());
   const NVPoint offset = centreText();
   setTextOffset(offset.x, offset.y);
   redraw(true);

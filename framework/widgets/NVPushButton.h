@@ -3,6 +3,8 @@
 // its own handler for the left-button release and applies the same inside test.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/NVEventState.h"
 #include "framework/widgets/NVTransParentLabel.h"
 
@@ -33,13 +35,13 @@ class NVPushButton : public NVTransParentLabel {
   void onPress(NVEventState event);
   void onRelease(NVEventState event);
 
-  NVImage* normalFace = nullptr;
-  NVImage* pressedFace = nullptr;
-  NVImage* hoverFace = nullptr;
-  NVEventConnector* connector = nullptr;
-  NVVisualDesigner* normalDesigner = nullptr;
-  NVVisualDesigner* hoverDesigner = nullptr;
-  NVVisualDesigner* pressedDesigner = nullptr;
+  std::unique_ptr<NVImage> normalFace;
+  std::unique_ptr<NVImage> pressedFace;
+  std::unique_ptr<NVImage> hoverFace;
+  std::unique_ptr<NVEventConnector> connector;
+  std::unique_ptr<NVVisualDesigner> normalDesigner;
+  std::unique_ptr<NVVisualDesigner> hoverDesigner;
+  std::unique_ptr<NVVisualDesigner> pressedDesigner;
 
  private:
   void paintFaces();

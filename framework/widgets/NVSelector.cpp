@@ -15,8 +15,8 @@ NVSelector::NVSelector(NVSelectorGroup* newGroup, int newX, int newY, int newWid
                        NVString caption)
     : NVTransParentLabel(newX, newY, newWidth, newHeight, caption), group(newGroup) {
   typeName = "NVSelector";
-  highlight = new NVImage(newWidth, newHeight);
-  designer = new NVVisualDesigner();
+  highlight = std::make_unique<NVImage>(newWidth, newHeight);
+  designer = std::make_unique<NVVisualDesigner>();
   designer->setPainter(paintSelectorMark, 0);
   if (group) group->add(this);
 }
@@ -24,22 +24,20 @@ NVSelector::NVSelector(NVSelectorGroup* newGroup, int newX, int newY, int newWid
 NVSelector::~NVSelector() {
   if (group) group->remove(this);
   setImage(nullptr);
-  delete connector;
-  delete designer;
-  delete highlight;
+  connector.reset();
 }
 
-void NVSelector::paintHighlight() { designer->paint(highlight, getWidth(), getHeight()); }
+void NVSelector::paintHighlight() { designer->paint(highlight.get(), getWidth(), getHeight()); }
 
 void NVSelector::onAttach() {
   if (!connector) {
-    connector = new NVEventConnector(this);
+    connector = std::make_unique<NVEventConnector>(this);
     connector->connect(NV_EV_LDOWN, [this](NVEventState) {
       if (group) group->select(this);
     });
     connector->connect(NV_EV_ENTER, [this](NVEventState) {
       if (chosen) return;
-      setImage(highlight);
+      setImage(highlight.get());
       redraw(true);
     });
     connector->connect(NV_EV_LEAVE, [this](NVEventState) {
@@ -52,13 +50,13 @@ void NVSelector::onAttach() {
   setImage(nullptr);
   redraw(true);
   // A transparent selector must still catch the pointer over its whole rectangle.
-  if (hostKind == 4 && item2DHost) item2DHost->wholeRectHit = true;
+  if (hostKind == NVHostKind::Item2D && item2DHost) item2DHost->wholeRectHit = true;
 }
 
 void NVSelector::onResize(int, int) {
   paintHighlight();
   if (chosen) setHighlightAlpha(255);
-  setImage(chosen ? highlight : nullptr);
+  setImage(chosen ? highlight.get() : nullptr);
   redraw(true);
 }
 
@@ -73,7 +71,7 @@ void NVSelector::setHighlightAlpha(int alpha) {
 void NVSelector::setChosen(bool on) {
   chosen = on;
   setHighlightAlpha(on ? 255 : kHoverAlpha);
-  setImage(on ? highlight : nullptr);
+  setImage(on ? highlight.get() : nullptr);
   if (on) repaint();
   redraw(true);
 }

@@ -2,6 +2,8 @@
 // and turns opaque, and stays, while the selector is its group's choice.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/NVEventState.h"
 #include "framework/widgets/NVTransParentLabel.h"
 
@@ -21,11 +23,11 @@ class NVSelector : public NVTransParentLabel {
   // Called by the group: shows the opaque highlight, or none.
   void setChosen(bool on);
 
-  NVImage* highlight = nullptr;
-  NVEventConnector* connector = nullptr;
+  std::unique_ptr<NVImage> highlight;
+  std::unique_ptr<NVEventConnector> connector;
   NVSelectorGroup* group = nullptr;
   bool chosen = false;
-  NVVisualDesigner* designer = nullptr;
+  std::unique_ptr<NVVisualDesigner> designer;
 
  private:
   void setHighlightAlpha(int alpha);

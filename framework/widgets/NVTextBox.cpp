@@ -28,42 +28,37 @@ NVTextBox::NVTextBox(NVString initial) : NVWidget(0, 0, 463, 18) {
   const std::uint32_t main0 = getThemeColor("main0"), main1 = getThemeColor("main1");
   for (int i = 0; i < 3; ++i)
     caretColour[i] = static_cast<std::uint8_t>((channel(main0, 8 * i) + channel(main1, 8 * i)) / 2);
-  caretImage = new NVImage(3, 13);
+  caretImage = std::make_unique<NVImage>(3, 13);
   caretImage->fill(caretColour[2], caretColour[1], caretColour[0], 255);
   caret = new NVWidget(0, 0, 3, 13);
   caret->passEventsToParent = true;
-  caret->setImage(caretImage);
-  idleDesigner = new NVVisualDesigner();
-  focusedDesigner = new NVVisualDesigner();
+  caret->setImage(caretImage.get());
+  idleDesigner = std::make_unique<NVVisualDesigner>();
+  focusedDesigner = std::make_unique<NVVisualDesigner>();
   idleDesigner->setPainter(paintTextBoxFrame, 0);
   focusedDesigner->setPainter(paintTextBoxFrameFocused, 0);
-  idleFace = new NVImage(getWidth(), getHeight());
-  focusedFace = new NVImage(getWidth(), getHeight());
-  idleDesigner->paint(idleFace, getWidth(), getHeight());
-  focusedDesigner->paint(focusedFace, getWidth(), getHeight());
+  idleFace = std::make_unique<NVImage>(getWidth(), getHeight());
+  focusedFace = std::make_unique<NVImage>(getWidth(), getHeight());
+  idleDesigner->paint(idleFace.get(), getWidth(), getHeight());
+  focusedDesigner->paint(focusedFace.get(), getWidth(), getHeight());
   setText(initial);
 }
 
 NVTextBox::~NVTextBox() {
   // The blink time is system-wide: a box deleted while focused gives it back.
   if (ownsBlinkTime_) SetCaretBlinkTime(startBlinkTime());
-  delete blinkAnimation;
-  delete scrollAnimation;
-  delete connector;
-  delete caretConnector;
+  blinkAnimation.reset();
+  scrollAnimation.reset();
+  connector.reset();
+  caretConnector.reset();
   setImage(nullptr);
   removeChild(caret);
   delete caret;
-  delete caretImage;
-  delete idleDesigner;
-  delete focusedDesigner;
-  delete idleFace;
-  delete focusedFace;
 }
 
 void NVTextBox::onAttach() {
   if (!connector) {
-    connector = new NVEventConnector(this);
+    connector = std::make_unique<NVEventConnector>(this);
     connector->connect(NV_EV_KEYDOWN, [this](NVEventState e) { onKey(e); });
     connector->connect(NV_EV_LDOWN, [this](NVEventState e) { onPress(e); });
     connector->connect(NV_EV_MOVE, [this](NVEventState e) { onDrag(e); });
@@ -71,26 +66,26 @@ void NVTextBox::onAttach() {
     connector->connect(NV_EV_FOCUS, [this](NVEventState e) { onFocusIn(e); });
     connector->connect(NV_EV_BLUR, [this](NVEventState e) { onFocusOut(e); });
     connector->connect(NV_EV_ENTER, [this](NVEventState) {
-      setImage(focusedFace);
+      setImage(focusedFace.get());
       redraw(true);
     });
     connector->connect(NV_EV_LEAVE, [this](NVEventState) {
       NVEngine* engine = getEngine();
       if (engine && engine->currentInput.focusWidget == this) return;
-      setImage(idleFace);
+      setImage(idleFace.get());
       redraw(true);
     });
-    caretConnector = new NVEventConnector(caret);
+    caretConnector = std::make_unique<NVEventConnector>(caret);
     caretConnector->connect(NV_EV_FOCUS, [this](NVEventState) {
       hasSelection = false;
       selectionStart = selectionEnd = cursorPos;
       refresh();
     });
-    blinkAnimation = new NVAnimation();
+    blinkAnimation = std::make_unique<NVAnimation>();
     blinkAnimation->duration = 1500;
     blinkAnimation->setOnUpdate([this](NVAnimeData data) {
       const double phase = data.progress * 6.283184;
-      if (hostKind == 1) {
+      if (hostKind == NVHostKind::StageItem) {
         if ((std::sin(phase) + 0.1) / 1.1 > 0) caret->show(); else caret->hide();
       } else {
         caret->setAlpha(static_cast<int>((std::sin(phase) + 1) * 0.5 * 255));
@@ -98,7 +93,7 @@ void NVTextBox::onAttach() {
       // Ending the run here would restart it every frame and freeze the phase.
       return false;
     });
-    scrollAnimation = new NVAnimation();
+    scrollAnimation = std::make_unique<NVAnimation>();
     scrollAnimation->duration = 500;
     scrollAnimation->setOnUpdate([this](NVAnimeData) {
       cursorPos += autoScrollStep;
@@ -108,21 +103,21 @@ void NVTextBox::onAttach() {
     });
   }
   addChild(caret, false);
-  setImage(idleFace);
+  setImage(idleFace.get());
   setTextOffset(2, 2);
   refresh();
 }
 
 void NVTextBox::onEnableChanged(bool effective) {
-  idleDesigner->paint(idleFace, getWidth(), getHeight());
-  if (!effective) dimToBackground(idleFace, getWidth(), getHeight());
-  setImage(idleFace);
+  idleDesigner->paint(idleFace.get(), getWidth(), getHeight());
+  if (!effective) dimToBackground(idleFace.get(), getWidth(), getHeight());
+  setImage(idleFace.get());
   redraw(true);
 }
 
 void NVTextBox::onResize(int, int) {
   onEnableChanged(isEnabled());
-  focusedDesigner->paint(focusedFace, getWidth(), getHeight());
+  focusedDesigner->paint(focusedFace.get(), getWidth(), getHeight());
 }
 
 void NVTextBox::setIdlePainter(NVPainter painter, int param) {
@@ -132,11 +127,13 @@ void NVTextBox::setIdlePainter(NVPainter painter, int param) {
 
 void NVTextBox::setFocusedPainter(NVPainter painter, int param) {
   focusedDesigner->setPainter(std::move(painter), param);
-  focusedDesigner->paint(focusedFace, getWidth(), getHeight());
+  focusedDesigner->paint(focusedFace.get(), getWidth(), getHeight());
 }
 
 void NVTextBox::setText(NVString newText) {
-  recordEdit(4, {4, cursorPos, selectionStart, selectionEnd, scrollStart, content});
+  const NVTextBoxSnapshot before{NVTextEditKind::Paste, cursorPos, selectionStart,
+                                 selectionEnd, scrollStart, content};
+  recordEdit(NVTextEditKind::Paste, before);
   content = newText;
   cursorPos = scrollStart = 0;
   refresh();
@@ -166,7 +163,7 @@ void NVTextBox::onFocusIn(NVEventState event) {
   if (NVEngine* engine = getEngine()) {
     engine->setImeFont(style()->getFaceName(), style()->height);
   }
-  setImage(focusedFace);
+  setImage(focusedFace.get());
   caret->show();
   if (blinkAnimation) {
     blinkAnimation->repeat = true;
@@ -185,7 +182,7 @@ void NVTextBox::onFocusOut(NVEventState) {
   hasSelection = false;
   SetCaretBlinkTime(startBlinkTime());
   ownsBlinkTime_ = false;
-  setImage(idleFace);
+  setImage(idleFace.get());
   refresh();
   redraw(true);
 }

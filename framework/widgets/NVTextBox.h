@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "framework/core/NVEventState.h"
@@ -14,8 +15,18 @@
 class NVAnimation;
 class NVEventConnector;
 
+// What an edit did, as the undo history groups edits.
+enum class NVTextEditKind : int {
+  Typing = 0,     // a character or committed input-method text
+  Deleting = 1,   // Backspace or Delete
+  NoChange = 2,   // cursor moves, select all, copy
+  Cut = 3,
+  Paste = 4,      // also a whole new text
+  UndoPoint = 5,  // the state before an undo or a redo
+};
+
 struct NVTextBoxSnapshot {
-  int kind = 0;
+  NVTextEditKind kind = NVTextEditKind::Typing;
   int cursor = 0, selectionStart = 0, selectionEnd = 0, scrollStart = 0;
   NVString text;
 };
@@ -40,7 +51,7 @@ class NVTextBox : public NVWidget {
   void onDragEnd(NVEventState event);
   void onFocusIn(NVEventState event);
   void onFocusOut(NVEventState event);
-  void recordEdit(int kind, const NVTextBoxSnapshot& snapshot);
+  void recordEdit(NVTextEditKind kind, const NVTextBoxSnapshot& snapshot);
   void undo();
   void redo();
   void refresh();
@@ -48,27 +59,27 @@ class NVTextBox : public NVWidget {
   int locate(double localX) const;
 
   NVString content;
-  NVEventConnector* connector = nullptr;
+  std::unique_ptr<NVEventConnector> connector;
   int cursorPos = 0;
   int scrollStart = 0;
   int maxLength = 1024;
   bool hasSelection = false;
   bool dragging = false;
-  int lastEditKind = 2;
+  NVTextEditKind lastEditKind = NVTextEditKind::NoChange;
   std::vector<NVTextBoxSnapshot> history;
   int historyPosition = 0;
-  NVImage* caretImage = nullptr;
+  std::unique_ptr<NVImage> caretImage;
   NVWidget* caret = nullptr;
-  NVEventConnector* caretConnector = nullptr;
+  std::unique_ptr<NVEventConnector> caretConnector;
   std::uint8_t caretColour[3] = {};
-  NVAnimation* blinkAnimation = nullptr;
-  NVAnimation* scrollAnimation = nullptr;
+  std::unique_ptr<NVAnimation> blinkAnimation;
+  std::unique_ptr<NVAnimation> scrollAnimation;
   int autoScrollStep = 0;
   int selectionStart = 0, selectionEnd = 0;
-  NVVisualDesigner* idleDesigner = nullptr;
-  NVVisualDesigner* focusedDesigner = nullptr;
-  NVImage* idleFace = nullptr;
-  NVImage* focusedFace = nullptr;
+  std::unique_ptr<NVVisualDesigner> idleDesigner;
+  std::unique_ptr<NVVisualDesigner> focusedDesigner;
+  std::unique_ptr<NVImage> idleFace;
+  std::unique_ptr<NVImage> focusedFace;
 
  private:
   struct Edit;

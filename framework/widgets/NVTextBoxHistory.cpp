@@ -6,15 +6,16 @@ namespace {
 constexpr std::size_t kHistoryLimit = 30;
 }
 
-void NVTextBox::recordEdit(int kind, const NVTextBoxSnapshot& snapshot) {
-  if (kind <= 2) {
-    if (kind == 2 && lastEditKind == 5) return;
+void NVTextBox::recordEdit(NVTextEditKind kind, const NVTextBoxSnapshot& snapshot) {
+  using K = NVTextEditKind;
+  if (kind == K::Typing || kind == K::Deleting || kind == K::NoChange) {
+    if (kind == K::NoChange && lastEditKind == K::UndoPoint) return;
     if (kind == lastEditKind) return;
-    if (lastEditKind == 5) {
+    if (lastEditKind == K::UndoPoint) {
       history.resize(history.size() - std::min<std::size_t>(history.size(), historyPosition));
       historyPosition = 0;
     }
-  } else if (kind == 5 && lastEditKind == 5) {
+  } else if (kind == K::UndoPoint && lastEditKind == K::UndoPoint) {
     return;
   }
   lastEditKind = kind;

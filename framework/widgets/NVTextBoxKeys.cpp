@@ -1,6 +1,7 @@
 // The text box's keyboard: Control shortcuts, editing keys, typing through
 // the keyboard map and input-method text, and the undo history.
 #include <algorithm>
+#include <optional>
 
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
@@ -14,7 +15,7 @@ using nvtextbox::characterStartsAt;
 struct NVTextBox::Edit {
   NVString text;
   int cursor, start, end;
-  int kind = -1;  // -1: the key changed nothing
+  std::optional<NVTextEditKind> kind = std::nullopt;  // none: the key changed nothing
   int low() const { return std::min(start, end); }
   int high() const { return std::max(start, end); }
   bool selected() const { return start != end; }
@@ -44,25 +45,25 @@ std::uint8_t keyStateOf(const NVEngine* engine, int key) {
 bool NVTextBox::keyDown(int key) const { return (keyStateOf(getEngine(), key) & 0x80) != 0; }
 
 bool NVTextBox::controlKey(Edit& edit) {
-  static const int kLetters[] = {0x5A, 0x59, 0x41, 0x58, 0x43, 0x56};
+  static const int kLetters[] = {'Z', 'Y', 'A', 'X', 'C', 'V'};
   const int* letter = std::find_if(std::begin(kLetters), std::end(kLetters), [this](int k) { return keyDown(k); });
   if (letter == std::end(kLetters)) return false;
   switch (*letter) {
-    case 0x5A:
-    case 0x59:
-      edit.kind = 5;
+    case 'Z':
+    case 'Y':
+      edit.kind = NVTextEditKind::UndoPoint;
       return true;
-    case 0x41:
+    case 'A':
       edit.start = 0;
       edit.end = edit.text.length();
-      edit.kind = 2;
+      edit.kind = NVTextEditKind::NoChange;
       return true;
-    case 0x58:
-    case 0x43:
+    case 'X':
+    case 'C':
       if (!edit.selected()) return false;
       setClipboardText(edit.text.mid(edit.low(), edit.high()));
-      if (*letter == 0x58) edit.eraseSelection();
-      edit.kind = *letter == 0x58 ? 3 : 2;
+      if (*letter == 'X') edit.eraseSelection();
+      edit.kind = *letter == 'X' ? NVTextEditKind::Cut : NVTextEditKind::NoChange;
       return true;
     default: {
       const NVString pasted = getClipboardText();
@@ -73,16 +74,16 @@ bool NVTextBox::controlKey(Edit& edit) {
         edit.text = edit.text.mid(0, edit.cursor) + pasted + edit.text.mid(edit.cursor, edit.text.length());
         edit.cursor += pasted.length();
       }
-      edit.kind = 4;
+      edit.kind = NVTextEditKind::Paste;
       return true;
     }
   }
 }
 
 bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
-  const bool shift = keyDown(0x10);
+  const bool shift = keyDown(VK_SHIFT);
   switch (keyCode) {
-    case 0x08:
+    case VK_BACK:
       if (edit.selected()) {
         edit.eraseSelection();
       } else {
@@ -91,9 +92,9 @@ bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
         edit.text = edit.text.mid(0, from) + edit.text.mid(edit.cursor, edit.text.length());
         edit.cursor = edit.start = edit.end = from;
       }
-      edit.kind = 1;
+      edit.kind = NVTextEditKind::Deleting;
       return true;
-    case 0x2E:
+    case VK_DELETE:
       if (edit.selected()) {
         edit.eraseSelection();
       } else {
@@ -101,11 +102,11 @@ bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
         const int until = edit.cursor + (characterStartsAt(edit.text, edit.cursor) ? 2 : 1);
         edit.text = edit.text.mid(0, edit.cursor) + edit.text.mid(until, edit.text.length());
       }
-      edit.kind = 1;
+      edit.kind = NVTextEditKind::Deleting;
       return true;
-    case 0x25:
-    case 0x27: {
-      const bool left = keyCode == 0x25;
+    case VK_LEFT:
+    case VK_RIGHT: {
+      const bool left = keyCode == VK_LEFT;
       const int step = left ? (characterStartsAt(edit.text, edit.cursor - 2) ? 2 : 1)
                             : (characterStartsAt(edit.text, edit.cursor) ? 2 : 1);
       edit.cursor = std::clamp(edit.cursor + (left ? -step : step), 0, edit.text.length());
@@ -114,7 +115,7 @@ bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
       } else {
         edit.start = edit.end = edit.cursor;
       }
-      edit.kind = 2;
+      edit.kind = NVTextEditKind::NoChange;
       return true;
     }
     default:
@@ -127,32 +128,33 @@ bool NVTextBox::typeText(Edit& edit, std::uint8_t keyCode) {
   const NVString committed = engine->takeImeResult();
   if (!committed.isEmpty()) {
     edit.replaceSelection(committed);
-    edit.kind = 0;
+    edit.kind = NVTextEditKind::Typing;
     return true;
   }
   NVStageBase* stage = hostStage();
   if (stage && stage->imeOpen) return false;
-  const bool shifted = keyDown(0x10) != (keyStateOf(engine, 0x14) == 1);
+  const bool shifted = keyDown(VK_SHIFT) != (keyStateOf(engine, VK_CAPITAL) == 1);
   const char typed = nvtextbox::mapKey(keyCode, shifted);
   if (!typed) return false;
   edit.replaceSelection(NVString(&typed, 1));
-  edit.kind = 0;
+  edit.kind = NVTextEditKind::Typing;
   return true;
 }
 
 void NVTextBox::onKey(NVEventState event) {
   if (!getEngine()) return;
-  const NVTextBoxSnapshot before{0, cursorPos, selectionStart, selectionEnd, scrollStart, content};
+  const NVTextBoxSnapshot before{NVTextEditKind::Typing, cursorPos, selectionStart,
+                                 selectionEnd, scrollStart, content};
   Edit edit{content, cursorPos, selectionStart, selectionEnd};
-  if (!(keyDown(0x11) && controlKey(edit))) plainKey(edit, event.keyCode);
-  if (edit.kind < 0) return;
-  if (edit.kind == 5) {
-    recordEdit(5, before);
-    if (keyDown(0x5A)) undo(); else redo();
+  if (!(keyDown(VK_CONTROL) && controlKey(edit))) plainKey(edit, event.keyCode);
+  if (!edit.kind) return;
+  if (*edit.kind == NVTextEditKind::UndoPoint) {
+    recordEdit(NVTextEditKind::UndoPoint, before);
+    if (keyDown('Z')) undo(); else redo();
     redraw(true);
     return;
   }
-  recordEdit(edit.kind, before);
+  recordEdit(*edit.kind, before);
   content = edit.text;
   cursorPos = edit.cursor;
   selectionStart = edit.start;

@@ -54,12 +54,12 @@ void NVTextBox::placeCaret() {
     // An opaque band (a child window when the box is a stage item) would
     // hide the selected text, so the band carries that text itself.
     const int low = std::max(std::min(selectionStart, selectionEnd), scrollStart);
-    style()->drawText(caretImage, 0, 0, -1, -1, -1, -1, false,
+    style()->drawText(caretImage.get(), 0, 0, -1, -1, -1, -1, false,
                       content.mid(low, std::max(selectionStart, selectionEnd)));
   }
   x = std::max(0, std::min(x, getWidth() - caretWidth));
   caret->setRect(x, 2, caretWidth, fontHeight);
-  caret->setImage(caretImage);
+  caret->setImage(caretImage.get());
   caret->repaint();
   if (NVEngine* engine = getEngine()) {
     engine->setImePosition(caret->getStageX(), caret->getStageY());

@@ -16,8 +16,9 @@ namespace {
 constexpr int kButtonSize = 16;
 constexpr int kMinimumThumb = 10;
 
-NVPushButton* makeArrowButton(int y, NVPainter normal, NVPainter hover, NVPainter pressed) {
-  auto* button = new NVPushButton(0, y, kButtonSize, kButtonSize, NVString(""));
+std::unique_ptr<NVPushButton> makeArrowButton(int y, NVPainter normal, NVPainter hover,
+                                              NVPainter pressed) {
+  auto button = std::make_unique<NVPushButton>(0, y, kButtonSize, kButtonSize, NVString(""));
   button->normalDesigner->setPainter(std::move(normal), 0);
   button->hoverDesigner->setPainter(std::move(hover), 0);
   button->pressedDesigner->setPainter(std::move(pressed), 0);
@@ -30,55 +31,59 @@ NVPushButton* makeArrowButton(int y, NVPainter normal, NVPainter hover, NVPainte
 NVVScroll::NVVScroll(int newHeight) : NVWidget(463, 1, kButtonSize, std::max(newHeight, 64)) {
   typeName = "NVVScroll";
   const int h = height;
-  trackImage = new NVImage(kButtonSize, h);
-  track = new NVWidget(0, kButtonSize, kButtonSize, h - 2 * kButtonSize);
+  trackImage = std::make_unique<NVImage>(kButtonSize, h);
+  track = std::make_unique<NVWidget>(0, kButtonSize, kButtonSize, h - 2 * kButtonSize);
   track->passEventsToParent = true;
   upButton = makeArrowButton(0, paintScrollUp, paintScrollUpHover, paintScrollUpPressed);
   downButton = makeArrowButton(h - kButtonSize, paintScrollDown, paintScrollDownHover, paintScrollDownPressed);
   // With no range yet the thumb fills the track.
-  thumb = new NVPushButton(0, 0, kButtonSize, h - 2 * kButtonSize, NVString(""));
+  thumb = std::make_unique<NVPushButton>(0, 0, kButtonSize, h - 2 * kButtonSize, NVString(""));
   thumb->passEventsToParent = true;
-  trackDesigner = new NVVisualDesigner();
+  trackDesigner = std::make_unique<NVVisualDesigner>();
   trackDesigner->setPainter(paintScrollTrack, 0);
 }
 
 NVVScroll::~NVVScroll() {
-  delete repeatAnimation;
-  delete trackConnector;
-  delete upConnector;
-  delete downConnector;
-  delete thumbConnector;
+  repeatAnimation.reset();
+  trackConnector.reset();
+  upConnector.reset();
+  downConnector.reset();
+  thumbConnector.reset();
   track->setImage(nullptr);
   // A bar no longer displayed detaches nothing, so the children are dropped
   // from the lists by hand before they go.
-  track->removeChild(thumb);
-  track->children.remove(thumb);
-  delete thumb;
-  for (NVWidget* child : {track, static_cast<NVWidget*>(upButton), static_cast<NVWidget*>(downButton)}) {
+  track->removeChild(thumb.get());
+  track->children.remove(thumb.get());
+  thumb.reset();
+  for (NVWidget* child : ownChildren()) {
     removeChild(child);
     children.remove(child);
-    delete child;
   }
-  delete trackDesigner;
-  delete trackImage;
+  track.reset();
+  upButton.reset();
+  downButton.reset();
 }
 
-bool NVVScroll::isAttached() const { return trackConnector != nullptr && hostKind != 0; }
+std::array<NVWidget*, 3> NVVScroll::ownChildren() const {
+  return {track.get(), upButton.get(), downButton.get()};
+}
+
+bool NVVScroll::isAttached() const {
+  return trackConnector != nullptr && hostKind != NVHostKind::None;
+}
 
 int NVVScroll::setRect(int newX, int newY, int newWidth, int newHeight) {
   return NVWidget::setRect(newX, newY, newWidth, std::max(newHeight, 4 * newWidth));
 }
 
 void NVVScroll::onShow() {
-  for (NVWidget* child : {track, static_cast<NVWidget*>(upButton), static_cast<NVWidget*>(downButton),
-                          static_cast<NVWidget*>(thumb)})
-    child->show();
+  for (NVWidget* child : ownChildren()) child->show();
+  thumb->show();
 }
 
 void NVVScroll::onHide() {
-  for (NVWidget* child : {track, static_cast<NVWidget*>(upButton), static_cast<NVWidget*>(downButton),
-                          static_cast<NVWidget*>(thumb)})
-    child->hide();
+  for (NVWidget* child : ownChildren()) child->hide();
+  thumb->hide();
 }
 
 void NVVScroll::onResize(int w, int h) {
@@ -91,9 +96,9 @@ void NVVScroll::onResize(int w, int h) {
 }
 
 void NVVScroll::onEnableChanged(bool effective) {
-  trackDesigner->paint(trackImage, getWidth(), getHeight());
-  if (!effective) dimToBackground(trackImage, getWidth(), getHeight());
-  track->setImage(trackImage);
+  trackDesigner->paint(trackImage.get(), getWidth(), getHeight());
+  if (!effective) dimToBackground(trackImage.get(), getWidth(), getHeight());
+  track->setImage(trackImage.get());
   upButton->setEnabled(effective);
   downButton->setEnabled(effective);
   thumb->setEnabled(effective);
@@ -101,9 +106,9 @@ void NVVScroll::onEnableChanged(bool effective) {
 }
 
 void NVVScroll::onAttach() {
-  for (NVWidget* child : {track, static_cast<NVWidget*>(upButton), static_cast<NVWidget*>(downButton)})
+  for (NVWidget* child : ownChildren())
     if (child->parent != this) addChild(child, true);
-  if (thumb->parent != track) track->addChild(thumb, true);
+  if (thumb->parent != track.get()) track->addChild(thumb.get(), true);
   if (!trackConnector) connectHandlers();
   onEnableChanged(isEnabled());
   setMaximum(maximum);
@@ -111,9 +116,9 @@ void NVVScroll::onAttach() {
 }
 
 void NVVScroll::connectHandlers() {
-  trackConnector = new NVEventConnector(track);
+  trackConnector = std::make_unique<NVEventConnector>(track.get());
   trackConnector->connect(NV_EV_LDOWN, [this](NVEventState e) { onTrackPress(e); });
-  thumbConnector = new NVEventConnector(thumb);
+  thumbConnector = std::make_unique<NVEventConnector>(thumb.get());
   thumbConnector->connect(NV_EV_LDOWN, [this](NVEventState e) {
     dragging = true;
     dragStartY = static_cast<int>(e.screenY);
@@ -127,19 +132,19 @@ void NVVScroll::connectHandlers() {
     redraw(true);
     thumb->redraw(true);
   });
-  upConnector = new NVEventConnector(upButton);
+  upConnector = std::make_unique<NVEventConnector>(upButton.get());
   upConnector->connect(NV_EV_LDOWN, [this](NVEventState) { startRepeat(-1); });
   upConnector->connect(NV_EV_LUP, [this](NVEventState) { stopRepeat(); });
-  downConnector = new NVEventConnector(downButton);
+  downConnector = std::make_unique<NVEventConnector>(downButton.get());
   downConnector->connect(NV_EV_LDOWN, [this](NVEventState) { startRepeat(1); });
   downConnector->connect(NV_EV_LUP, [this](NVEventState) { stopRepeat(); });
-  repeatAnimation = new NVAnimation();
+  repeatAnimation = std::make_unique<NVAnimation>();
 }
 
 // The press is taken in the track's own coordinates less the up button's
 // height, so a press up to that height below the thumb's top still pages up.
 void NVVScroll::onTrackPress(NVEventState event) {
-  if (event.widget != track) return;
+  if (event.widget != track.get()) return;
   if (thumbOffset < static_cast<int>(event.localY) - upButton->getHeight())
     setThumbOffset(thumbOffset + thumb->getHeight());
   else

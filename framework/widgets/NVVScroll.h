@@ -4,6 +4,9 @@
 // steps repeatedly; dragging the thumb or pressing the track moves by pixels.
 #pragma once
 
+#include <array>
+#include <memory>
+
 #include "framework/core/NVEventState.h"
 #include "framework/widgets/NVWidget.h"
 
@@ -40,16 +43,16 @@ class NVVScroll : public NVWidget {
   // Whether onAttach has run, so that the thumb can follow the values.
   bool isAttached() const;
 
-  NVImage* trackImage = nullptr;
-  NVWidget* track = nullptr;
-  NVPushButton* upButton = nullptr;
-  NVPushButton* downButton = nullptr;
-  NVPushButton* thumb = nullptr;
-  NVEventConnector* trackConnector = nullptr;
-  NVEventConnector* upConnector = nullptr;
-  NVEventConnector* downConnector = nullptr;
-  NVEventConnector* thumbConnector = nullptr;
-  NVAnimation* repeatAnimation = nullptr;
+  std::unique_ptr<NVImage> trackImage;
+  std::unique_ptr<NVWidget> track;
+  std::unique_ptr<NVPushButton> upButton;
+  std::unique_ptr<NVPushButton> downButton;
+  std::unique_ptr<NVPushButton> thumb;
+  std::unique_ptr<NVEventConnector> trackConnector;
+  std::unique_ptr<NVEventConnector> upConnector;
+  std::unique_ptr<NVEventConnector> downConnector;
+  std::unique_ptr<NVEventConnector> thumbConnector;
+  std::unique_ptr<NVAnimation> repeatAnimation;
   int position = 0;
   int maximum = 0;
   int thumbOffset = 0;
@@ -57,10 +60,12 @@ class NVVScroll : public NVWidget {
   bool dragging = false;
   int dragStartY = 0;
   int dragStartThumbY = 0;
-  NVVisualDesigner* trackDesigner = nullptr;
+  std::unique_ptr<NVVisualDesigner> trackDesigner;
 
  private:
   void connectHandlers();
+  // The track and the two buttons, the bar's own children.
+  std::array<NVWidget*, 3> ownChildren() const;
   // How far the thumb can travel inside the track, never negative.
   int thumbTravel() const;
   void placeThumb(int offset);

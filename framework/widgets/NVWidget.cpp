@@ -24,7 +24,7 @@ NVWidget::~NVWidget() {
   stageItemHost = nullptr;
   item2DHost = nullptr;
   item3DHost = nullptr;
-  hostKind = 0;
+  hostKind = NVHostKind::None;
   parent = nullptr;
   children.clear();
 }
@@ -49,28 +49,28 @@ void NVWidget::initialiseHost() {
 }
 
 NVStageItem* NVWidget::stageItem() {
-  if (hostKind != 0) return stageItemHost;
+  if (hostKind != NVHostKind::None) return stageItemHost;
   stageItemHost = new NVStageItem(x, y, std::max(width, 1), std::max(height, 1));
   stageItemHost->widget = this;
-  hostKind = 1;
+  hostKind = NVHostKind::StageItem;
   initialiseHost();
   return stageItemHost;
 }
 
 NV2DItem* NVWidget::item2D() {
-  if (hostKind != 0) return item2DHost;
+  if (hostKind != NVHostKind::None) return item2DHost;
   item2DHost = new NV2DItem(1000, x, y, width, height);
   item2DHost->ownerWidget = this;
-  hostKind = 4;
+  hostKind = NVHostKind::Item2D;
   initialiseHost();
   return item2DHost;
 }
 
 NV3DItem* NVWidget::item3D() {
-  if (hostKind != 0) return item3DHost;
+  if (hostKind != NVHostKind::None) return item3DHost;
   item3DHost = new NV3DItem(x, y, width, height);
   item3DHost->ownerWidget = this;
-  hostKind = 5;
+  hostKind = NVHostKind::Item3D;
   initialiseHost();
   return item3DHost;
 }
@@ -169,7 +169,7 @@ bool NVWidget::isEnabled() const {
 
 void NVWidget::setEnabled(bool on) {
   for (NVWidget* child : children) child->setEnabled(on);
-  if (hostKind == 0) {
+  if (hostKind == NVHostKind::None) {
     enabled = on;
     return;
   }
@@ -206,7 +206,7 @@ int NVWidget::moveTo(int newX, int newY) {
 }
 
 int NVWidget::setRect(int newX, int newY, int newWidth, int newHeight) {
-  if (hostKind == 0) {
+  if (hostKind == NVHostKind::None) {
     x = newX, y = newY, width = newWidth, height = newHeight;
     return 1;
   }

@@ -7,6 +7,7 @@
 #include <list>
 
 #include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVHostKind.h"
 #include "framework/core/NVString.h"
 
 class NVStageBase;
@@ -72,7 +73,7 @@ class NVWidget : public virtual NVGUICoreObject {
   NVStringStyle* textStyle = nullptr;
   bool enabled = true;
   bool passEventsToParent = false;
-  int hostKind = 0;  // 0 none, 1 stage item, 4 2D item, 5 3D item
+  NVHostKind hostKind = NVHostKind::None;
   NVStageItem* stageItemHost = nullptr;
   NV2DItem* item2DHost = nullptr;
   NV3DItem* item3DHost = nullptr;

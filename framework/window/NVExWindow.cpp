@@ -30,11 +30,11 @@ void (*const kEdgePainters[4])(NVImage*, int, int, int) = {paintFrameTop, paintF
 
 // A picture shown by a 2D stage of its own, drawn by `painter`.
 void makePiece(NVExWindow::Edge& piece, void (*painter)(NVImage*, int, int, int), int width, int height) {
-  piece.image = new NVImage();
+  piece.image = std::make_unique<NVImage>();
   piece.stage = new NV2DStage(width, height, NVString(""));
   piece.scene = new NV2DScene();
   piece.item = new NV2DItem(0, 0, 0, width, height);
-  piece.designer = new NVVisualDesigner();
+  piece.designer = std::make_unique<NVVisualDesigner>();
   piece.designer->setPainter(painter, 0);
 }
 
@@ -42,8 +42,6 @@ void deletePiece(NVExWindow::Edge& piece) {
   delete piece.item;
   delete piece.scene;
   delete piece.stage;
-  delete piece.image;
-  delete piece.designer;
   piece = {};
 }
 
@@ -54,7 +52,7 @@ NVExWindow::NVExWindow(int newX, int newY, int clientWidth, int clientHeight, NV
   frameStage = new NVStageBase();
   frameStage->setWindowParams(WS_POPUP, 0, NVString("NV_WINDOW"), newTitle);
   title = newTitle;
-  titleStyle = new NVStringStyle();
+  titleStyle = std::make_unique<NVStringStyle>();
   titleStyle->height = static_cast<int>(titleStyle->height * 1.15);
   titleStyle->bold = true;
   const std::uint32_t titleColour = getThemeColor(NVString("title"));
@@ -64,27 +62,27 @@ NVExWindow::NVExWindow(int newX, int newY, int clientWidth, int clientHeight, NV
   makePiece(dropDown, paintDropDown, 50, 50);
   // The drop-down is a top-level window owned by the frame, not a child.
   dropDown.stage->setWindowParams(WS_POPUP, 0, NVString("NV_OWNER"), NVString(""));
-  menuGroup = new NVSelectorGroup();
-  titleLabel = new NVTransParentLabel(kSide, kSide, 100, 22, newTitle);
-  titleLabel->setTextStyle(titleStyle);
-  minimizeButton = new NVPushButton(0, 0, 24, 20, NVString(kMinimizeCaption));
-  maximizeButton = new NVPushButton(0, 0, 24, 20, NVString(kMaximizeCaption));
-  closeButton = new NVPushButton(0, 0, 30, 20, NVString(kCloseCaption));
+  menuGroup = std::make_unique<NVSelectorGroup>();
+  titleLabel = std::make_unique<NVTransParentLabel>(kSide, kSide, 100, 22, newTitle);
+  titleLabel->setTextStyle(titleStyle.get());
+  minimizeButton = std::make_unique<NVPushButton>(0, 0, 24, 20, NVString(kMinimizeCaption));
+  maximizeButton = std::make_unique<NVPushButton>(0, 0, 24, 20, NVString(kMaximizeCaption));
+  closeButton = std::make_unique<NVPushButton>(0, 0, 30, 20, NVString(kCloseCaption));
   layout(clientWidth, newX, newY, clientHeight);
 }
 
 NVExWindow::~NVExWindow() {
   setWindowMenu(NVWindowMenu());
   detach();
-  delete menuGroup;
+  menuGroup.reset();
   deletePiece(dropDown);
   deletePiece(menuBar);
-  delete closeButton;
-  delete maximizeButton;
-  delete minimizeButton;
-  delete titleLabel;
+  closeButton.reset();
+  maximizeButton.reset();
+  minimizeButton.reset();
+  titleLabel.reset();
   for (Edge& e : edges) deletePiece(e);
-  delete titleStyle;
+  titleStyle.reset();
   delete frameStage;
   // The frame is gone; the base destructor must not reach back into it.
   parent = nullptr;
@@ -112,9 +110,9 @@ void NVExWindow::layoutMenuBar(int frameWidth) {
     menuBar.stage->hide();
     return;
   }
-  menuBar.designer->paint(menuBar.image, frameWidth - 2 * kSide, kMenuHeight);
+  menuBar.designer->paint(menuBar.image.get(), frameWidth - 2 * kSide, kMenuHeight);
   menuBar.item->setRect(0, 0, menuBar.image->getWidth(), menuBar.image->getHeight());
-  menuBar.item->setImage(menuBar.image);
+  menuBar.item->setImage(menuBar.image.get());
   menuBar.item->invalidate(true);
   menuBar.stage->setRect(kSide, kTitleHeight, frameWidth - 2 * kSide, kMenuHeight);
   menuBar.stage->show();
@@ -130,9 +128,9 @@ void NVExWindow::layoutEdges(int frameWidth, int frameHeight, int sideHeight) {
   for (int i = 0; i < 4; ++i) {
     Edge& e = edges[i];
     const RECT& p = places[i];  // left, top, width, height
-    e.designer->paint(e.image, p.right, p.bottom);
+    e.designer->paint(e.image.get(), p.right, p.bottom);
     e.item->setRect(0, 0, e.image->getWidth(), e.image->getHeight());
-    e.item->setImage(e.image);
+    e.item->setImage(e.image.get());
     e.item->invalidate(true);
     e.stage->setRect(p.left, p.top, p.right, p.bottom);
   }
@@ -193,7 +191,8 @@ void NVExWindow::buildFrame() {
   }
   NV2DItemBase::addChild(edges[Top].item, titleLabel->item2D(), true);
   titleLabel->onAttach();
-  for (NVPushButton* button : {minimizeButton, maximizeButton, closeButton}) titleLabel->addChild(button, true);
+  for (NVPushButton* button : {minimizeButton.get(), maximizeButton.get(), closeButton.get()})
+    titleLabel->addChild(button, true);
 }
 
 void NVExWindow::attach(bool showIt, NVStageBase* newParent, NVEngine* newEngine) {
@@ -215,9 +214,9 @@ void NVExWindow::attach(bool showIt, NVStageBase* newParent, NVEngine* newEngine
 
 void NVExWindow::detach() {
   if (!frameStage->attached) return;
-  for (NVEventConnector* c : connectors) delete c;
   connectors.clear();
-  for (NVPushButton* button : {minimizeButton, maximizeButton, closeButton}) titleLabel->removeChild(button);
+  for (NVPushButton* button : {minimizeButton.get(), maximizeButton.get(), closeButton.get()})
+    titleLabel->removeChild(button);
   if (NV2DItem* label = titleLabel->item2D()) label->detach();
   for (Edge& e : edges) {
     e.scene->removeRoot(e.item);

@@ -5,6 +5,7 @@
 // drops on it and the close button's request all arrive here.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "framework/core/NVEventState.h"
@@ -53,31 +54,45 @@ class NVExWindow : public NVStageBase {
   void hideMenuAndSizeButtons();
 
   // One frame edge: its picture, the 2D stage that shows it, its scene and item.
+  // The stage, scene and item are linked into the frame and are taken apart
+  // by hand; the picture and its designer are the piece's own.
   struct Edge {
-    NVImage* image = nullptr;
+    std::unique_ptr<NVImage> image;
     NV2DStage* stage = nullptr;
     NV2DScene* scene = nullptr;
     NV2DItem* item = nullptr;
-    NVVisualDesigner* designer = nullptr;
+    std::unique_ptr<NVVisualDesigner> designer;
   };
   enum EdgeIndex { Top, Left, Right, Bottom };
+  // What a drag on the frame resizes: one edge or a corner (two edges).
+  enum class ResizeMode : int {
+    None = 0,
+    Left = 1,
+    Right = 2,
+    Top = 3,
+    Bottom = 4,
+    TopLeft = 11,
+    TopRight = 12,
+    BottomLeft = 13,
+    BottomRight = 14,
+  };
 
   NVStageBase* frameStage = nullptr;
   Edge edges[4];
-  NVTransParentLabel* titleLabel = nullptr;
-  NVPushButton* minimizeButton = nullptr;
-  NVPushButton* maximizeButton = nullptr;
-  NVPushButton* closeButton = nullptr;
-  NVStringStyle* titleStyle = nullptr;
-  std::vector<NVEventConnector*> connectors;
+  std::unique_ptr<NVTransParentLabel> titleLabel;
+  std::unique_ptr<NVPushButton> minimizeButton;
+  std::unique_ptr<NVPushButton> maximizeButton;
+  std::unique_ptr<NVPushButton> closeButton;
+  std::unique_ptr<NVStringStyle> titleStyle;
+  std::vector<std::unique_ptr<NVEventConnector>> connectors;
 
   // The menu bar under the title bar and the drop-down of one column, each a
   // picture in a 2D stage of its own.
   Edge menuBar, dropDown;
-  NVSelectorGroup* menuGroup = nullptr;
+  std::unique_ptr<NVSelectorGroup> menuGroup;
   std::vector<NVSelector*> menuTitles;
-  std::vector<NVEventConnector*> menuTitleConnectors;
-  std::vector<NVSelectorGroup*> columnGroups;
+  std::vector<std::unique_ptr<NVEventConnector>> menuTitleConnectors;
+  std::vector<std::unique_ptr<NVSelectorGroup>> columnGroups;
   std::vector<NVSelector*> menuEntries;
   std::vector<int> commandIds;
   std::vector<int> entryCounts;
@@ -87,7 +102,7 @@ class NVExWindow : public NVStageBase {
   bool menuBarHidden = false;
 
   bool moving = false;
-  int resizeMode = 0;  // 0 none, 1 left, 2 right, 3 top, 4 bottom, 11..14 corners
+  ResizeMode resizeMode = ResizeMode::None;
   int pressScreenX = 0, pressScreenY = 0;
   int pressFrameX = 0, pressFrameY = 0;
   int pressWidth = 0, pressHeight = 0;
@@ -122,7 +137,7 @@ class NVExWindow : public NVStageBase {
   void applyResize(const NVEventState& event);
   void followPointer(const NVEventState& event, int edge);
   // The resize mode and cursor the press rules choose at a point of an edge.
-  int modeAt(int edge, double localX, double localY, const char*& cursor) const;
+  ResizeMode modeAt(int edge, double localX, double localY, const char*& cursor) const;
   void setEdgeCursor(int edge, const char* cursor);
   void onCreditRequest(NVEventState event);
 };

@@ -18,16 +18,15 @@ constexpr int kMinWidth = 150, kMinHeight = 80, kGrip = 6, kBottom = 10;
 
 void NVExWindow::connectFrame() {
   auto make = [this](auto* target) {
-    auto* c = new NVEventConnector(target);
-    connectors.push_back(c);
-    return c;
+    connectors.push_back(std::make_unique<NVEventConnector>(target));
+    return connectors.back().get();
   };
   NVEventConnector* top = make(edges[Top].item);
   top->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, false); });
   top->connect(NV_EV_MOVE, [this](NVEventState e) { onTitleMove(e); });
   top->connect(NV_EV_LUP, [this](NVEventState e) { onTitleRelease(e); });
   top->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
-  NVEventConnector* label = make(titleLabel);
+  NVEventConnector* label = make(titleLabel.get());
   label->connect(NV_EV_LDOWN, [this](NVEventState e) { onTitlePress(e, true); });
   label->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
   label->connect(NV_EV_MOVE, [this](NVEventState e) { onLabelMove(e); });
@@ -40,13 +39,13 @@ void NVExWindow::connectFrame() {
   }
   // The buttons act only on a release inside them, as on every desktop: a
   // press that slides off and is released elsewhere does nothing.
-  make(minimizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(minimizeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (minimizeButton->isInside(e)) minimize();
   });
-  make(maximizeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(maximizeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (maximizeButton->isInside(e)) toggleMaximize();
   });
-  make(closeButton)->connect(NV_EV_LUP, [this](NVEventState e) {
+  make(closeButton.get())->connect(NV_EV_LUP, [this](NVEventState e) {
     if (closeButton->isInside(e)) requestClose();
   });
   make(dropDown.stage)->connect(NV_EV_BLUR, [this](NVEventState e) { closeDropDown(e); });
@@ -61,25 +60,26 @@ void NVExWindow::takePressSnapshot(const NVEventState& event) {
   pressHeight = height;
 }
 
-int NVExWindow::modeAt(int edge, double lx, double ly, const char*& cursor) const {
+NVExWindow::ResizeMode NVExWindow::modeAt(int edge, double lx, double ly,
+                                          const char*& cursor) const {
   const int w = frameStage->width;
   cursor = IDC_ARROW;
   if (edge == Top) {
-    if (lx < kGrip && ly < kGrip) return cursor = IDC_SIZENWSE, 11;
-    if (lx > w - kGrip && ly < kGrip) return cursor = IDC_SIZENESW, 12;
-    if (lx < kGrip) return cursor = IDC_SIZEWE, 1;
-    if (lx > w - kGrip) return cursor = IDC_SIZEWE, 2;
-    if (ly >= kGrip) return 0;  // moving
-    return cursor = IDC_SIZENS, 3;
+    if (lx < kGrip && ly < kGrip) return cursor = IDC_SIZENWSE, ResizeMode::TopLeft;
+    if (lx > w - kGrip && ly < kGrip) return cursor = IDC_SIZENESW, ResizeMode::TopRight;
+    if (lx < kGrip) return cursor = IDC_SIZEWE, ResizeMode::Left;
+    if (lx > w - kGrip) return cursor = IDC_SIZEWE, ResizeMode::Right;
+    if (ly >= kGrip) return ResizeMode::None;  // moving
+    return cursor = IDC_SIZENS, ResizeMode::Top;
   }
-  if (edge == Left) return cursor = IDC_SIZEWE, 1;
-  if (edge == Right) return cursor = IDC_SIZEWE, 2;
-  if (lx < kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENESW, 13;
-  if (lx > w - kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENWSE, 14;
-  if (lx < kGrip) return cursor = IDC_SIZEWE, 1;
-  if (lx > w - kGrip) return cursor = IDC_SIZEWE, 2;
-  if (ly > kBottom - kGrip) return cursor = IDC_SIZENS, 4;
-  return 0;
+  if (edge == Left) return cursor = IDC_SIZEWE, ResizeMode::Left;
+  if (edge == Right) return cursor = IDC_SIZEWE, ResizeMode::Right;
+  if (lx < kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENESW, ResizeMode::BottomLeft;
+  if (lx > w - kGrip && ly > kBottom - kGrip) return cursor = IDC_SIZENWSE, ResizeMode::BottomRight;
+  if (lx < kGrip) return cursor = IDC_SIZEWE, ResizeMode::Left;
+  if (lx > w - kGrip) return cursor = IDC_SIZEWE, ResizeMode::Right;
+  if (ly > kBottom - kGrip) return cursor = IDC_SIZENS, ResizeMode::Bottom;
+  return ResizeMode::None;
 }
 
 void NVExWindow::setEdgeCursor(int edge, const char* cursor) {
@@ -100,7 +100,7 @@ void NVExWindow::onTitlePress(NVEventState event, bool onLabel) {
   }
   const char* cursor = IDC_ARROW;
   resizeMode = modeAt(Top, event.localX, event.localY, cursor);
-  moving = resizeMode == 0;
+  moving = resizeMode == ResizeMode::None;
   setEdgeCursor(Top, cursor);
 }
 
@@ -108,7 +108,7 @@ void NVExWindow::onEdgePress(NVEventState event, int edge) {
   if (maximized) return;
   takePressSnapshot(event);
   if (!resizable) {
-    resizeMode = 0;
+    resizeMode = ResizeMode::None;
     if (edge == Bottom) setEdgeCursor(Bottom, IDC_ARROW);
     return;
   }
@@ -122,10 +122,12 @@ void NVExWindow::applyResize(const NVEventState& event) {
   const int dx = static_cast<int>(event.screenX) - pressScreenX;
   const int dy = static_cast<int>(event.screenY) - pressScreenY;
   int newWidth = width, newHeight = height, newX = frameStage->x, newY = frameStage->y;
-  const bool left = resizeMode == 1 || resizeMode == 11 || resizeMode == 13;
-  const bool right = resizeMode == 2 || resizeMode == 12 || resizeMode == 14;
-  const bool topEdge = resizeMode == 3 || resizeMode == 11 || resizeMode == 12;
-  const bool bottom = resizeMode == 4 || resizeMode == 13 || resizeMode == 14;
+  using M = ResizeMode;
+  const M mode = resizeMode;
+  const bool left = mode == M::Left || mode == M::TopLeft || mode == M::BottomLeft;
+  const bool right = mode == M::Right || mode == M::TopRight || mode == M::BottomRight;
+  const bool topEdge = mode == M::Top || mode == M::TopLeft || mode == M::TopRight;
+  const bool bottom = mode == M::Bottom || mode == M::BottomLeft || mode == M::BottomRight;
   if (left) newWidth = std::max(pressWidth - dx, kMinWidth), newX = frameStage->x + width - newWidth;
   if (right) newWidth = std::max(pressWidth + dx, kMinWidth);
   if (topEdge) newHeight = std::max(pressHeight - dy, kMinHeight), newY = frameStage->y + height - newHeight;
@@ -134,7 +136,7 @@ void NVExWindow::applyResize(const NVEventState& event) {
 }
 
 void NVExWindow::followPointer(const NVEventState& event, int edge) {
-  if (resizeMode != 0) {
+  if (resizeMode != ResizeMode::None) {
     applyResize(event);
     return;
   }
@@ -154,7 +156,7 @@ void NVExWindow::onTitleMove(NVEventState event) { followPointer(event, Top); }
 void NVExWindow::onEdgeMove(NVEventState event, int edge) { followPointer(event, edge); }
 
 void NVExWindow::onTitleRelease(NVEventState event) {
-  if (resizeMode != 0) {
+  if (resizeMode != ResizeMode::None) {
     onEdgeRelease(event);
     return;
   }
@@ -178,8 +180,8 @@ void NVExWindow::onLabelRelease(NVEventState event) {
 }
 
 void NVExWindow::onEdgeRelease(NVEventState) {
-  if (resizeMode == 0) return;
-  resizeMode = 0;
+  if (resizeMode == ResizeMode::None) return;
+  resizeMode = ResizeMode::None;
   setFocus();
   layout(width, frameStage->x, frameStage->y, height);
 }

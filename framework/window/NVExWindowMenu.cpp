@@ -36,18 +36,17 @@ void NVExWindow::tearDownMenu() {
   if (dropDown.stage && dropDown.stage->created) dropDown.stage->hide();
   for (std::size_t i = 0; i < menuTitles.size(); ++i) {
     takeOff(menuTitles[i]);
-    delete menuTitleConnectors[i];
+    menuTitleConnectors[i].reset();
     delete menuTitles[i];
   }
   for (NVSelector* entry : menuEntries) {
     takeOff(entry);
     delete entry;
   }
-  for (NVSelectorGroup* group : columnGroups) delete group;
+  columnGroups.clear();
   menuGroup->select(nullptr);
   menuTitles.clear();
   menuTitleConnectors.clear();
-  columnGroups.clear();
   menuEntries.clear();
   commandIds.clear();
   entryCounts.clear();
@@ -66,7 +65,7 @@ void NVExWindow::setWindowMenu(NVWindowMenu menu) {
 void NVExWindow::addMenuColumn(const NVWindowMenuColumn& column, int& titleX) {
   const NVStringStyle style;
   const int titleWidth = style.measure(column.title).cx;
-  auto* title = new NVSelector(menuGroup, titleX, kTitleY, titleWidth + kTitlePadding, kTitleHeight, column.title);
+  auto* title = new NVSelector(menuGroup.get(), titleX, kTitleY, titleWidth + kTitlePadding, kTitleHeight, column.title);
   NV2DItem* titleHost = title->item2D();
   if (!titleHost->parent) NV2DItemBase::addChild(menuBar.item, titleHost, true);
   title->onAttach();
@@ -74,17 +73,17 @@ void NVExWindow::addMenuColumn(const NVWindowMenuColumn& column, int& titleX) {
   title->setTextOffset(kTitlePadding / 2, 0);
   titleX += titleWidth + kTitlePadding;
   menuTitles.push_back(title);
-  auto* connector = new NVEventConnector(title);
+  auto connector = std::make_unique<NVEventConnector>(title);
   connector->connect(NV_EV_FOCUS, [this](NVEventState e) { openDropDown(e); });
-  menuTitleConnectors.push_back(connector);
+  menuTitleConnectors.push_back(std::move(connector));
 
   int widest = 0;
   for (const NVString& entry : column.entries) widest = std::max(widest, static_cast<int>(style.measure(entry).cx));
   const int count = static_cast<int>(column.entries.size());
   entryCounts.push_back(count);
   dropDownSizes.push_back({widest + kEntryPadding, kEntryHeight * count});
-  auto* group = new NVSelectorGroup();
-  columnGroups.push_back(group);
+  columnGroups.push_back(std::make_unique<NVSelectorGroup>());
+  NVSelectorGroup* group = columnGroups.back().get();
   for (int k = 0; k < count; ++k) {
     const NVString& text = column.entries[k];
     auto* entry = new NVSelector(group, kEntryX, kEntryY + kEntryHeight * k, widest + kEntryPadding, kEntryHeight, text);
@@ -136,8 +135,8 @@ void NVExWindow::openDropDown(NVEventState event) {
                           size.cx + kDropDownExtraWidth, size.cy + kDropDownExtraHeight);
   const int w = dropDown.stage->width, h = dropDown.stage->height;
   dropDown.item->setRect(0, 0, w, h);
-  dropDown.designer->paint(dropDown.image, w, h);
-  dropDown.item->setImage(dropDown.image);
+  dropDown.designer->paint(dropDown.image.get(), w, h);
+  dropDown.item->setImage(dropDown.image.get());
   dropDown.item->invalidate(true);
   openColumn = column;
   dropDown.stage->show();
@@ -151,7 +150,7 @@ void NVExWindow::closeDropDown(NVEventState) {
   const int column = openColumn >= 0 ? openColumn : chosenColumn();
   openColumn = -1;
   if (column >= 0) {
-    NVSelectorGroup* group = columnGroups[column];
+    NVSelectorGroup* group = columnGroups[column].get();
     int first = 0;
     for (int i = 0; i < column; ++i) first += entryCounts[i];
     if (group->current) {

@@ -159,7 +159,7 @@ TEST(BriselCreditContent, TheViewShowsTheToolsNameVersionAndCredits) {
   useNullDisplay();
   setApplicationInfo();
   NVCreditView view;
-  view.modalEngine = new NVEngine();
+  view.modalEngine = std::make_unique<NVEngine>();
   view.open();
   EXPECT_EQ(view.nameLabel->getText(), "Brisel");
   EXPECT_EQ(view.versionLabel->getText(), "version : 1.0.0");

@@ -65,7 +65,7 @@ TEST_F(Widget3DHostTest, TheHostStartsFromTheWidgetsValues) {
   widget.passEventsToParent = true;
   NV3DItem* host = widget.item3D();
   ASSERT_NE(host, nullptr);
-  EXPECT_EQ(widget.hostKind, 5);
+  EXPECT_EQ(widget.hostKind, NVHostKind::Item3D);
   EXPECT_EQ(host->ownerWidget, &widget);
   EXPECT_EQ(host->x, 5);
   EXPECT_EQ(host->width, 1);
@@ -85,7 +85,7 @@ TEST_F(Widget3DHostTest, ChildrenBecomeChildItemsOfTheHost) {
   NV3DItem* parentHost = enter(parent);
   gCalls.clear();
   parent.addChild(&child, true);
-  ASSERT_EQ(child.hostKind, 5);
+  ASSERT_EQ(child.hostKind, NVHostKind::Item3D);
   NV3DItem* childHost = child.item3D();
   EXPECT_EQ(childHost->parent, parentHost);
   EXPECT_EQ(childHost->depth, 1);

@@ -128,7 +128,7 @@ class CountingModal : public NVModal {
 TEST(Modal, RunsFramesUntilItsEngineIsAskedToStop) {
   useNullDisplay();
   CountingModal modal;
-  modal.modalEngine = new NVEngine();
+  modal.modalEngine = std::make_unique<NVEngine>();
   modal.run();
   EXPECT_EQ(modal.opened, 1);
   EXPECT_EQ(modal.frames, 3);
@@ -141,11 +141,11 @@ class CreditViewTest : public ::testing::Test {
     useNullDisplay();
     NullDisplay::setDesktop(1024, 768, RECT{0, 0, 1024, 768});
     NullDisplay::movePointer(1000, 700);
-    view.modalEngine = new NVEngine();
+    view.modalEngine = std::make_unique<NVEngine>();
     view.open();
     // Frames until the view is composed: the wash shows left of the OK
     // button and the button's face covers the wash.
-    ASSERT_TRUE(runFramesUntil(view.modalEngine, [&] {
+    ASSERT_TRUE(runFramesUntil(view.modalEngine.get(), [&] {
       nvhost::gdi::PixelImage pixels;
       if (!NullDisplay::windowPixels(view.window->frameStage->hwnd, pixels)) return false;
       return rgbAt(pixels, 6 + 5, 28 + 380) == rgbAt(*view.backgroundImage, 5, 380) &&

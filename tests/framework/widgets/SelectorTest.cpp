@@ -67,8 +67,8 @@ class SelectorTest : public ::testing::Test {
 TEST_F(SelectorTest, HoverShowsTheTranslucentHighlightUntilThePointerLeaves) {
   EXPECT_EQ(first->stageItem()->image, nullptr);
   pointAt(30, 15);
-  EXPECT_EQ(first->stageItem()->image, first->highlight);
-  EXPECT_TRUE(allAlpha(first->highlight, 174));
+  EXPECT_EQ(first->stageItem()->image, first->highlight.get());
+  EXPECT_TRUE(allAlpha(first->highlight.get(), 174));
   pointAt(250, 150);
   EXPECT_EQ(first->stageItem()->image, nullptr);
 }
@@ -77,13 +77,13 @@ TEST_F(SelectorTest, AClickChoosesAndTheChoiceSurvivesHoverAndLeave) {
   clickAt(30, 15);
   EXPECT_EQ(group.current, first);
   EXPECT_TRUE(first->chosen);
-  EXPECT_TRUE(allAlpha(first->highlight, 255));
+  EXPECT_TRUE(allAlpha(first->highlight.get(), 255));
   EXPECT_EQ(group.getSelectedText(), "File");
   pointAt(250, 150);
-  EXPECT_EQ(first->stageItem()->image, first->highlight);
+  EXPECT_EQ(first->stageItem()->image, first->highlight.get());
   pointAt(30, 15);
-  EXPECT_EQ(first->stageItem()->image, first->highlight);
-  EXPECT_TRUE(allAlpha(first->highlight, 255));
+  EXPECT_EQ(first->stageItem()->image, first->highlight.get());
+  EXPECT_TRUE(allAlpha(first->highlight.get(), 255));
 }
 
 TEST_F(SelectorTest, ChoosingAnotherMemberReleasesTheFirst) {
@@ -92,7 +92,7 @@ TEST_F(SelectorTest, ChoosingAnotherMemberReleasesTheFirst) {
   EXPECT_EQ(group.current, second);
   EXPECT_FALSE(first->chosen);
   EXPECT_EQ(first->stageItem()->image, nullptr);
-  EXPECT_TRUE(allAlpha(first->highlight, 174));
+  EXPECT_TRUE(allAlpha(first->highlight.get(), 174));
   EXPECT_EQ(group.getSelectedText(), "Edit");
 }
 
@@ -117,7 +117,7 @@ TEST_F(SelectorTest, AResizedChosenSelectorKeepsAnOpaqueHighlight) {
   group.select(first);
   first->setSize(40, 18);
   EXPECT_EQ(first->highlight->getWidth(), 40);
-  EXPECT_TRUE(allAlpha(first->highlight, 255));
+  EXPECT_TRUE(allAlpha(first->highlight.get(), 255));
 }
 
 }  // namespace

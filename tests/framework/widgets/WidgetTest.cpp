@@ -60,7 +60,7 @@ TEST_F(WidgetTest, AWidgetGetsOneHostForLife) {
   EXPECT_EQ(host->width, 1);  // a stage item is at least 1 x 1
   EXPECT_EQ(widget.item2D(), nullptr);
   EXPECT_EQ(widget.stageItem(), host);
-  EXPECT_EQ(widget.hostKind, 1);
+  EXPECT_EQ(widget.hostKind, NVHostKind::StageItem);
 }
 
 TEST_F(WidgetTest, AddingToAParentWithoutAWindowAddsNothing) {
@@ -105,19 +105,19 @@ TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
   ASSERT_TRUE(window->addChild(button.stageItem(), true));
   button.onAttach();
   NVStageItem* host = button.stageItem();
-  EXPECT_EQ(host->image, button.normalFace);
+  EXPECT_EQ(host->image, button.normalFace.get());
   // Press inside, leave, release outside: the normal face.
   NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
   runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace);
+  EXPECT_EQ(host->image, button.hoverFace.get());
   NullDisplay::pressButton();
   runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.pressedFace);
+  EXPECT_EQ(host->image, button.pressedFace.get());
   NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150);
   runFrames(engine, 3);
   NullDisplay::releaseButton();
   runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.normalFace);
+  EXPECT_EQ(host->image, button.normalFace.get());
   // Press and release inside: the hover face.
   NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
   runFrames(engine, 3);
@@ -125,7 +125,7 @@ TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
   runFrames(engine, 3);
   NullDisplay::releaseButton();
   runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace);
+  EXPECT_EQ(host->image, button.hoverFace.get());
   window->removeChild(host);
 }
 
@@ -138,7 +138,7 @@ TEST_F(WidgetTest, ADisabledButtonShowsItsNormalFaceDimmed) {
   button.setEnabled(false);
   EXPECT_EQ(button.normalFace->getPixels()[0], corner);  // transparent corners stay
   EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
-  EXPECT_EQ(button.stageItem()->image, button.normalFace);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
   window->removeChild(button.stageItem());
 }
 
@@ -148,7 +148,7 @@ TEST_F(WidgetTest, TheLabelIsCreatedAtTheOriginWithItsBackground) {
   EXPECT_EQ(label.getWidth(), 300);
   ASSERT_TRUE(window->addChild(label.stageItem(), true));
   label.onAttach();
-  EXPECT_EQ(label.stageItem()->image, label.backgroundImage);
+  EXPECT_EQ(label.stageItem()->image, label.backgroundImage.get());
   EXPECT_EQ(label.backgroundImage->getPixels()[0], 0xFFF7FAFFu);
   window->removeChild(label.stageItem());
 }

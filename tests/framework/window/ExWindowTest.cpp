@@ -177,7 +177,7 @@ TEST_F(ExWindowTest, EdgeAndCornerDragsResizeFromTheirSide) {
     EXPECT_EQ(window->height, c.height) << c.name;
     EXPECT_EQ(frame.right - frame.left, c.width + 12) << c.name;
     EXPECT_EQ(frame.bottom - frame.top, c.height + 38) << c.name;
-    EXPECT_EQ(window->resizeMode, 0) << c.name;
+    EXPECT_EQ(window->resizeMode, NVExWindow::ResizeMode::None) << c.name;
   }
 }
 

@@ -131,7 +131,7 @@ TEST_F(WindowProcTest, ANonClientRightDoubleClickIsKind9WithItsMark) {
   EXPECT_EQ(e->value, -12345);
   EXPECT_EQ(e->flag, 1);
   EXPECT_EQ(e->stage, top);
-  EXPECT_EQ(e->targetType, 0);
+  EXPECT_EQ(e->targetType, NVTargetType::None);
   EXPECT_EQ(e->widget, nullptr);
 }
 
