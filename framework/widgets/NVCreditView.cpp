@@ -169,6 +169,10 @@ void NVCreditView::close() {
 }
 
 void NVCreditView::onCreditClose(NVEventState) {
+  // The owner takes input again before the view's windows go, so that a
+  // click made as soon as the view is off the screen is not dropped by a
+  // window still disabled while the view's engine winds down.
+  if (owner) owner->setEnabled(true);
   close();
   if (modalEngine) modalEngine->quit();
 }
@@ -177,11 +181,13 @@ void openCreditView(NVStageBase* frame) {
   NVCreditView& view = NVCreditView::instance();
   if (view.modalEngine) return;
   if (frame) frame->setEnabled(false);
+  view.owner = frame;
   view.modalEngine = std::make_unique<NVEngine>();
   view.run();
   // A loop that ended without the view closing (its engine stopped) still
   // leaves nothing behind.
   view.close();
   view.modalEngine.reset();
+  view.owner = nullptr;
   if (frame) frame->setEnabled(true);
 }

@@ -48,6 +48,8 @@ class NVCreditView : public NVModal {
   NVEventConnector* windowConnector = nullptr;
   NVEventConnector* okConnector = nullptr;
   NVStringStyle nameStyle, versionStyle, rightsStyle;
+  // The window the view was opened over, disabled while it is open.
+  NVStageBase* owner = nullptr;
 
  private:
   void openWindow();
