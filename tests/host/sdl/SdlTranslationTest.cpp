@@ -95,9 +95,9 @@ TEST_F(SdlDummyTest, MotionAndButtonsArriveInClientCoordinates) {
   int x = 10;
   for (const Case& c : cases) {
     x += 7;
-    std::vector<Received> got = w.pushAndSettle(
-        {SdlWindowLog::motion(id, x, 20), SdlWindowLog::button(id, c.button, true, x + 1, 21),
-         SdlWindowLog::button(id, c.button, false, x + 1, 21)});
+    std::vector<Received> got =
+        w.pushAndSettle({SdlWindowLog::motion(id, x, 20), SdlWindowLog::button(id, c.button, true, x + 1, 21),
+                         SdlWindowLog::button(id, c.button, false, x + 1, 21)});
     std::vector<UINT> buttons;
     for (const Received& r : got) {
       if (r.message == WM_MOUSEMOVE) continue;
@@ -152,13 +152,26 @@ TEST_F(SdlDummyTest, ScancodesBecomeJapaneseLayoutVirtualKeys) {
     WPARAM virtualKey;
   };
   const Case cases[] = {
-      {SDL_SCANCODE_A, 'A'},          {SDL_SCANCODE_Z, 'Z'},           {SDL_SCANCODE_1, '1'},
-      {SDL_SCANCODE_0, '0'},          {SDL_SCANCODE_MINUS, 0xBD},      {SDL_SCANCODE_EQUALS, 0xDE},
-      {SDL_SCANCODE_INTERNATIONAL3, 0xDC}, {SDL_SCANCODE_LEFTBRACKET, 0xC0}, {SDL_SCANCODE_RIGHTBRACKET, 0xDB},
-      {SDL_SCANCODE_SEMICOLON, 0xBB}, {SDL_SCANCODE_APOSTROPHE, 0xBA}, {SDL_SCANCODE_BACKSLASH, 0xDD},
-      {SDL_SCANCODE_INTERNATIONAL1, 0xE2}, {SDL_SCANCODE_INTERNATIONAL4, VK_CONVERT},
-      {SDL_SCANCODE_INTERNATIONAL5, VK_NONCONVERT}, {SDL_SCANCODE_KP_1, 0x61}, {SDL_SCANCODE_KP_0, 0x60},
-      {SDL_SCANCODE_F1, VK_F1},       {SDL_SCANCODE_RETURN, VK_RETURN}, {SDL_SCANCODE_LEFT, VK_LEFT},
+      {SDL_SCANCODE_A, 'A'},
+      {SDL_SCANCODE_Z, 'Z'},
+      {SDL_SCANCODE_1, '1'},
+      {SDL_SCANCODE_0, '0'},
+      {SDL_SCANCODE_MINUS, 0xBD},
+      {SDL_SCANCODE_EQUALS, 0xDE},
+      {SDL_SCANCODE_INTERNATIONAL3, 0xDC},
+      {SDL_SCANCODE_LEFTBRACKET, 0xC0},
+      {SDL_SCANCODE_RIGHTBRACKET, 0xDB},
+      {SDL_SCANCODE_SEMICOLON, 0xBB},
+      {SDL_SCANCODE_APOSTROPHE, 0xBA},
+      {SDL_SCANCODE_BACKSLASH, 0xDD},
+      {SDL_SCANCODE_INTERNATIONAL1, 0xE2},
+      {SDL_SCANCODE_INTERNATIONAL4, VK_CONVERT},
+      {SDL_SCANCODE_INTERNATIONAL5, VK_NONCONVERT},
+      {SDL_SCANCODE_KP_1, 0x61},
+      {SDL_SCANCODE_KP_0, 0x60},
+      {SDL_SCANCODE_F1, VK_F1},
+      {SDL_SCANCODE_RETURN, VK_RETURN},
+      {SDL_SCANCODE_LEFT, VK_LEFT},
   };
   std::vector<SDL_Event> events;
   std::vector<WPARAM> expected;
@@ -246,9 +259,9 @@ TEST_F(SdlDummyTest, TheTaskbarRestoresAWindowTheHostMinimized) {
 TEST_F(SdlDummyTest, EventsForUnknownWindowsAreIgnored) {
   SdlWindowLog w(100, 80, 200, 150, false);
   const Uint32 stranger = w.sdlId() + 1000;
-  std::vector<Received> got =
-      w.pushAndSettle({SdlWindowLog::motion(stranger, 5, 5), SdlWindowLog::button(stranger, SDL_BUTTON_LEFT, true, 5, 5),
-                       SdlWindowLog::button(stranger, SDL_BUTTON_LEFT, false, 5, 5)});
+  std::vector<Received> got = w.pushAndSettle({SdlWindowLog::motion(stranger, 5, 5),
+                                               SdlWindowLog::button(stranger, SDL_BUTTON_LEFT, true, 5, 5),
+                                               SdlWindowLog::button(stranger, SDL_BUTTON_LEFT, false, 5, 5)});
   for (const Received& r : got) EXPECT_NE(r.message, WM_LBUTTONDOWN);
 }
 
@@ -284,6 +297,9 @@ TEST_F(SdlDummyTest, TheHostFollowsMovesAndSizesMadeByTheDesktopOnly) {
       {"late reports of the host's own moves",
        {placed(id, SDL_WINDOWEVENT_MOVED, 100, 80), placed(id, SDL_WINDOWEVENT_MOVED, 140, 90)},
        RECT{140, 90, 340, 240}},
+      {"a report of an earlier own move coming after the later one's",
+       {placed(id, SDL_WINDOWEVENT_MOVED, 100, 80)},
+       RECT{140, 90, 340, 240}},
       {"a move made by the desktop", {placed(id, SDL_WINDOWEVENT_MOVED, 300, 200)}, RECT{300, 200, 500, 350}},
       {"a size made by the desktop", {placed(id, SDL_WINDOWEVENT_SIZE_CHANGED, 260, 170)}, RECT{300, 200, 560, 370}},
   };
@@ -295,7 +311,8 @@ TEST_F(SdlDummyTest, TheHostFollowsMovesAndSizesMadeByTheDesktopOnly) {
       GetWindowRect(w.window(), &r);
       return r.left == c.expected.left && r.top == c.expected.top && r.right == c.expected.right &&
              r.bottom == c.expected.bottom;
-    })) << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    })) << r.left
+        << "," << r.top << " " << r.right << "," << r.bottom;
   }
   // Following the desktop asks nothing more of it: the SDL window stays.
   int x = 0, y = 0;

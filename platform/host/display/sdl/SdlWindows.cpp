@@ -42,6 +42,25 @@ void remember(std::deque<POINT>& asked, POINT p) {
   if (asked.size() > kMaxAsked) asked.pop_front();
 }
 
+// How long a position asked of the desktop may still come back in a late
+// report. SDL reports some moves itself as it asks for them, and the X
+// server's report of an earlier move can then come after a later one's.
+constexpr Uint32 kLateReportMs = 2000;
+
+void rememberLately(std::deque<std::pair<POINT, Uint32>>& lately, POINT p) {
+  const Uint32 now = SDL_GetTicks();
+  while (!lately.empty() && (now - lately.front().second > kLateReportMs || lately.size() >= kMaxAsked))
+    lately.pop_front();
+  lately.emplace_back(p, now);
+}
+
+bool askedLately(const std::deque<std::pair<POINT, Uint32>>& lately, POINT p) {
+  const Uint32 now = SDL_GetTicks();
+  return std::any_of(lately.begin(), lately.end(), [&](const std::pair<POINT, Uint32>& asked) {
+    return asked.first.x == p.x && asked.first.y == p.y && now - asked.second <= kLateReportMs;
+  });
+}
+
 // Whether a report answers one of the requests; that request and every
 // older one are then settled.
 bool settles(std::deque<POINT>& asked, POINT p) {
@@ -69,8 +88,7 @@ SDL_Rect copyArea(const gdi::PixelBuffer& source, SDL_Surface* target, RECT area
   const std::uint32_t* from = source.words.get() + static_cast<size_t>(area.top) * source.width + area.left;
   auto* to = static_cast<Uint8*>(target->pixels) + static_cast<size_t>(area.top) * target->pitch +
              static_cast<size_t>(area.left) * target->format->BytesPerPixel;
-  SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, from, source.width * 4, target->format->format, to,
-                    target->pitch);
+  SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, from, source.width * 4, target->format->format, to, target->pitch);
   return SDL_Rect{static_cast<int>(area.left), static_cast<int>(area.top), w, h};
 }
 
@@ -91,6 +109,7 @@ void SdlWindows::place(Entry& entry, const RECT& screen) {
   if (entry.sdl == nullptr) return;
   if (moved) {
     remember(entry.movesAsked, POINT{screen.left, screen.top});
+    rememberLately(entry.movesLately, POINT{screen.left, screen.top});
     SDL_SetWindowPosition(entry.sdl, screen.left, screen.top);
   }
   if (sized) {
@@ -105,6 +124,7 @@ bool SdlWindows::movedByDesktop(HWND window, int x, int y, RECT& screen) {
   Entry& entry = it->second;
   if (settles(entry.movesAsked, POINT{x, y})) return false;
   if (x == entry.screen.left && y == entry.screen.top) return false;
+  if (askedLately(entry.movesLately, POINT{x, y})) return false;
   entry.movesAsked.clear();
   const LONG w = entry.screen.right - entry.screen.left;
   const LONG h = entry.screen.bottom - entry.screen.top;
@@ -157,8 +177,7 @@ void SdlWindows::move(HWND window, const RECT& screen) {
     it->second.minimized = false;
     if (it->second.sdl != nullptr) SDL_RestoreWindow(it->second.sdl);
   }
-  const bool resized = widthOf(screen) != widthOf(it->second.screen) ||
-                       heightOf(screen) != heightOf(it->second.screen);
+  const bool resized = widthOf(screen) != widthOf(it->second.screen) || heightOf(screen) != heightOf(it->second.screen);
   place(it->second, screen);
   if (resized && it->second.shown) presentWhole(window);
 }

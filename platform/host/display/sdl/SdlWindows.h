@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host/include/nvhost_win32.h"
@@ -64,6 +65,9 @@ class SdlWindows {
     // oldest first.
     std::deque<POINT> movesAsked;
     std::deque<POINT> sizesAsked;
+    // Every position asked lately (or shown at), with its time: a report of
+    // one of them that comes after a later one is stale, not the desktop's.
+    std::deque<std::pair<POINT, Uint32>> movesLately;
   };
   void place(Entry& entry, const RECT& screen);
 
