@@ -51,9 +51,7 @@ NVString notMqo() { return text("mqoファイルではありません。"); }
 NVString cannotOpen(const NVString& name) { return quoted(name, "」が開けませんでした。"); }
 NVString processing(const NVString& name) { return quoted(name, "」を処理中です。"); }
 NVString readFailed(const NVString& name) { return quoted(name, "」の読み込みに失敗しました。"); }
-NVString lineTooLong(const NVString& name) {
-  return quoted(name, "」の行が長すぎるため、処理できません。");
-}
+NVString lineTooLong(const NVString& name) { return quoted(name, "」の行が長すぎるため、処理できません。"); }
 NVString noUV() { return text("UVデータが無いので、新規ファイルは作りません。"); }
 NVString uvRemoved() { return text("UVデータ削除完了。"); }
 NVString writeFailed() { return text("ファイル書き込み失敗。"); }

@@ -7,16 +7,16 @@
 
 namespace msg {
 
-NVString prompt();                        // MQOファイルをここにD&Dしてください。
-NVString notMqo();                        // mqoファイルではありません。
-NVString cannotOpen(const NVString& name);  // 「name」が開けませんでした。
-NVString processing(const NVString& name);  // 「name」を処理中です。
-NVString readFailed(const NVString& name);  // 「name」の読み込みに失敗しました。
-NVString lineTooLong(const NVString& name); // 「name」の行が長すぎるため、処理できません。
-NVString noUV();                          // UVデータが無いので、新規ファイルは作りません。
-NVString uvRemoved();                     // UVデータ削除完了。
-NVString writeFailed();                   // ファイル書き込み失敗。
-NVString creating(const NVString& name);  // 「name」を作成します。
-NVString finished();                      // 正しく終了しました。
+NVString prompt();                           // MQOファイルをここにD&Dしてください。
+NVString notMqo();                           // mqoファイルではありません。
+NVString cannotOpen(const NVString& name);   // 「name」が開けませんでした。
+NVString processing(const NVString& name);   // 「name」を処理中です。
+NVString readFailed(const NVString& name);   // 「name」の読み込みに失敗しました。
+NVString lineTooLong(const NVString& name);  // 「name」の行が長すぎるため、処理できません。
+NVString noUV();                             // UVデータが無いので、新規ファイルは作りません。
+NVString uvRemoved();                        // UVデータ削除完了。
+NVString writeFailed();                      // ファイル書き込み失敗。
+NVString creating(const NVString& name);     // 「name」を作成します。
+NVString finished();                         // 正しく終了しました。
 
 }  // namespace msg

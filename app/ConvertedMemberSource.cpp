@@ -37,8 +37,7 @@ zip_source_t* ConvertedMemberSource::create(zip_t* output) {
   return zip_source_function(output, &ConvertedMemberSource::callback, this);
 }
 
-zip_int64_t ConvertedMemberSource::callback(void* self, void* data, zip_uint64_t length,
-                                            zip_source_cmd_t command) {
+zip_int64_t ConvertedMemberSource::callback(void* self, void* data, zip_uint64_t length, zip_source_cmd_t command) {
   ConvertedMemberSource& source = *static_cast<ConvertedMemberSource*>(self);
   switch (command) {
     case ZIP_SOURCE_OPEN:

@@ -117,10 +117,10 @@ bool removeUV(NVString path) {
   // input itself (the names linked to one file) is never written.
   nvrt::AtomicOutputFile out;
   const bool outOpened = !in.isSameFileAs(outputPath.bytes()) && out.open(outputPath.bytes());
-  ByteSink sink(outOpened ? std::function<bool(const char*, size_t)>(
-                                [&out](const char* p, size_t n) { return out.write(p, n); })
-                          : nullptr,
-                conversionBuffers().output);
+  ByteSink sink(
+      outOpened ? std::function<bool(const char*, size_t)>([&out](const char* p, size_t n) { return out.write(p, n); })
+                : nullptr,
+      conversionBuffers().output);
   MqoUvStripper stripper(sink);
   const ReadResult read = streamWithRunBuffers(in, stripper);
   in.close();

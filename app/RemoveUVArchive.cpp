@@ -118,8 +118,8 @@ bool addMember(zip_t* output, zip_t* input, const ArchiveMember& member, const s
                std::vector<std::unique_ptr<ConvertedMemberSource>>& sources) {
   zip_source_t* src = nullptr;
   if (member.isModel) {
-    sources.push_back(std::make_unique<ConvertedMemberSource>(input, member.index, member.convertedSize,
-                                                              member.stat.mtime));
+    sources.push_back(
+        std::make_unique<ConvertedMemberSource>(input, member.index, member.convertedSize, member.stat.mtime));
     src = sources.back()->create(output);
   } else {
     src = zip_source_zip(output, input, member.index, ZIP_FL_COMPRESSED, 0, 0);

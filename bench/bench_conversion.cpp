@@ -45,7 +45,8 @@ void writeModel(const std::filesystem::path& path, size_t bytes) {
     for (int v = 0; v < 4096; ++v) chunk += "\t\t12.3456 -78.9012 34.5678\r\n";
     chunk += "\t}\r\n\tface 4096 {\r\n";
     for (int f = 0; f < 4096; ++f)
-      chunk += "\t\t3 V(" + std::to_string(f) + " 1 2) M(0) UV(0.12345 0.67890 0.11111 0.22222 0.33333 0.44444) COL(4294967295)\r\n";
+      chunk += "\t\t3 V(" + std::to_string(f) +
+               " 1 2) M(0) UV(0.12345 0.67890 0.11111 0.22222 0.33333 0.44444) COL(4294967295)\r\n";
     chunk += "\t}\r\n}\r\n";
     out << chunk;
     written += chunk.size();
@@ -60,7 +61,8 @@ std::string smallModel() {
   for (int v = 0; v < 1300; ++v) model += "\t\t12.3456 -78.9012 34.5678\r\n";
   model += "\t}\r\n\tface 1300 {\r\n";
   for (int f = 0; f < 1300; ++f)
-    model += "\t\t3 V(" + std::to_string(f) + " 1 2) M(0) UV(0.12345 0.67890 0.11111 0.22222 0.33333 0.44444) COL(4294967295)\r\n";
+    model += "\t\t3 V(" + std::to_string(f) +
+             " 1 2) M(0) UV(0.12345 0.67890 0.11111 0.22222 0.33333 0.44444) COL(4294967295)\r\n";
   model += "\t}\r\n}\r\nEof\r\n";
   return model;
 }

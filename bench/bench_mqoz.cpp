@@ -95,8 +95,12 @@ int main(int argc, char** argv) {
   writeArchive(gDir / "model.mqoz", gDir / "model.mqo");
   int restCount = static_cast<int>(rest.size());
   benchmark::Initialize(&restCount, rest.data());
-  benchmark::RegisterBenchmark("brisel-nouv model.mqo", convert, "model.mqo")->Unit(benchmark::kMillisecond)->UseRealTime();
-  benchmark::RegisterBenchmark("brisel-nouv model.mqoz", convert, "model.mqoz")->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("brisel-nouv model.mqo", convert, "model.mqo")
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("brisel-nouv model.mqoz", convert, "model.mqoz")
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   std::filesystem::remove_all(gDir);

@@ -53,9 +53,7 @@ const std::vector<uint8_t>& jpegBytes() {
   return b;
 }
 
-void setPixels(benchmark::State& state) {
-  state.SetItemsProcessed(state.iterations() * kSide * kSide);
-}
+void setPixels(benchmark::State& state) { state.SetItemsProcessed(state.iterations() * kSide * kSide); }
 
 void BM_BmpLoad(benchmark::State& state) {
   const std::vector<uint8_t>& bytes = bmpBytes();

@@ -29,11 +29,8 @@ dv_Angle& dv_Angle::operator+=(const dv_Angle& o) {
   return *this;
 }
 
-void dv_Angle::Print() const {
-  dv_ReportError("dv_Angle", "Print", 1, dv_Format("Angle = (%g, %g, %g)", h, p, b));
-}
+void dv_Angle::Print() const { dv_ReportError("dv_Angle", "Print", 1, dv_Format("Angle = (%g, %g, %g)", h, p, b)); }
 
 void dv_Angle::Print(const std::string& tag) const {
-  dv_ReportError("dv_Angle", "Print", 2,
-                 dv_Format("Angle(%s) = (%f, %f, %f)\n", tag.c_str(), h, p, b));
+  dv_ReportError("dv_Angle", "Print", 2, dv_Format("Angle(%s) = (%f, %f, %f)\n", tag.c_str(), h, p, b));
 }

@@ -19,10 +19,8 @@ struct dv_Attribute::Tables {
 
 namespace {
 
-
 template <class Value, class Key>
-Value valueOr(const std::unique_ptr<dv_AttrTable<Key, Value>>& table, const Key& key,
-              Value fallback) {
+Value valueOr(const std::unique_ptr<dv_AttrTable<Key, Value>>& table, const Key& key, Value fallback) {
   if (!table) return fallback;
   const Value* v = table->get(key);
   return v ? *v : fallback;
@@ -102,9 +100,7 @@ bool dv_Attribute::setAttrSS(const std::string& key, const std::string& value) {
 }
 
 int dv_Attribute::getAttrII(int key) const { return intKeys_ ? valueOr(intKeys_->ints, key, 0) : 0; }
-double dv_Attribute::getAttrID(int key) const {
-  return intKeys_ ? valueOr(intKeys_->doubles, key, 0.0) : 0.0;
-}
+double dv_Attribute::getAttrID(int key) const { return intKeys_ ? valueOr(intKeys_->doubles, key, 0.0) : 0.0; }
 std::string dv_Attribute::getAttrIS(int key) const {
   return intKeys_ ? valueOr(intKeys_->strings, key, std::string()) : std::string();
 }
@@ -121,32 +117,18 @@ std::string dv_Attribute::getAttrSS(const std::string& key) const {
 bool dv_Attribute::hasAttrII(int key) const { return intKeys_ && has(intKeys_->ints, key); }
 bool dv_Attribute::hasAttrID(int key) const { return intKeys_ && has(intKeys_->doubles, key); }
 bool dv_Attribute::hasAttrIS(int key) const { return intKeys_ && has(intKeys_->strings, key); }
-bool dv_Attribute::hasAttrSI(const std::string& key) const {
-  return stringKeys_ && has(stringKeys_->ints, key);
-}
-bool dv_Attribute::hasAttrSD(const std::string& key) const {
-  return stringKeys_ && has(stringKeys_->doubles, key);
-}
-bool dv_Attribute::hasAttrSS(const std::string& key) const {
-  return stringKeys_ && has(stringKeys_->strings, key);
-}
+bool dv_Attribute::hasAttrSI(const std::string& key) const { return stringKeys_ && has(stringKeys_->ints, key); }
+bool dv_Attribute::hasAttrSD(const std::string& key) const { return stringKeys_ && has(stringKeys_->doubles, key); }
+bool dv_Attribute::hasAttrSS(const std::string& key) const { return stringKeys_ && has(stringKeys_->strings, key); }
 
 bool dv_Attribute::deleteAttrII(int key) { return intKeys_ && erase(intKeys_->ints, key); }
 bool dv_Attribute::deleteAttrID(int key) { return intKeys_ && erase(intKeys_->doubles, key); }
 bool dv_Attribute::deleteAttrIS(int key) { return intKeys_ && erase(intKeys_->strings, key); }
-bool dv_Attribute::deleteAttrSI(const std::string& key) {
-  return stringKeys_ && erase(stringKeys_->ints, key);
-}
-bool dv_Attribute::deleteAttrSD(const std::string& key) {
-  return stringKeys_ && erase(stringKeys_->doubles, key);
-}
-bool dv_Attribute::deleteAttrSS(const std::string& key) {
-  return stringKeys_ && erase(stringKeys_->strings, key);
-}
+bool dv_Attribute::deleteAttrSI(const std::string& key) { return stringKeys_ && erase(stringKeys_->ints, key); }
+bool dv_Attribute::deleteAttrSD(const std::string& key) { return stringKeys_ && erase(stringKeys_->doubles, key); }
+bool dv_Attribute::deleteAttrSS(const std::string& key) { return stringKeys_ && erase(stringKeys_->strings, key); }
 
-int dv_Attribute::slotOfAttrII(int key) const {
-  return intKeys_ && intKeys_->ints ? intKeys_->ints->slotOf(key) : -1;
-}
+int dv_Attribute::slotOfAttrII(int key) const { return intKeys_ && intKeys_->ints ? intKeys_->ints->slotOf(key) : -1; }
 
 int dv_Attribute::slotOfAttrSS(const std::string& key) const {
   return stringKeys_ && stringKeys_->strings ? stringKeys_->strings->slotOf(key) : -1;

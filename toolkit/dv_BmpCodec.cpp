@@ -11,8 +11,8 @@ constexpr size_t kHeaderBytes = 54;
 
 uint32_t u16(const uint8_t* p) { return static_cast<uint32_t>(p[0] | p[1] << 8); }
 uint32_t u32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+         static_cast<uint32_t>(p[3]) << 24;
 }
 int32_t i32(const uint8_t* p) { return static_cast<int32_t>(u32(p)); }
 
@@ -33,9 +33,12 @@ struct Palette {
 // The palette index of pixel x in a row of 1, 4 or 8 bits per pixel.
 unsigned indexAt(const uint8_t* row, int x, int bits) {
   switch (bits) {
-    case 1: return (row[x / 8] >> (7 - x % 8)) & 1u;
-    case 4: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu;
-    default: return row[x];
+    case 1:
+      return (row[x / 8] >> (7 - x % 8)) & 1u;
+    case 4:
+      return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu;
+    default:
+      return row[x];
   }
 }
 
@@ -73,8 +76,7 @@ int dv_DecodeBmp(const uint8_t* data, size_t size, dv_Image& out) {
   if (offset < kHeaderBytes || offset > size) return dv_Image::LoadFormatError;
   if (width < 1 || height < 1 || width > dv_Image::MaxSide || height > dv_Image::MaxSide)
     return dv_Image::LoadFormatError;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-    return dv_Image::LoadFormatError;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return dv_Image::LoadFormatError;
   const uint64_t rowBytes = ((static_cast<uint64_t>(bits) * width + 7) / 8 + 3) / 4 * 4;
   if (rowBytes * static_cast<uint64_t>(height) > size - offset) return dv_Image::LoadFormatError;
   Palette palette{data + kHeaderBytes, bits <= 8 ? (offset - kHeaderBytes) / 4 : 0};

@@ -10,9 +10,7 @@ bool inRange(double v) { return v >= -0.0001 && v <= 1.0001; }
 
 }  // namespace
 
-dv_Color::dv_Color(double r, double g, double b, double a) : dv_BaseObject(dv_ObjectType::Color) {
-  init(r, g, b, a);
-}
+dv_Color::dv_Color(double r, double g, double b, double a) : dv_BaseObject(dv_ObjectType::Color) { init(r, g, b, a); }
 
 bool dv_Color::init(double r, double g, double b, double a) {
   if (!inRange(r) || !inRange(g) || !inRange(b) || !inRange(a)) {

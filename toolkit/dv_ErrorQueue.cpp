@@ -20,8 +20,8 @@ dv_ErrorQueue& dv_ErrorQueue::instance() {
   return queue;
 }
 
-void dv_ErrorQueue::report(const std::string& className, const std::string& functionName,
-                           int code, const std::string& message) {
+void dv_ErrorQueue::report(const std::string& className, const std::string& functionName, int code,
+                           const std::string& message) {
   if (mode_ == 0) return;
   file(Record{className, functionName, code, message, true});
 }

@@ -17,8 +17,7 @@ class dv_ErrorQueue {
   static dv_ErrorQueue& instance();
 
   // A located report (class, function, code, message).
-  void report(const std::string& className, const std::string& functionName, int code,
-              const std::string& message);
+  void report(const std::string& className, const std::string& functionName, int code, const std::string& message);
   // A message-only report, printed without the class and function header.
   void report(const std::string& message);
 

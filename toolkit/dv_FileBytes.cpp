@@ -5,8 +5,7 @@
 #include <new>
 
 bool dv_ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                      &std::fclose);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file) return false;
   bytes.clear();
   uint8_t chunk[65536];

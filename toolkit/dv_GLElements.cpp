@@ -26,8 +26,7 @@ void endName(bool picking) {
 // The material points and lines fall back to, and faces use unless each
 // face takes its own: the model's, or the first entry of the shape's table.
 const dv_Material& partMaterial(const dv_Model& model, const dv_Shape& shape) {
-  if (model.getColorSource() == 2 && shape.getMatAdmin() != nullptr)
-    return shape.getMatAdmin()->getPaletteMaterial(0);
+  if (model.getColorSource() == 2 && shape.getMatAdmin() != nullptr) return shape.getMatAdmin()->getPaletteMaterial(0);
   return model.getEffectiveMaterial();
 }
 
@@ -51,8 +50,7 @@ void drawFaces(const dv_Model& model, const dv_ElementShape& shape, bool picking
   const int shapeSource = shape.getMaterialSource();
   const dv_MatAdmin* table = shape.getMatAdmin();
   const bool perFace = source == 2 && shapeSource == dv_Shape::Palette && table != nullptr;
-  const bool single =
-      source == 1 || (source == 2 && shapeSource == dv_Shape::OwnMaterial && table != nullptr);
+  const bool single = source == 1 || (source == 2 && shapeSource == dv_Shape::OwnMaterial && table != nullptr);
   if (!perFace && !single) return;
   if (single) dv_GLApplyMaterial(partMaterial(model, shape), lighting);
   setCulling(model.getDrawParts());
@@ -116,8 +114,7 @@ void drawLines(const dv_Model& model, const dv_ElementShape& shape, bool picking
 
 }  // namespace
 
-void dv_GLDrawElements(const dv_Model& model, const dv_Shape& shape, bool picking,
-                       bool lighting) {
+void dv_GLDrawElements(const dv_Model& model, const dv_Shape& shape, bool picking, bool lighting) {
   const auto* elements = dynamic_cast<const dv_ElementShape*>(&shape);
   const int parts = model.getDrawParts();
   if (elements == nullptr || parts == 0 || model.getColorSource() == 0) return;

@@ -8,5 +8,4 @@ class dv_Shape;
 
 // Faces (bit 4), then points (bit 1), then lines (bit 2). Lighting ends
 // enabled when the frame has lights and disabled otherwise.
-void dv_GLDrawElements(const dv_Model& model, const dv_Shape& shape, bool picking,
-                       bool lighting);
+void dv_GLDrawElements(const dv_Model& model, const dv_Shape& shape, bool picking, bool lighting);

@@ -52,8 +52,7 @@ void drawMesh(const dv_MeshTexture& mesh) {
   glBegin(GL_TRIANGLES);
   for (int t = 0; t < mesh.getTriNum(); ++t) {
     dv_Vector n;
-    if (!triangleNormal(mesh.getVertexPos(t, 0), mesh.getVertexPos(t, 1), mesh.getVertexPos(t, 2),
-                        n)) {
+    if (!triangleNormal(mesh.getVertexPos(t, 0), mesh.getVertexPos(t, 1), mesh.getVertexPos(t, 2), n)) {
       dv_ReportError("dv_Window", "DrawMeshTextureObj", 1, "Normal Vector Error.");
       continue;
     }

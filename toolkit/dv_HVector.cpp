@@ -29,12 +29,8 @@ void dv_HVector::Print(const std::string& tag) const {
 
 void dv_HVector::Print() const { dv_ReportFormatted("HVector = (%g, %g, %g, %g)", x, y, z, w); }
 
-double dv_Dot4(const dv_HVector& a, const dv_HVector& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w;
-}
+double dv_Dot4(const dv_HVector& a, const dv_HVector& b) { return a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w; }
 
-bool operator==(const dv_HVector& a, const dv_HVector& b) {
-  return a.xyz() == b.xyz() && std::fabs(a.w - b.w) < 1e-12;
-}
+bool operator==(const dv_HVector& a, const dv_HVector& b) { return a.xyz() == b.xyz() && std::fabs(a.w - b.w) < 1e-12; }
 
 bool operator!=(const dv_HVector& a, const dv_HVector& b) { return !(a == b); }

@@ -8,8 +8,7 @@ class dv_IndexFaceSet;
 
 class dv_IFSTexture : public dv_Texture {
  public:
-  explicit dv_IFSTexture(dv_Image* image = nullptr)
-      : dv_Texture(image, dv_ObjectType::IFSTexture) {}
+  explicit dv_IFSTexture(dv_Image* image = nullptr) : dv_Texture(image, dv_ObjectType::IFSTexture) {}
 
   void init() override {
     dv_Texture::init();

@@ -13,9 +13,7 @@ uint8_t clampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
 
 dv_Image::dv_Image(int w, int h) : dv_BaseObject(dv_ObjectType::Image) { reset(w, h, true); }
 
-dv_Image::dv_Image(const dv_Image& other) : dv_BaseObject(dv_ObjectType::Image) {
-  copyFrom(other);
-}
+dv_Image::dv_Image(const dv_Image& other) : dv_BaseObject(dv_ObjectType::Image) { copyFrom(other); }
 
 dv_Image& dv_Image::operator=(const dv_Image& other) {
   copyFrom(other);
@@ -30,9 +28,7 @@ int dv_Image::bufferSizeFor(int n) {
   return size;
 }
 
-size_t dv_Image::bufferBytes() const {
-  return static_cast<size_t>(bufWidth_) * static_cast<size_t>(bufHeight_) * 4;
-}
+size_t dv_Image::bufferBytes() const { return static_cast<size_t>(bufWidth_) * static_cast<size_t>(bufHeight_) * 4; }
 
 size_t dv_Image::pixelOffset(int x, int y) const {
   return (static_cast<size_t>(x) + static_cast<size_t>(bufWidth_) * (height_ - 1 - y)) * 4;
@@ -116,16 +112,15 @@ dv_Color dv_Image::getColor(int x, int y) const {
 
 bool dv_Image::setColor(int x, int y, const dv_Color& color) {
   auto toByte = [](float channel) { return static_cast<int>((channel + 1e-8) * 255.0); };
-  return setRGBA(x, y, toByte(color.getR()), toByte(color.getG()), toByte(color.getB()),
-                 toByte(color.getA()));
+  return setRGBA(x, y, toByte(color.getR()), toByte(color.getG()), toByte(color.getB()), toByte(color.getA()));
 }
 
 bool dv_Image::fill(int r, int g, int b, int a) {
   for (int v : {r, g, b, a})
     if (v < 0 || v > 255) return false;
   if (!buffer_) return false;
-  const uint8_t texel[4] = {static_cast<uint8_t>(r), static_cast<uint8_t>(g),
-                            static_cast<uint8_t>(b), static_cast<uint8_t>(a)};
+  const uint8_t texel[4] = {static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b),
+                            static_cast<uint8_t>(a)};
   uint8_t* p = buffer_.get();
   const size_t bytes = bufferBytes();
   for (size_t i = 0; i < bytes; i += 4) std::memcpy(p + i, texel, 4);
@@ -139,8 +134,8 @@ bool dv_Image::extract(const dv_Image* src, int x, int y, int w, int h) {
   dv_Image part;
   if (!part.reset(w, h, true)) return false;
   for (int row = 0; row < h; ++row)
-    std::memcpy(part.buffer_.get() + part.pixelOffset(0, row),
-                src->buffer_.get() + src->pixelOffset(x, y + row), static_cast<size_t>(w) * 4);
+    std::memcpy(part.buffer_.get() + part.pixelOffset(0, row), src->buffer_.get() + src->pixelOffset(x, y + row),
+                static_cast<size_t>(w) * 4);
   adopt(part);
   return true;
 }

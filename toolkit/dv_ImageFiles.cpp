@@ -35,32 +35,20 @@ int decodeJpegAsResult(const uint8_t* data, size_t size, dv_Image& out) {
 
 int dv_Image::loadBMP(const std::string& path) { return loadFileWith(dv_DecodeBmp, *this, path); }
 
-int dv_Image::loadBMPData(const void* data, size_t size) {
-  return loadWith(dv_DecodeBmp, *this, data, size);
-}
+int dv_Image::loadBMPData(const void* data, size_t size) { return loadWith(dv_DecodeBmp, *this, data, size); }
 
 int dv_Image::loadPNG(const std::string& path) { return loadFileWith(dv_DecodePng, *this, path); }
 
-int dv_Image::loadPNGData(const void* data, size_t size) {
-  return loadWith(dv_DecodePng, *this, data, size);
-}
+int dv_Image::loadPNGData(const void* data, size_t size) { return loadWith(dv_DecodePng, *this, data, size); }
 
-bool dv_Image::loadJPEG(const std::string& path) {
-  return loadFileWith(decodeJpegAsResult, *this, path) == LoadOk;
-}
+bool dv_Image::loadJPEG(const std::string& path) { return loadFileWith(decodeJpegAsResult, *this, path) == LoadOk; }
 
 bool dv_Image::loadJPEGData(const void* data, size_t size) {
   return loadWith(decodeJpegAsResult, *this, data, size) == LoadOk;
 }
 
-bool dv_Image::saveBMP(const std::string& path, bool withAlpha) const {
-  return dv_EncodeBmp(*this, path, withAlpha);
-}
+bool dv_Image::saveBMP(const std::string& path, bool withAlpha) const { return dv_EncodeBmp(*this, path, withAlpha); }
 
-bool dv_Image::savePNG(const std::string& path, bool withAlpha) const {
-  return dv_EncodePng(*this, path, withAlpha);
-}
+bool dv_Image::savePNG(const std::string& path, bool withAlpha) const { return dv_EncodePng(*this, path, withAlpha); }
 
-bool dv_Image::saveJPEG(const std::string& path, int quality) const {
-  return dv_EncodeJpeg(*this, path, quality);
-}
+bool dv_Image::saveJPEG(const std::string& path, int quality) const { return dv_EncodeJpeg(*this, path, quality); }

@@ -23,9 +23,7 @@ struct ErrorManager {
   std::jmp_buf jump;
 };
 
-[[noreturn]] void leave(j_common_ptr cinfo) {
-  std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
-}
+[[noreturn]] void leave(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1); }
 
 void stayQuiet(j_common_ptr) {}
 
@@ -94,8 +92,7 @@ bool dataCanHold(const jpeg_decompress_struct& cinfo, const dv_JpegStreamFacts& 
     return false;
   uint64_t blocks = 0;
   for (int c = 0; c < cinfo.num_components; ++c)
-    blocks += static_cast<uint64_t>(cinfo.comp_info[c].width_in_blocks) *
-              cinfo.comp_info[c].height_in_blocks;
+    blocks += static_cast<uint64_t>(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks;
   return blocks <= facts.entropyBytes * 8;
 }
 
@@ -120,10 +117,8 @@ bool decode(DecodeState& s, const uint8_t* data, size_t size, dv_Image& out) {
   jpeg_read_header(cinfo, TRUE);
   cinfo->out_color_space = JCS_RGB;
   jpeg_calc_output_dimensions(cinfo);
-  const bool ok = dataCanHold(*cinfo, s.facts) &&
-                  allocateRow(s.row, static_cast<size_t>(cinfo->output_width) * 3) &&
-                  out.reset(static_cast<int>(cinfo->output_width),
-                            static_cast<int>(cinfo->output_height), true);
+  const bool ok = dataCanHold(*cinfo, s.facts) && allocateRow(s.row, static_cast<size_t>(cinfo->output_width) * 3) &&
+                  out.reset(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height), true);
   if (!ok) {
     jpeg_destroy_decompress(cinfo);
     return false;
@@ -159,8 +154,7 @@ void initDestination(j_compress_ptr cinfo) {
 
 boolean emptyOutput(j_compress_ptr cinfo) {
   auto* d = reinterpret_cast<FileDestination*>(cinfo->dest);
-  if (std::fwrite(d->buffer, 1, sizeof d->buffer, d->file) != sizeof d->buffer)
-    ERREXIT(cinfo, JERR_FILE_WRITE);
+  if (std::fwrite(d->buffer, 1, sizeof d->buffer, d->file) != sizeof d->buffer) ERREXIT(cinfo, JERR_FILE_WRITE);
   d->pub.next_output_byte = d->buffer;
   d->pub.free_in_buffer = sizeof d->buffer;
   return TRUE;

@@ -9,9 +9,7 @@ constexpr uint8_t kInFrame = 1;
 constexpr uint8_t kDcCoded = 2;
 
 bool isRestart(uint8_t m) { return m >= 0xD0 && m <= 0xD7; }
-bool isFrameHeader(uint8_t m) {
-  return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
-}
+bool isFrameHeader(uint8_t m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
 bool isStandalone(uint8_t m) { return m == 0x01 || m == 0xD8 || isRestart(m); }
 
 struct Scanner {
@@ -27,8 +25,7 @@ struct Scanner {
   void frameHeader(const uint8_t* seg, size_t length) {
     if (sawFrame || length < 6) return;
     sawFrame = true;
-    for (size_t i = 0; i < seg[5] && 6 + 3 * i < length; ++i)
-      components[seg[6 + 3 * i]] |= kInFrame;
+    for (size_t i = 0; i < seg[5] && 6 + 3 * i < length; ++i) components[seg[6 + 3 * i]] |= kInFrame;
   }
 
   void scanHeader(const uint8_t* seg, size_t length) {
@@ -43,8 +40,7 @@ struct Scanner {
   void entropyData() {
     while (pos < size) {
       const void* found = std::memchr(data + pos, 0xFF, size - pos);
-      const size_t ff =
-          found ? static_cast<size_t>(static_cast<const uint8_t*>(found) - data) : size;
+      const size_t ff = found ? static_cast<size_t>(static_cast<const uint8_t*>(found) - data) : size;
       facts.entropyBytes += ff - pos;
       pos = ff;
       if (size - pos < 2) return;

@@ -59,8 +59,7 @@ void dv_MatAdmin::Print(int depth, const std::string& tag) const {
   dv_ReportError(indent + (tag.empty() ? "MatAdmin {" : "MatAdmin[" + tag + "] = {"));
   dv_ReportFormatted("%s\tthisColorID = %d;", indent.c_str(), colorID_);
   thisMaterial_.Print(depth + 1, "THISMAT");
-  for (size_t i = 0; i < palette_.size(); ++i)
-    palette_[i].Print(depth + 1, dv_Format("PAL%d", static_cast<int>(i)));
+  for (size_t i = 0; i < palette_.size(); ++i) palette_[i].Print(depth + 1, dv_Format("PAL%d", static_cast<int>(i)));
   dv_ReportError(indent + "\tColID = {");
   dv_ReportError(indent + "\t}");
   dv_ReportError(indent + "}");

@@ -25,9 +25,7 @@ bool dv_Material::setAlpha(double a) {
   return true;
 }
 
-bool dv_Material::setColor(dv_Color& color, double r, double g, double b) {
-  return color.init(r, g, b, alpha_);
-}
+bool dv_Material::setColor(dv_Color& color, double r, double g, double b) { return color.init(r, g, b, alpha_); }
 
 bool dv_Material::setAmbient(double r, double g, double b) { return setColor(ambient_, r, g, b); }
 bool dv_Material::setDiffuse(double r, double g, double b) { return setColor(diffuse_, r, g, b); }
@@ -52,8 +50,7 @@ bool dv_Material::setShininess(double s) {
 void dv_Material::Print(int depth, const std::string& tag) const {
   const std::string indent(depth > 0 ? depth : 0, '\t');
   auto colorLine = [&indent](const char* name, const dv_Color& c) {
-    dv_ReportFormatted("%s\t%s = (%g, %g, %g, %g);", indent.c_str(), name, c.getR(), c.getG(),
-                       c.getB(), c.getA());
+    dv_ReportFormatted("%s\t%s = (%g, %g, %g, %g);", indent.c_str(), name, c.getR(), c.getG(), c.getB(), c.getA());
   };
   dv_ReportError(indent + (tag.empty() ? "Mat = {" : "Mat[" + tag + "] = {"));
   dv_ReportFormatted("%s\talpha = %g;", indent.c_str(), alpha_);
@@ -66,10 +63,9 @@ void dv_Material::Print(int depth, const std::string& tag) const {
 }
 
 bool operator==(const dv_Material& x, const dv_Material& y) {
-  return std::fabs(x.getAlpha() - y.getAlpha()) < 0.0001f &&
-         std::fabs(x.getShininess() - y.getShininess()) < 0.0001f &&
-         x.getAmbient() == y.getAmbient() && x.getDiffuse() == y.getDiffuse() &&
-         x.getEmission() == y.getEmission() && x.getSpecular() == y.getSpecular();
+  return std::fabs(x.getAlpha() - y.getAlpha()) < 0.0001f && std::fabs(x.getShininess() - y.getShininess()) < 0.0001f &&
+         x.getAmbient() == y.getAmbient() && x.getDiffuse() == y.getDiffuse() && x.getEmission() == y.getEmission() &&
+         x.getSpecular() == y.getSpecular();
 }
 
 bool operator!=(const dv_Material& x, const dv_Material& y) { return !(x == y); }

@@ -33,10 +33,17 @@ void dv_Matrix::setRotation(double angle, int axis) {
   int i = 0;
   int j = 0;
   switch (axis) {
-    case 0: i = 1, j = 2; break;
-    case 1: i = 2, j = 0; break;
-    case 2: i = 0, j = 1; break;
-    default: return;
+    case 0:
+      i = 1, j = 2;
+      break;
+    case 1:
+      i = 2, j = 0;
+      break;
+    case 2:
+      i = 0, j = 1;
+      break;
+    default:
+      return;
   }
   m[i][i] = c;
   m[i][j] = -s;
@@ -116,16 +123,14 @@ void dv_Matrix::Print(const std::string& tag) const {
     dv_ReportError("Matrix = ");
   else
     dv_ReportError("Matrix[" + tag + "] = ");
-  for (const auto& row : m)
-    dv_ReportFormatted("\t| %10.6f %10.6f %10.6f %10.6f |", row[0], row[1], row[2], row[3]);
+  for (const auto& row : m) dv_ReportFormatted("\t| %10.6f %10.6f %10.6f %10.6f |", row[0], row[1], row[2], row[3]);
 }
 
 dv_Matrix operator*(const dv_Matrix& a, const dv_Matrix& b) {
   dv_Matrix p;
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c)
-      p.m[r][c] = a.m[r][0] * b.m[0][c] + a.m[r][1] * b.m[1][c] + a.m[r][2] * b.m[2][c] +
-                  a.m[r][3] * b.m[3][c];
+      p.m[r][c] = a.m[r][0] * b.m[0][c] + a.m[r][1] * b.m[1][c] + a.m[r][2] * b.m[2][c] + a.m[r][3] * b.m[3][c];
   return p;
 }
 
@@ -141,14 +146,11 @@ dv_Matrix operator-(const dv_Matrix& a, const dv_Matrix& b) {
 
 dv_HVector operator*(const dv_Matrix& a, const dv_HVector& v) {
   double out[4];
-  for (int r = 0; r < 4; ++r)
-    out[r] = a.m[r][0] * v.x + a.m[r][1] * v.y + a.m[r][2] * v.z + a.m[r][3] * v.w;
+  for (int r = 0; r < 4; ++r) out[r] = a.m[r][0] * v.x + a.m[r][1] * v.y + a.m[r][2] * v.z + a.m[r][3] * v.w;
   return dv_HVector(out[0], out[1], out[2], out[3]);
 }
 
-dv_Vector operator*(const dv_Matrix& a, const dv_Vector& v) {
-  return (a * dv_HVector(v, 1.0)).xyz();
-}
+dv_Vector operator*(const dv_Matrix& a, const dv_Vector& v) { return (a * dv_HVector(v, 1.0)).xyz(); }
 
 bool operator==(const dv_Matrix& a, const dv_Matrix& b) {
   for (int r = 0; r < 4; ++r)

@@ -15,10 +15,14 @@ dv_MatrixAdmin::dv_MatrixAdmin(int type) : dv_BaseObject(type) { rebuild(); }
 
 double dv_MatrixAdmin::getScale(int axis) const {
   switch (axis) {
-    case 0: return xScale_;
-    case 1: return yScale_;
-    case 2: return zScale_;
-    default: return 0.0;
+    case 0:
+      return xScale_;
+    case 1:
+      return yScale_;
+    case 2:
+      return zScale_;
+    default:
+      return 0.0;
   }
 }
 
@@ -29,9 +33,7 @@ dv_Matrix dv_MatrixAdmin::getMatrix() const {
 
 dv_Matrix dv_MatrixAdmin::getInvMatrix() const { return getMatrix().getInverse(); }
 
-void dv_MatrixAdmin::rebuild() {
-  baseMatrix_ = dv_TranslationMatrix(position_.xyz()) * dv_EulerMatrix(angle_);
-}
+void dv_MatrixAdmin::rebuild() { baseMatrix_ = dv_TranslationMatrix(position_.xyz()) * dv_EulerMatrix(angle_); }
 
 void dv_MatrixAdmin::vectorsFromAngle() {
   const dv_Matrix e = dv_EulerMatrix(angle_);
@@ -66,9 +68,7 @@ void dv_MatrixAdmin::restorePlacement(const dv_Vector& position, const dv_Angle&
   rebuild();
 }
 
-bool dv_MatrixAdmin::glSetPosition(double x, double y, double z) {
-  return glSetPosition(dv_Vector(x, y, z));
-}
+bool dv_MatrixAdmin::glSetPosition(double x, double y, double z) { return glSetPosition(dv_Vector(x, y, z)); }
 
 bool dv_MatrixAdmin::glSetPosition(const dv_Vector& p) {
   position_ = dv_HVector(p, 1.0);
@@ -84,9 +84,7 @@ bool dv_MatrixAdmin::loShift(double x, double y, double z) { return loShift(dv_V
 
 bool dv_MatrixAdmin::loShift(const dv_Vector& v) { return glShift(dv_EulerMatrix(angle_) * v); }
 
-bool dv_MatrixAdmin::glSetAngle(double h, double p, double b) {
-  return glSetAngle(dv_Angle(h, p, b));
-}
+bool dv_MatrixAdmin::glSetAngle(double h, double p, double b) { return glSetAngle(dv_Angle(h, p, b)); }
 
 bool dv_MatrixAdmin::glSetAngle(const dv_Angle& a) {
   angle_ = a;
@@ -95,9 +93,7 @@ bool dv_MatrixAdmin::glSetAngle(const dv_Angle& a) {
   return true;
 }
 
-bool dv_MatrixAdmin::loSetAngle(double h, double p, double b) {
-  return loSetAngle(dv_Angle(h, p, b));
-}
+bool dv_MatrixAdmin::loSetAngle(double h, double p, double b) { return loSetAngle(dv_Angle(h, p, b)); }
 
 bool dv_MatrixAdmin::loSetAngle(const dv_Angle& a) {
   const dv_Matrix turn = dv_EulerMatrix(angle_) * dv_EulerMatrix(a);

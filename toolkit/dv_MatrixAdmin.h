@@ -62,13 +62,11 @@ class dv_MatrixAdmin : public dv_BaseObject {
   bool glRotateWithVec(const dv_Vector& origin, int axis, double theta);
   bool glRotateWithVec(double x, double y, double z, int axis, double theta);
   bool glRotateWithVec(const dv_Vector& a, const dv_Vector& b, double theta);
-  bool glRotateWithVec(double ax, double ay, double az, double bx, double by, double bz,
-                       double theta);
+  bool glRotateWithVec(double ax, double ay, double az, double bx, double by, double bz, double theta);
   bool loRotateWithVec(const dv_Vector& origin, int axis, double theta);
   bool loRotateWithVec(double x, double y, double z, int axis, double theta);
   bool loRotateWithVec(const dv_Vector& a, const dv_Vector& b, double theta);
-  bool loRotateWithVec(double ax, double ay, double az, double bx, double by, double bz,
-                       double theta);
+  bool loRotateWithVec(double ax, double ay, double az, double bx, double by, double bz, double theta);
 
   bool setScale(double s);
   bool setScale(double s, int axis);
@@ -88,8 +86,7 @@ class dv_MatrixAdmin : public dv_BaseObject {
   enum Flags { Global = 0, Local = 1, WithVec = 2 };
 
   bool rotateAxis(const char* function, const dv_Vector& origin, int axis, double theta, int flags);
-  bool rotateLine(const char* function, int code, const dv_Vector& a, const dv_Vector& b,
-                  double theta, int flags);
+  bool rotateLine(const char* function, int code, const dv_Vector& a, const dv_Vector& b, double theta, int flags);
   void applyRotation(dv_Matrix m, int flags);
   bool angleFromVectors();
   void vectorsFromAngle();

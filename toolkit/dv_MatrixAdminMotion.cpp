@@ -29,17 +29,14 @@ void dv_MatrixAdmin::applyRotation(dv_Matrix m, int flags) {
   rebuild();
 }
 
-bool dv_MatrixAdmin::rotateAxis(const char*, const dv_Vector& origin, int axis, double theta,
-                                int flags) {
+bool dv_MatrixAdmin::rotateAxis(const char*, const dv_Vector& origin, int axis, double theta, int flags) {
   if (axis < 0 || axis > 2) return false;
-  applyRotation(dv_TranslationMatrix(origin) * dv_RotationMatrix(theta, axis) *
-                    dv_TranslationMatrix(-origin),
-                flags);
+  applyRotation(dv_TranslationMatrix(origin) * dv_RotationMatrix(theta, axis) * dv_TranslationMatrix(-origin), flags);
   return true;
 }
 
-bool dv_MatrixAdmin::rotateLine(const char* function, int code, const dv_Vector& a,
-                                const dv_Vector& b, double theta, int flags) {
+bool dv_MatrixAdmin::rotateLine(const char* function, int code, const dv_Vector& a, const dv_Vector& b, double theta,
+                                int flags) {
   if (a == b) {
     dv_ReportError(kClass, function, code, "Zero-Vector Defined.");
     return false;
@@ -48,25 +45,24 @@ bool dv_MatrixAdmin::rotateLine(const char* function, int code, const dv_Vector&
   if (!dv_HeadPitchFromVector(b - a, kClass, line)) return false;
   // Turn the line onto the view axis, bank by theta about it, turn back.
   const dv_Matrix toLine = dv_EulerMatrix(dv_Angle(line.h, line.p, 0.0));
-  applyRotation(dv_TranslationMatrix(a) * dv_EulerMatrix(dv_Angle(line.h, line.p, theta)) *
-                    toLine.getRigidInverse() * dv_TranslationMatrix(-a),
+  applyRotation(dv_TranslationMatrix(a) * dv_EulerMatrix(dv_Angle(line.h, line.p, theta)) * toLine.getRigidInverse() *
+                    dv_TranslationMatrix(-a),
                 flags);
   return true;
 }
 
-#define DV_ROTATION_FAMILY(NAME, FLAGS)                                                         \
-  bool dv_MatrixAdmin::NAME(const dv_Vector& origin, int axis, double theta) {                  \
-    return rotateAxis(#NAME, origin, axis, theta, FLAGS);                                       \
-  }                                                                                             \
-  bool dv_MatrixAdmin::NAME(double x, double y, double z, int axis, double theta) {             \
-    return rotateAxis(#NAME, dv_Vector(x, y, z), axis, theta, FLAGS);                           \
-  }                                                                                             \
-  bool dv_MatrixAdmin::NAME(const dv_Vector& a, const dv_Vector& b, double theta) {             \
-    return rotateLine(#NAME, 1, a, b, theta, FLAGS);                                            \
-  }                                                                                             \
-  bool dv_MatrixAdmin::NAME(double ax, double ay, double az, double bx, double by, double bz, \
-                            double theta) {                                                     \
-    return rotateLine(#NAME, 2, dv_Vector(ax, ay, az), dv_Vector(bx, by, bz), theta, FLAGS);    \
+#define DV_ROTATION_FAMILY(NAME, FLAGS)                                                                       \
+  bool dv_MatrixAdmin::NAME(const dv_Vector& origin, int axis, double theta) {                                \
+    return rotateAxis(#NAME, origin, axis, theta, FLAGS);                                                     \
+  }                                                                                                           \
+  bool dv_MatrixAdmin::NAME(double x, double y, double z, int axis, double theta) {                           \
+    return rotateAxis(#NAME, dv_Vector(x, y, z), axis, theta, FLAGS);                                         \
+  }                                                                                                           \
+  bool dv_MatrixAdmin::NAME(const dv_Vector& a, const dv_Vector& b, double theta) {                           \
+    return rotateLine(#NAME, 1, a, b, theta, FLAGS);                                                          \
+  }                                                                                                           \
+  bool dv_MatrixAdmin::NAME(double ax, double ay, double az, double bx, double by, double bz, double theta) { \
+    return rotateLine(#NAME, 2, dv_Vector(ax, ay, az), dv_Vector(bx, by, bz), theta, FLAGS);                  \
   }
 
 DV_ROTATION_FAMILY(glRotate, Global)
@@ -107,8 +103,7 @@ bool dv_MatrixAdmin::setScale(double s, int axis) {
     dv_ReportError(kClass, "setScale", 2, "Zero Scale Error.");
     return false;
   }
-  return storeScale(scale_, axis == 0 ? s : xScale_, axis == 1 ? s : yScale_,
-                    axis == 2 ? s : zScale_);
+  return storeScale(scale_, axis == 0 ? s : xScale_, axis == 1 ? s : yScale_, axis == 2 ? s : zScale_);
 }
 
 bool dv_MatrixAdmin::setScale(double x, double y, double z) {

@@ -82,8 +82,7 @@ bool dv_MeshTexture::setTriPos(int tri, const dv_Vector vertices[3]) {
 
 bool dv_MeshTexture::setTextureCoord(int tri, int k, double s, double t) {
   if (tri < 0 || !validK(k)) return report("setTextureCoord", 1, kTriangleIdError);
-  if (!dv_IsTexCoordValue(s) || !dv_IsTexCoordValue(t))
-    return report("setTextureCoord", 2, kCoordError);
+  if (!dv_IsTexCoordValue(s) || !dv_IsTexCoordValue(t)) return report("setTextureCoord", 2, kCoordError);
   if (!growTo(tri)) return false;
   texCoord_[at(tri, k)] = dv_TexCoord{static_cast<float>(s), static_cast<float>(t)};
   return true;
@@ -91,8 +90,7 @@ bool dv_MeshTexture::setTextureCoord(int tri, int k, double s, double t) {
 
 bool dv_MeshTexture::setTextureCoord(int tri, int k, const dv_TexCoord& c) {
   if (tri < 0 || !validK(k)) return report("setTextureCoord", 3, kTriangleIdError);
-  if (!dv_IsTexCoordValue(c.s) || !dv_IsTexCoordValue(c.t))
-    return report("setTextureCoord", 4, kCoordError);
+  if (!dv_IsTexCoordValue(c.s) || !dv_IsTexCoordValue(c.t)) return report("setTextureCoord", 4, kCoordError);
   if (!growTo(tri)) return false;
   texCoord_[at(tri, k)] = c;
   return true;

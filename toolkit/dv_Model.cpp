@@ -14,9 +14,18 @@ int nextModelId = 1;
 // What a model draws of a new shape, by the shape's type code.
 int drawPartsFor(int type) {
   switch (type) {
-    case 9: case 13: case 14: case 15: case 17: case 18: case 19: case 54:
+    case 9:
+    case 13:
+    case 14:
+    case 15:
+    case 17:
+    case 18:
+    case 19:
+    case 54:
       return dv_Model::DrawFaces;
-    case 10: case 11: case 16:
+    case 10:
+    case 11:
+    case 16:
       return dv_Model::DrawLines;
     case 12:
       return dv_Model::DrawPoints;
@@ -68,9 +77,7 @@ bool setColor(std::unique_ptr<dv_Color>& color, double r, double g, double b) {
 
 bool dv_Model::setLineColor(double r, double g, double b) { return setColor(lineColor_, r, g, b); }
 
-bool dv_Model::setPointColor(double r, double g, double b) {
-  return setColor(pointColor_, r, g, b);
-}
+bool dv_Model::setPointColor(double r, double g, double b) { return setColor(pointColor_, r, g, b); }
 
 const dv_Color* dv_Model::getEffectiveLineColor() const {
   for (const dv_Model* m = this; m != nullptr; m = m->parent_)
@@ -142,9 +149,7 @@ void dv_Model::removeChildren(bool keepGlobal) {
     if (dv_Model* m = dv_ModelOfNode(child)) removeChild(m, keepGlobal);
 }
 
-dv_Matrix dv_Model::getGlobalMatrix() const {
-  return parent_ ? parent_->getGlobalMatrix() * getMatrix() : getMatrix();
-}
+dv_Matrix dv_Model::getGlobalMatrix() const { return parent_ ? parent_->getGlobalMatrix() * getMatrix() : getMatrix(); }
 
 dv_Matrix dv_Model::getGlobalInvMatrix() const {
   return parent_ ? getInvMatrix() * parent_->getGlobalInvMatrix() : getInvMatrix();

@@ -28,8 +28,7 @@ dv_ModelSet::dv_ModelSet(int type) : dv_BaseObject(type), sceneId_(dv_SceneIdPoo
 dv_ModelSet::~dv_ModelSet() { dv_SceneIdPool::giveBack(sceneId_); }
 
 bool dv_ModelSet::isLightModel(const dv_Model* model) {
-  return model != nullptr && model->getShape() != nullptr &&
-         model->getShape()->getType() == dv_ObjectType::Light;
+  return model != nullptr && model->getShape() != nullptr && model->getShape()->getType() == dv_ObjectType::Light;
 }
 
 bool dv_ModelSet::addModel(dv_Model* model) {

@@ -23,6 +23,4 @@ dv_Model* dv_ModelOfNode(const dv_TreeNode* node) {
 }
 
 // Used by dv_Model only: the owned cell that holds a model pointer.
-void dv_AttachModelCell(dv_TreeNode* node, dv_Model* model) {
-  node->setOwnedData(new ModelCell{model});
-}
+void dv_AttachModelCell(dv_TreeNode* node, dv_Model* model) { node->setOwnedData(new ModelCell{model}); }

@@ -7,11 +7,9 @@
 class dv_OrthoProjection : public dv_Projection {
  public:
   dv_OrthoProjection() : dv_Projection(dv_ObjectType::OrthoProjection) {}
-  dv_OrthoProjection(double left, double right, double bottom, double top, double zNear,
-                     double zFar);
+  dv_OrthoProjection(double left, double right, double bottom, double top, double zNear, double zFar);
 
-  void setParameters(double left, double right, double bottom, double top, double zNear,
-                     double zFar);
+  void setParameters(double left, double right, double bottom, double top, double zNear, double zFar);
 
   double getLeft() const { return left_; }
   double getRight() const { return right_; }

@@ -4,8 +4,7 @@
 
 #include "toolkit/dv_Report.h"
 
-dv_Perspective::dv_Perspective(double fovy, double zNear, double zFar)
-    : dv_Projection(dv_ObjectType::Perspective) {
+dv_Perspective::dv_Perspective(double fovy, double zNear, double zFar) : dv_Projection(dv_ObjectType::Perspective) {
   setParameters(fovy, zNear, zFar);
 }
 

@@ -58,17 +58,13 @@ bool dv_Plane::setFromPointAxes(const dv_Vector& point, const dv_Vector& u, cons
   return true;
 }
 
-double dv_Plane::distanceTo(const dv_Vector& point) const {
-  return std::fabs(dv_Dot(point - base, normal));
-}
+double dv_Plane::distanceTo(const dv_Vector& point) const { return std::fabs(dv_Dot(point - base, normal)); }
 
 double dv_Plane::distanceToOrigin() const { return std::fabs(dv_Dot(base, normal)); }
 
 bool dv_Plane::isParallelTo(const dv_Vector& v) const { return std::fabs(dv_Dot(normal, v)) < 1e-8; }
 
-bool dv_Plane::isPerpendicularTo(const dv_Vector& v) const {
-  return dv_Cross(normal, v).squaredLength() < 1e-8;
-}
+bool dv_Plane::isPerpendicularTo(const dv_Vector& v) const { return dv_Cross(normal, v).squaredLength() < 1e-8; }
 
 bool dv_Plane::isParallelPlane(const dv_Plane& other) const {
   return dv_Cross(normal, other.normal).squaredLength() < 1e-8;
@@ -96,8 +92,8 @@ bool dv_Plane::intersectLine(const dv_Vector& p1, const dv_Vector& p2, dv_Vector
   return true;
 }
 
-bool dv_Plane::intersectLineFull(const dv_Vector& p1, const dv_Vector& p2, dv_Vector& point,
-                                 double& u, double& v, double& t) const {
+bool dv_Plane::intersectLineFull(const dv_Vector& p1, const dv_Vector& p2, dv_Vector& point, double& u, double& v,
+                                 double& t) const {
   const dv_Vector along = p1 - p2;
   if (std::fabs(dv_Dot(normal, along)) < 1e-8) return false;
   // Solve base + u * uVec + v * vVec = p1 + t * (p2 - p1) for (u, v, t).
@@ -121,8 +117,7 @@ bool dv_Plane::intersectLineFull(const dv_Vector& p1, const dv_Vector& p2, dv_Ve
   return true;
 }
 
-bool dv_Plane::intersectLineUV(const dv_Vector& p1, const dv_Vector& p2, double& u,
-                               double& v) const {
+bool dv_Plane::intersectLineUV(const dv_Vector& p1, const dv_Vector& p2, double& u, double& v) const {
   dv_Vector point;
   double t = 0.0;
   return intersectLineFull(p1, p2, point, u, v, t);

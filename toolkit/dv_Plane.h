@@ -32,7 +32,7 @@ struct dv_Plane {
   // The line through p1 and p2; false when it runs parallel to the plane.
   bool intersectLineParam(const dv_Vector& p1, const dv_Vector& p2, double& t);
   bool intersectLine(const dv_Vector& p1, const dv_Vector& p2, dv_Vector& point);
-  bool intersectLineFull(const dv_Vector& p1, const dv_Vector& p2, dv_Vector& point, double& u,
-                         double& v, double& t) const;
+  bool intersectLineFull(const dv_Vector& p1, const dv_Vector& p2, dv_Vector& point, double& u, double& v,
+                         double& t) const;
   bool intersectLineUV(const dv_Vector& p1, const dv_Vector& p2, double& u, double& v) const;
 };

@@ -37,8 +37,8 @@ struct DecodeState {
 };
 
 uint32_t be32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 |
-         static_cast<uint32_t>(p[2]) << 8 | p[3];
+  return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
+         p[3];
 }
 
 // The bytes of compressed image data the file really holds: the contents of
@@ -52,8 +52,7 @@ uint64_t countImageDataBytes(const uint8_t* data, size_t size) {
     const size_t available = size - pos - 8;
     const bool idat = std::memcmp(data + pos + 4, "IDAT", 4) == 0;
     if (idat) total += length < available ? length : available;
-    if (std::memcmp(data + pos + 4, "IEND", 4) == 0 || available < 4 || length > available - 4)
-      break;
+    if (std::memcmp(data + pos + 4, "IEND", 4) == 0 || available < 4 || length > available - 4) break;
     pos += 12 + length;
   }
   return total;
@@ -82,8 +81,8 @@ bool supported(int colorType, int bitDepth) {
   }
 }
 
-void convertRow(const uint8_t* in, int width, int colorType, int bitDepth, png_colorp palette,
-                int paletteSize, uint8_t* out) {
+void convertRow(const uint8_t* in, int width, int colorType, int bitDepth, png_colorp palette, int paletteSize,
+                uint8_t* out) {
   for (int x = 0; x < width; ++x, out += 4) {
     out[3] = 255;
     switch (colorType) {
@@ -94,8 +93,7 @@ void convertRow(const uint8_t* in, int width, int colorType, int bitDepth, png_c
         std::memcpy(out, in + 4 * x, 4);
         break;
       case PNG_COLOR_TYPE_GRAY: {
-        const uint8_t grey =
-            bitDepth == 1 ? (((in[x / 8] >> (7 - x % 8)) & 1) ? 255 : 0) : in[x];
+        const uint8_t grey = bitDepth == 1 ? (((in[x / 8] >> (7 - x % 8)) & 1) ? 255 : 0) : in[x];
         out[0] = out[1] = out[2] = grey;
         break;
       }
@@ -125,17 +123,14 @@ struct Layout {
 // size is checked against what this build can address before it is used.
 bool allocateRows(DecodeState& state, const Layout& layout) {
   const uint64_t rows = layout.interlace == PNG_INTERLACE_NONE ? 1 : layout.height;
-  if (layout.rowBytes == 0 || rows > SIZE_MAX / layout.rowBytes ||
-      rows > SIZE_MAX / sizeof(png_bytep))
-    return false;
+  if (layout.rowBytes == 0 || rows > SIZE_MAX / layout.rowBytes || rows > SIZE_MAX / sizeof(png_bytep)) return false;
   try {
     state.pixels.resize(layout.rowBytes * static_cast<size_t>(rows));
     state.rows.resize(static_cast<size_t>(rows));
   } catch (const std::bad_alloc&) {
     return false;
   }
-  for (size_t y = 0; y < state.rows.size(); ++y)
-    state.rows[y] = state.pixels.data() + layout.rowBytes * y;
+  for (size_t y = 0; y < state.rows.size(); ++y) state.rows[y] = state.pixels.data() + layout.rowBytes * y;
   return true;
 }
 
@@ -147,8 +142,7 @@ uint64_t rawBytesOf(const Layout& layout) {
 
 int checkLayout(const DecodeState& state, const Layout& layout) {
   if (!supported(layout.colorType, layout.bitDepth)) return dv_Image::LoadFormatError;
-  if (rawBytesOf(layout) > state.imageDataBytes * kMaxInflateRatio + kInflateSlack)
-    return dv_Image::LoadFormatError;
+  if (rawBytesOf(layout) > state.imageDataBytes * kMaxInflateRatio + kInflateSlack) return dv_Image::LoadFormatError;
   return dv_Image::LoadOk;
 }
 
@@ -179,8 +173,7 @@ void setLimits(png_structp png) {
 
 Layout readLayout(png_structp png, png_infop info) {
   Layout l;
-  png_get_IHDR(png, info, &l.width, &l.height, &l.bitDepth, &l.colorType, &l.interlace, nullptr,
-               nullptr);
+  png_get_IHDR(png, info, &l.width, &l.height, &l.bitDepth, &l.colorType, &l.interlace, nullptr, nullptr);
   l.rowBytes = png_get_rowbytes(png, info);
   if (l.colorType == PNG_COLOR_TYPE_PALETTE) png_get_PLTE(png, info, &l.palette, &l.paletteSize);
   return l;
@@ -190,8 +183,7 @@ Layout readLayout(png_structp png, png_infop info) {
 // The image is sized only once the header has been checked against the
 // compressed data that could fill it.
 int decode(DecodeState& state, dv_Image& out) {
-  png_structp png =
-      png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
   if (png == nullptr) return dv_Image::LoadFormatError;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr) {
@@ -207,9 +199,8 @@ int decode(DecodeState& state, dv_Image& out) {
   png_read_info(png, info);
   const Layout layout = readLayout(png, info);
   int result = checkLayout(state, layout);
-  if (result == dv_Image::LoadOk &&
-      (!allocateRows(state, layout) ||
-       !out.reset(static_cast<int>(layout.width), static_cast<int>(layout.height), true)))
+  if (result == dv_Image::LoadOk && (!allocateRows(state, layout) ||
+                                     !out.reset(static_cast<int>(layout.width), static_cast<int>(layout.height), true)))
     result = dv_Image::LoadNoMemory;
   if (result == dv_Image::LoadOk) readRows(png, state, layout, out);
   png_destroy_read_struct(&png, &info, nullptr);
@@ -218,16 +209,14 @@ int decode(DecodeState& state, dv_Image& out) {
 }
 
 void writeToFile(png_structp png, png_bytep data, png_size_t n) {
-  if (std::fwrite(data, 1, n, static_cast<std::FILE*>(png_get_io_ptr(png))) != n)
-    png_error(png, "write failed");
+  if (std::fwrite(data, 1, n, static_cast<std::FILE*>(png_get_io_ptr(png))) != n) png_error(png, "write failed");
 }
 
 void flushFile(png_structp png) { std::fflush(static_cast<std::FILE*>(png_get_io_ptr(png))); }
 
 // Holds no object with a destructor: libpng leaves it by longjmp on errors.
 bool encode(const dv_Image& image, std::FILE* file, bool withAlpha, std::vector<uint8_t>& row) {
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr) {
@@ -282,6 +271,7 @@ bool dv_EncodePng(const dv_Image& image, const std::string& path, bool withAlpha
 }
 
 std::vector<std::string> dv_PngLibraryCredits() {
-  return {"libpng " PNG_LIBPNG_VER_STRING "  (C) The PNG Reference Library Authors  http://www.libpng.org/pub/png/libpng.html",
+  return {"libpng " PNG_LIBPNG_VER_STRING
+          "  (C) The PNG Reference Library Authors  http://www.libpng.org/pub/png/libpng.html",
           "zlib " ZLIB_VERSION "  (C) Jean-loup Gailly and Mark Adler  https://zlib.net/"};
 }

@@ -103,26 +103,19 @@ dv_Quaternion operator*(const dv_Quaternion& a, const dv_Quaternion& b) {
   return dv_Quaternion(a.s * b.s - dv_Dot(a.v, b.v), b.s * a.v + a.s * b.v + dv_Cross(a.v, b.v));
 }
 
-dv_Quaternion operator+(const dv_Quaternion& a, const dv_Quaternion& b) {
-  return dv_Quaternion(a.s + b.s, a.v + b.v);
-}
+dv_Quaternion operator+(const dv_Quaternion& a, const dv_Quaternion& b) { return dv_Quaternion(a.s + b.s, a.v + b.v); }
 
-dv_Quaternion operator-(const dv_Quaternion& a, const dv_Quaternion& b) {
-  return dv_Quaternion(a.s - b.s, a.v - b.v);
-}
+dv_Quaternion operator-(const dv_Quaternion& a, const dv_Quaternion& b) { return dv_Quaternion(a.s - b.s, a.v - b.v); }
 
 dv_Quaternion operator*(const dv_Quaternion& a, double k) { return dv_Quaternion(a.s * k, a.v * k); }
 dv_Quaternion operator*(double k, const dv_Quaternion& a) { return a * k; }
 dv_Quaternion operator/(const dv_Quaternion& a, double k) { return dv_Quaternion(a.s / k, a.v / k); }
 
 dv_Vector operator*(const dv_Quaternion& q, const dv_Vector& w) {
-  return (q.s * q.s - dv_Dot(q.v, q.v)) * w + 2.0 * q.s * dv_Cross(q.v, w) +
-         2.0 * dv_Dot(q.v, w) * q.v;
+  return (q.s * q.s - dv_Dot(q.v, q.v)) * w + 2.0 * q.s * dv_Cross(q.v, w) + 2.0 * dv_Dot(q.v, w) * q.v;
 }
 
-bool operator==(const dv_Quaternion& a, const dv_Quaternion& b) {
-  return std::fabs(a.s - b.s) < 1e-12 && a.v == b.v;
-}
+bool operator==(const dv_Quaternion& a, const dv_Quaternion& b) { return std::fabs(a.s - b.s) < 1e-12 && a.v == b.v; }
 
 bool operator!=(const dv_Quaternion& a, const dv_Quaternion& b) { return !(a == b); }
 

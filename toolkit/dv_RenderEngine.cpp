@@ -16,9 +16,7 @@ namespace {
 
 int windowCounter = 1;
 
-bool isTextureShape(int type) {
-  return type >= dv_ObjectType::RectTexture && type <= dv_ObjectType::IFSTexture;
-}
+bool isTextureShape(int type) { return type >= dv_ObjectType::RectTexture && type <= dv_ObjectType::IFSTexture; }
 
 }  // namespace
 

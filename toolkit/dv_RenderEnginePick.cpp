@@ -21,8 +21,7 @@ dv_Matrix fromGL(const GLdouble gl[16]) {
 }
 
 int kindCode(GLuint elementName) {
-  static constexpr int codes[3] = {dv_PickResult::Face, dv_PickResult::Edge,
-                                   dv_PickResult::Vertex};
+  static constexpr int codes[3] = {dv_PickResult::Face, dv_PickResult::Edge, dv_PickResult::Vertex};
   return codes[elementName % 3];
 }
 
@@ -121,8 +120,7 @@ bool dv_RenderEngine::projectToWindow(const dv_Vector& point, dv_Vector& result)
   return true;
 }
 
-bool dv_RenderEngine::unprojectFromWindow(double x, double y, dv_Vector& nearPoint,
-                                          dv_Vector& farPoint) {
+bool dv_RenderEngine::unprojectFromWindow(double x, double y, dv_Vector& nearPoint, dv_Vector& farPoint) {
   if (!makeCurrent()) return false;
   syncProjection();
   readTransform();
@@ -138,8 +136,7 @@ bool dv_RenderEngine::unprojectFromWindow(double x, double y, dv_Vector& nearPoi
   return true;
 }
 
-bool dv_RenderEngine::unprojectAtDistance(double x, double y, double distance,
-                                          dv_Vector& result) {
+bool dv_RenderEngine::unprojectAtDistance(double x, double y, double distance, dv_Vector& result) {
   dv_Vector nearPoint, farPoint;
   if (scene_ == nullptr || !unprojectFromWindow(x, y, nearPoint, farPoint)) return false;
   dv_Vector direction = farPoint - nearPoint;

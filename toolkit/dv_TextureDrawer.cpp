@@ -36,8 +36,8 @@ GLuint create(dv_Image& image, int filter) {
   const GLint f = filter == 1 ? GL_LINEAR : GL_NEAREST;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.getBufferWidth(), image.getBufferHeight(), 0,
-               GL_RGBA, GL_UNSIGNED_BYTE, image.getBuffer());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.getBufferWidth(), image.getBufferHeight(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               image.getBuffer());
   image.setTextureId(static_cast<int>(name));
   image.clearUpdate();
   return name;
@@ -63,8 +63,7 @@ void uploadArea(const dv_Image& image) {
   glPixelStorei(GL_UNPACK_ROW_LENGTH, image.getBufferWidth());
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, x0);
   glPixelStorei(GL_UNPACK_SKIP_ROWS, y0);
-  glTexSubImage2D(GL_TEXTURE_2D, 0, x0, y0, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE,
-                  image.getBuffer());
+  glTexSubImage2D(GL_TEXTURE_2D, 0, x0, y0, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, image.getBuffer());
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);

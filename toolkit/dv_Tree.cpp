@@ -18,9 +18,7 @@ void dv_Tree::clear(const std::string& rootName) {
   root_ = createNode(nullptr, rootName);
 }
 
-bool dv_Tree::contains(const dv_TreeNode* node) const {
-  return node != nullptr && nodes_.count(node) != 0;
-}
+bool dv_Tree::contains(const dv_TreeNode* node) const { return node != nullptr && nodes_.count(node) != 0; }
 
 dv_TreeNode* dv_Tree::createNode(dv_TreeNode* parent, const std::string& name) {
   std::unique_ptr<dv_TreeNode> node = makeNode();
@@ -151,7 +149,7 @@ void dv_Tree::refreshMaxDepth(dv_TreeNode* node) {
 void dv_Tree::Print() const { printNode(root_); }
 
 void dv_Tree::printNode(const dv_TreeNode* node) const {
-  dv_ReportFormatted("%s(%s, %d)", std::string(static_cast<size_t>(node->depth), '\t').c_str(),
-                     node->name.c_str(), node->maxDepth);
+  dv_ReportFormatted("%s(%s, %d)", std::string(static_cast<size_t>(node->depth), '\t').c_str(), node->name.c_str(),
+                     node->maxDepth);
   for (const dv_TreeNode* child : node->children) printNode(child);
 }

@@ -57,13 +57,9 @@ bool dv_TriTexture::storeCoord(int id, double s, double t, int idCode, int coord
   return true;
 }
 
-bool dv_TriTexture::setTextureCoord(int id, double s, double t) {
-  return storeCoord(id, s, t, 1, 2);
-}
+bool dv_TriTexture::setTextureCoord(int id, double s, double t) { return storeCoord(id, s, t, 1, 2); }
 
-bool dv_TriTexture::setTextureCoord(int id, const dv_TexCoord& c) {
-  return storeCoord(id, c.s, c.t, 3, 4);
-}
+bool dv_TriTexture::setTextureCoord(int id, const dv_TexCoord& c) { return storeCoord(id, c.s, c.t, 3, 4); }
 
 dv_TexCoord dv_TriTexture::getTextureCoord(int id) const {
   if (!validId(id)) {

@@ -73,13 +73,9 @@ dv_Vector dv_Vector::project(const dv_Vector& b) const {
 
 dv_Vector dv_Vector::perpendicular(const dv_Vector& b) const { return *this - project(b); }
 
-dv_Vector operator+(const dv_Vector& a, const dv_Vector& b) {
-  return dv_Vector(a.x + b.x, a.y + b.y, a.z + b.z);
-}
+dv_Vector operator+(const dv_Vector& a, const dv_Vector& b) { return dv_Vector(a.x + b.x, a.y + b.y, a.z + b.z); }
 
-dv_Vector operator-(const dv_Vector& a, const dv_Vector& b) {
-  return dv_Vector(a.x - b.x, a.y - b.y, a.z - b.z);
-}
+dv_Vector operator-(const dv_Vector& a, const dv_Vector& b) { return dv_Vector(a.x - b.x, a.y - b.y, a.z - b.z); }
 
 dv_Vector operator*(const dv_Vector& a, double k) { return dv_Vector(a.x * k, a.y * k, a.z * k); }
 dv_Vector operator*(double k, const dv_Vector& a) { return a * k; }
@@ -91,9 +87,7 @@ dv_Vector dv_Cross(const dv_Vector& a, const dv_Vector& b) {
   return dv_Vector(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
 }
 
-bool operator==(const dv_Vector& a, const dv_Vector& b) {
-  return (a - b).squaredLength() < 1e-12;
-}
+bool operator==(const dv_Vector& a, const dv_Vector& b) { return (a - b).squaredLength() < 1e-12; }
 
 bool operator!=(const dv_Vector& a, const dv_Vector& b) { return !(a == b); }
 

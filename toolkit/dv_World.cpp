@@ -37,6 +37,4 @@ bool dv_World::setFogColor(double r, double g, double b, double a) {
   return true;
 }
 
-bool dv_World::setBackground(double r, double g, double b) {
-  return background_.init(r, g, b, 1.0);
-}
+bool dv_World::setBackground(double r, double g, double b) { return background_.init(r, g, b, 1.0); }

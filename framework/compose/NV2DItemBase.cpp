@@ -184,8 +184,8 @@ bool NV2DItemBase::invalidate(bool really) {
 
 bool NV2DItemBase::invalidateRect(int x0, int y0, int x1, int y1) {
   if (!isShown() || !getScene()) return false;
-  const double corners[4][2] = {{double(x0), double(y0)}, {double(x1), double(y0)}, {double(x0), double(y1)},
-                                {double(x1), double(y1)}};
+  const double corners[4][2] = {
+      {double(x0), double(y0)}, {double(x1), double(y0)}, {double(x0), double(y1)}, {double(x1), double(y1)}};
   NVRect box{};
   for (int i = 0; i < 4; ++i) {
     double sx, sy;

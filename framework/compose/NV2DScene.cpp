@@ -158,8 +158,7 @@ void NV2DScene::compose() {
     if (stageDirtyRect) *stageDirtyRect = stageDirtyRect->joined(area);
     if (!area.isEmpty()) {
       clearRect(area);
-      for (auto& entry : roots)
-        entry.second->draw(target(), area);
+      for (auto& entry : roots) entry.second->draw(target(), area);
       // FIXME: texture targets (no operation of the framework binds one yet)
       // would be told about the change here.
     }
@@ -169,8 +168,7 @@ void NV2DScene::compose() {
 
 std::vector<NV2DItemBase*> NV2DScene::hitTest(int hx, int hy) {
   std::vector<NV2DItemBase*> results;
-  for (auto it = roots.rbegin(); it != roots.rend() && results.empty(); ++it)
-    it->second->hitTest(hx, hy, results, 1);
+  for (auto it = roots.rbegin(); it != roots.rend() && results.empty(); ++it) it->second->hitTest(hx, hy, results, 1);
   return results;
 }
 

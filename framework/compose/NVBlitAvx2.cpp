@@ -32,11 +32,15 @@ struct OverConstants {
       : alpha(pinned(_mm256_set1_epi16(std::int16_t(m)))),
         sampleAlpha(pinned(_mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1,  //
                                             3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1))),
-        limit(pinned(_mm256_set1_epi16(253))), colour(pinned(_mm256_set1_epi32(0xFFFFFF))),
+        limit(pinned(_mm256_set1_epi16(253))),
+        colour(pinned(_mm256_set1_epi32(0xFFFFFF))),
         two(pinned(_mm256_set1_epi16(2))),
-        whole(pinned(_mm256_set1_epi16(256))), pairs(pinned(_mm256_set1_epi32(0x00FF00FF))),
-        low(pinned(_mm256_set1_epi32(0xFF))), roundUp(pinned(_mm256_set1_epi32(0xFF0000))),
-        green(pinned(_mm256_set1_epi32(0xFF00))), alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
+        whole(pinned(_mm256_set1_epi16(256))),
+        pairs(pinned(_mm256_set1_epi32(0x00FF00FF))),
+        low(pinned(_mm256_set1_epi32(0xFF))),
+        roundUp(pinned(_mm256_set1_epi32(0xFF0000))),
+        green(pinned(_mm256_set1_epi32(0xFF00))),
+        alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
 };
 
 // Normal-mode compositing of eight samples over eight target pixels. The
@@ -63,12 +67,12 @@ NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque
                                            _mm256_mullo_epi16(_mm256_and_si256(s, k.pairs), weight));
   // Green in the low half; the target's alpha alone (the sample's masked
   // off), rounded up, in the high half.
-  const __m256i greenAlpha = _mm256_add_epi16(
-      _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(t, 8), k.pairs), rest),
-                       _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(s, 8), k.low), weight)),
-      k.roundUp);
-  const __m256i colour = _mm256_or_si256(_mm256_and_si256(_mm256_srli_epi16(redBlue, 8), k.pairs),
-                                         _mm256_and_si256(greenAlpha, k.green));
+  const __m256i greenAlpha =
+      _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(t, 8), k.pairs), rest),
+                                        _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(s, 8), k.low), weight)),
+                       k.roundUp);
+  const __m256i colour =
+      _mm256_or_si256(_mm256_and_si256(_mm256_srli_epi16(redBlue, 8), k.pairs), _mm256_and_si256(greenAlpha, k.green));
   // The high half of each lane is shifted out below.
   const __m256i alpha = _mm256_min_epi16(_mm256_add_epi16(beta, _mm256_srli_epi32(greenAlpha, 24)), k.low);
   return _mm256_or_si256(colour, _mm256_slli_epi32(alpha, 24));
@@ -120,8 +124,8 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
   int j = first;
   if (ux == 1024 && vx == 0) {
     // A plain translation reads consecutive source pixels.
-    const std::uint32_t* src = s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) +
-                               std::size_t((u0 + first * ux - s.ox) >> 10);
+    const std::uint32_t* src =
+        s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) + std::size_t((u0 + first * ux - s.ox) >> 10);
     for (; j + 16 <= last; j += 16) {
       const __m256i* from = reinterpret_cast<const __m256i*>(src + (j - first));
       const __m256i p0 = _mm256_loadu_si256(from), p1 = _mm256_loadu_si256(from + 1);
@@ -138,7 +142,8 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     const __m256i width = _mm256_set1_epi32(s.width);
     const int* base = reinterpret_cast<const int*>(s.pixels);
     for (; j + 8 <= last; j += 8) {
-      const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 10), width), _mm256_srai_epi32(u, 10));
+      const __m256i index =
+          _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 10), width), _mm256_srai_epi32(u, 10));
       const __m256i p = _mm256_i32gather_epi32(base, index, 4);
       storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
       u = _mm256_add_epi32(u, uStep);
@@ -180,12 +185,11 @@ NV_AVX2 inline __m256i bilinearPixels(__m256i top, __m256i bottom, __m256i order
 }
 
 // Eight full-weight bilinear samples from the top-left neighbour indices and
-// the fractions (SameRow: all eight share one fy, as in a plain scale): the horizontal step multiplies channel pairs (left, right)
-// by (1024 - fx, fx) in one madd, the vertical step adds fy times the
-// difference of the two rows; both are exact in 32 bits.
+// the fractions (SameRow: all eight share one fy, as in a plain scale): the horizontal step multiplies channel pairs
+// (left, right) by (1024 - fx, fx) in one madd, the vertical step adds fy times the difference of the two rows; both
+// are exact in 32 bits.
 template <bool SameRow>
-NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fxPair,
-                                 __m256i fy) {
+NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fxPair, __m256i fy) {
   const __m256i below = _mm256_add_epi32(index, width);
   const __m256i top0 = neighbourPairs(base, _mm256_castsi256_si128(index));
   const __m256i top1 = neighbourPairs(base, _mm256_extracti128_si256(index, 1));
@@ -207,8 +211,8 @@ NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m25
 // A plain horizontal scale (one pair of source rows, columns rising by at
 // most six over eight pixels) reads each row's eight-pixel window once and
 // picks every pixel's neighbours from it with permutes.
-NV_AVX2 inline __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bottom, __m256i column,
-                               __m256i fxPair, __m256i fy) {
+NV_AVX2 inline __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bottom, __m256i column, __m256i fxPair,
+                               __m256i fy) {
   const __m256i next = _mm256_add_epi32(column, _mm256_set1_epi32(1));
   const __m256i t = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top));
   const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom));
@@ -221,7 +225,8 @@ NV_AVX2 inline __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bo
   auto pixels = [&](__m256i topPairs, __m256i bottomPairs, int a) NV_AVX2 {
     const __m256i weights = spread(fxPair, a, a + 4);
     const __m256i h0 = _mm256_madd_epi16(topPairs, weights), h1 = _mm256_madd_epi16(bottomPairs, weights);
-    return _mm256_srli_epi32(_mm256_add_epi32(_mm256_slli_epi32(h0, 10), _mm256_mullo_epi32(fy, _mm256_sub_epi32(h1, h0))), 20);
+    return _mm256_srli_epi32(
+        _mm256_add_epi32(_mm256_slli_epi32(h0, 10), _mm256_mullo_epi32(fy, _mm256_sub_epi32(h1, h0))), 20);
   };
   const __m256i p04 = pixels(_mm256_unpacklo_epi8(topLow, zero), _mm256_unpacklo_epi8(bottomLow, zero), 0);
   const __m256i p15 = pixels(_mm256_unpackhi_epi8(topLow, zero), _mm256_unpackhi_epi8(bottomLow, zero), 1);
@@ -269,8 +274,8 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
     const int c0 = _mm256_cvtsi256_si32(column);
     __m256i sample;
     if (scaleRow && _mm256_extract_epi32(column, 7) - c0 <= 6 && c0 + 8 <= s.width) {
-      sample = scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)),
-                       fxPair, fy);
+      sample =
+          scaled8(scaleRow + c0, scaleRow + c0 + s.width, _mm256_sub_epi32(column, _mm256_set1_epi32(c0)), fxPair, fy);
     } else {
       const __m256i rowIndex = _mm256_srai_epi32(_mm256_sub_epi32(v, oy), 10);
       const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(rowIndex, width), column);

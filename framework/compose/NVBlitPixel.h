@@ -13,16 +13,16 @@
 // What a row kernel reads besides the row itself.
 struct NVBlitSampler {
   const std::uint32_t* pixels = nullptr;
-  int width = 0, height = 0;          // source size
-  std::int32_t ox = 0, oy = 0;        // source offsets in fixed point
+  int width = 0, height = 0;            // source size
+  std::int32_t ox = 0, oy = 0;          // source offsets in fixed point
   int limitWidth = 0, limitHeight = 0;  // min(item, source): bilinear neighbour limits
-  int alpha = 0;                      // effective alpha 0..255
+  int alpha = 0;                        // effective alpha 0..255
 };
 
 // Draws pixels [first, last) of a row whose pixel j samples local position
 // (u0 + j*ux, v0 + j*vx); row points at the pixel of column cx0.
-using NVBlitRowKernel = void (*)(const NVBlitSampler& sampler, std::uint32_t* row, int first, int last,
-                                 std::int32_t u0, std::int32_t v0, std::int32_t ux, std::int32_t vx);
+using NVBlitRowKernel = void (*)(const NVBlitSampler& sampler, std::uint32_t* row, int first, int last, std::int32_t u0,
+                                 std::int32_t v0, std::int32_t ux, std::int32_t vx);
 
 inline std::uint32_t nvSwapRedBlue(std::uint32_t p) {
   return (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);

@@ -7,16 +7,16 @@
 namespace {
 
 template <NVBlendMode Mode, bool Swap>
-void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
-                std::int32_t v0, std::int32_t ux, std::int32_t vx) {
+void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0, std::int32_t v0,
+                std::int32_t ux, std::int32_t vx) {
   for (int j = last - 1; j >= first; --j) {
     nvNearestPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
 template <NVBlendMode Mode, bool Swap>
-void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
-                 std::int32_t v0, std::int32_t ux, std::int32_t vx) {
+void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0, std::int32_t v0,
+                 std::int32_t ux, std::int32_t vx) {
   for (int j = last - 1; j >= first; --j) {
     nvBilinearPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
@@ -30,10 +30,9 @@ struct KernelTable {
 
 // Indexed by the blend mode's number.
 template <bool Swap>
-using ModeTable =
-    KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply, NVBlendMode::Screen,
-                NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay, NVBlendMode::ColourDodge,
-                NVBlendMode::ColourBurn>;
+using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
+                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
+                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
 using BgraTable = ModeTable<false>;
 using RgbaTable = ModeTable<true>;
 static_assert(std::size(BgraTable::nearest) == kNVBlendModeCount);

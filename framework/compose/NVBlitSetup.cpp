@@ -84,10 +84,10 @@ bool itemWindow(const NVBlitParams& p, bool nearest, NVBlitGeometry& g) {
   const std::int64_t ox = std::int64_t(p.offsetX) * 1024, oy = std::int64_t(p.offsetY) * 1024;
   w.uMin = clampLimit(std::max<std::int64_t>(ox, 0) - 1023);
   w.vMin = clampLimit(std::max<std::int64_t>(oy, 0) - 1023);
-  w.uMax = clampLimit(std::min(std::int64_t(p.itemWidth) * 1024 - 1024,
-                               std::int64_t(p.sourceWidth) * 1024 + ox - 1024) + 1023);
-  w.vMax = clampLimit(std::min(std::int64_t(p.itemHeight) * 1024 - 1024,
-                               std::int64_t(p.sourceHeight) * 1024 + oy - 1024) + 1023);
+  w.uMax = clampLimit(
+      std::min(std::int64_t(p.itemWidth) * 1024 - 1024, std::int64_t(p.sourceWidth) * 1024 + ox - 1024) + 1023);
+  w.vMax = clampLimit(
+      std::min(std::int64_t(p.itemHeight) * 1024 - 1024, std::int64_t(p.sourceHeight) * 1024 + oy - 1024) + 1023);
   if (nearest) {
     raiseForNearest(w);
   }
@@ -121,8 +121,7 @@ bool clipToTarget(const NVBlitParams& p, NVBlitGeometry& g) {
 }
 
 bool validBuffers(const NVBlitParams& p) {
-  return p.target.pixels && p.target.stride >= p.target.width && p.source && p.sourceWidth > 0 &&
-         p.sourceHeight > 0;
+  return p.target.pixels && p.target.stride >= p.target.width && p.source && p.sourceWidth > 0 && p.sourceHeight > 0;
 }
 
 }  // namespace

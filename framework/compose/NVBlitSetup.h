@@ -46,8 +46,8 @@ bool nvBlitSetup(const NVBlitParams& params, bool nearest, bool clipped, NVBlitG
 // Narrows [first, last) to the pixels of a row that one window admits, from
 // the row's position u at column cx1 with at most two divisions. Returns
 // false when the window rejects the whole row.
-inline bool nvBlitNarrowSpan(std::int32_t u, std::int32_t ux, std::int32_t lo, std::int32_t hi,
-                             int n, int& first, int& last) {
+inline bool nvBlitNarrowSpan(std::int32_t u, std::int32_t ux, std::int32_t lo, std::int32_t hi, int n, int& first,
+                             int& last) {
   auto edge = [n](std::int32_t difference, std::int32_t step) {
     const std::int64_t value = std::int64_t(n) - difference / step;
     return value < 0 ? 0 : (value > n ? n : int(value));

@@ -18,8 +18,8 @@ NV_SSE2 inline __m128i select(__m128i mask, __m128i yes, __m128i no) {
 
 NV_SSE2 inline __m128i swapRedBlue(__m128i p) {
   const __m128i keep = _mm_set1_epi32(int(0xFF00FF00u)), low = _mm_set1_epi32(0xFF);
-  return _mm_or_si128(_mm_and_si128(p, keep),
-                      _mm_or_si128(_mm_and_si128(_mm_srli_epi32(p, 16), low), _mm_slli_epi32(_mm_and_si128(p, low), 16)));
+  return _mm_or_si128(_mm_and_si128(p, keep), _mm_or_si128(_mm_and_si128(_mm_srli_epi32(p, 16), low),
+                                                           _mm_slli_epi32(_mm_and_si128(p, low), 16)));
 }
 
 NV_SSE2 inline __m128i blendHalf(__m128i s, __m128i t, __m128i beta) {
@@ -41,7 +41,8 @@ NV_SSE2 inline __m128i over4(__m128i s, __m128i t, __m128i m) {
   const __m128i pair = _mm_or_si128(beta, _mm_slli_epi32(beta, 16));  // beta in both 16-bit halves
   const __m128i zero = _mm_setzero_si128();
   const __m128i low = blendHalf(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(t, zero), _mm_unpacklo_epi32(pair, pair));
-  const __m128i high = blendHalf(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(t, zero), _mm_unpackhi_epi32(pair, pair));
+  const __m128i high =
+      blendHalf(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(t, zero), _mm_unpackhi_epi32(pair, pair));
   return select(opaque, stored, _mm_packus_epi16(low, high));
 }
 
@@ -60,8 +61,8 @@ NV_SSE2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
   const __m128i m = _mm_set1_epi32(s.alpha);
   int j = first;
   if (ux == 1024 && vx == 0) {
-    const std::uint32_t* src = s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) +
-                               std::size_t((u0 + first * ux - s.ox) >> 10);
+    const std::uint32_t* src =
+        s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) + std::size_t((u0 + first * ux - s.ox) >> 10);
     for (; j + 4 <= last; j += 4) {
       const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + (j - first)));
       storeOver(row + j, Swap ? swapRedBlue(p) : p, m);

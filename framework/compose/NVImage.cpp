@@ -61,10 +61,9 @@ void NVImage::allocate(int width, int height) {
 
 void NVImage::fill(int r, int g, int b, int a) {
   if (!valid_) return;
-  const std::uint32_t word = (static_cast<std::uint32_t>(clampChannel(a)) << 24) |
-                             (static_cast<std::uint32_t>(clampChannel(r)) << 16) |
-                             (static_cast<std::uint32_t>(clampChannel(g)) << 8) |
-                             static_cast<std::uint32_t>(clampChannel(b));
+  const std::uint32_t word =
+      (static_cast<std::uint32_t>(clampChannel(a)) << 24) | (static_cast<std::uint32_t>(clampChannel(r)) << 16) |
+      (static_cast<std::uint32_t>(clampChannel(g)) << 8) | static_cast<std::uint32_t>(clampChannel(b));
   const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
   // Double the filled prefix with block copies, then copy the tail.
   pixels_[0] = word;
@@ -79,8 +78,7 @@ void NVImage::fill(int r, int g, int b, int a) {
 bool NVImage::copyFrom(const NVImage& source) {
   if (&source == this || !source.valid_) return true;
   if (source.width_ != width_ || source.height_ != height_ || !valid_) resize(source.width_, source.height_);
-  if (pixels_)
-    std::memcpy(pixels_, source.pixels_, static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4);
+  if (pixels_) std::memcpy(pixels_, source.pixels_, static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4);
   return true;
 }
 

@@ -83,7 +83,7 @@ void NVStringStyle::copyFrom(const NVStringStyle& other) {
 SIZE NVStringStyle::measure(const NVString& text) const { return getTextSize(text.cStr(), font_); }
 
 void blendTextScratch(const NVImage& scratch, NVImage* target, int x, int y, int cx0, int cy0, int cx1, int cy1,
-                  bool raiseAlpha, int red, int green, int blue) {
+                      bool raiseAlpha, int red, int green, int blue) {
   const int w = scratch.getWidth(), h = scratch.getHeight();
   const int tw = target->getWidth(), th = target->getHeight();
   const auto* src = reinterpret_cast<const unsigned char*>(scratch.getPixels());
@@ -131,5 +131,5 @@ void NVStringStyle::drawText(NVImage* target, int x, int y, int clipX, int clipY
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);
   blendTextScratch(scratch, target, x, y, clipX, clipY, clipX + clipWidth - 1, clipY + clipHeight - 1, raiseAlpha, red,
-               green, blue);
+                   green, blue);
 }

@@ -33,8 +33,8 @@ class NVStringStyle {
   SIZE measure(const NVString& text) const;
   // Draws at (x, y) inside the clip rectangle (-1: the whole target),
   // raising the target's alpha where glyphs are when asked.
-  void drawText(NVImage* target, int x, int y, int clipX, int clipY, int clipWidth, int clipHeight,
-                bool raiseAlpha, const NVString& text) const;
+  void drawText(NVImage* target, int x, int y, int clipX, int clipY, int clipWidth, int clipHeight, bool raiseAlpha,
+                const NVString& text) const;
 
   HFONT getFont() const { return font_; }
   int height = 12;
@@ -52,8 +52,8 @@ class NVStringStyle {
 // Blends black-on-white scratch text onto a target at (x, y): each scratch
 // pixel's darkness gives the coverage of the colour; only target pixels
 // inside [clipLeft, clipRight] x [clipTop, clipBottom] (inclusive) change.
-void blendTextScratch(const NVImage& scratch, NVImage* target, int x, int y, int clipLeft, int clipTop,
-                      int clipRight, int clipBottom, bool raiseAlpha, int red, int green, int blue);
+void blendTextScratch(const NVImage& scratch, NVImage* target, int x, int y, int clipLeft, int clipTop, int clipRight,
+                      int clipBottom, bool raiseAlpha, int red, int green, int blue);
 
 // 7 on Windows Vista, other codes for older systems, 0 for newer ones.
 int getSystemVersionCode();

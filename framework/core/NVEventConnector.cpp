@@ -68,7 +68,8 @@ NVEventConnector::NVEventConnector(NVWidget* widget) {
       case NVHostKind::Item3D:
         registries().items3D.emplace(hooks.widgetItem3D(widget), this);
         break;
-      default: break;
+      default:
+        break;
     }
   }
   registerLive();
@@ -114,6 +115,4 @@ std::vector<NVEventConnector*> NVEventConnector::connectorsOf(NV3DItemBase* item
   return collect(registries().items3D, item);
 }
 
-bool NVEventConnector::isLive(const NVEventConnector* connector) {
-  return registries().live.count(connector) != 0;
-}
+bool NVEventConnector::isLive(const NVEventConnector* connector) { return registries().live.count(connector) != 0; }

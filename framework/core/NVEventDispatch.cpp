@@ -83,8 +83,7 @@ bool dispatchEvents(NVEngine* engine) {
 
 void raiseWidgetEvent(NVWidget* widget, int kind) {
   const NVTargetHooks& hooks = targetHooks();
-  const NVHostKind hostKind =
-      widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : NVHostKind::None;
+  const NVHostKind hostKind = widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : NVHostKind::None;
   if (hostKind == NVHostKind::None) return;
   NVEventState event;
   event.kind = kind;

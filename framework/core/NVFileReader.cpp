@@ -14,8 +14,7 @@ bool NVFileReader::open(NVString path) {
   {
     nvrt::ScopedOpenLocale locale;
     // A directory would open on some hosts and then read as nothing forever.
-    if (!std::filesystem::is_directory(native, error))
-      stream_.open(native, std::ios::in | std::ios::binary);
+    if (!std::filesystem::is_directory(native, error)) stream_.open(native, std::ios::in | std::ios::binary);
   }
   if (!stream_.is_open()) {
     open_ = false;

@@ -119,7 +119,8 @@ void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
   else
     current.item2D = hooks.item2DAt ? hooks.item2DAt(target, current.clientX, current.clientY) : nullptr;
   if (!current.item2D) return;
-  if (hooks.item2DLocal) hooks.item2DLocal(current.item2D, current.clientX, current.clientY, current.localX, current.localY);
+  if (hooks.item2DLocal)
+    hooks.item2DLocal(current.item2D, current.clientX, current.clientY, current.localX, current.localY);
   current.widget = hooks.item2DWidget ? hooks.item2DWidget(current.item2D) : nullptr;
 }
 
@@ -159,9 +160,7 @@ namespace {
 NVEventState fromRecord(int kind, const NVUserState& record) {
   NVEventState event;
   event.kind = kind;
-  event.targetType = record.item2D   ? NVTargetType::Item2D
-                     : record.item3D ? NVTargetType::Item3D
-                                     : NVTargetType::Stage;
+  event.targetType = record.item2D ? NVTargetType::Item2D : record.item3D ? NVTargetType::Item3D : NVTargetType::Stage;
   event.stage = record.stage;
   event.item2D = record.item2D;
   event.item3D = record.item3D;

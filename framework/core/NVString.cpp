@@ -34,9 +34,7 @@ NVString NVString::operator=(const char* bytes) {
 
 NVString NVString::operator+(const NVString& other) const { return NVString(bytes_ + other.bytes_); }
 
-NVString NVString::operator+(const char* bytes) const {
-  return bytes ? NVString(bytes_ + bytes) : *this;
-}
+NVString NVString::operator+(const char* bytes) const { return bytes ? NVString(bytes_ + bytes) : *this; }
 
 NVString NVString::operator+(int value) const { return NVString(bytes_ + std::to_string(value)); }
 

@@ -26,6 +26,4 @@ bool preparePaint(NVImage* image, int width, int height);
 
 // Writes through the image's clamping setters.
 inline void putRGB(NVImage* image, int x, int y, NVPaintColour c) { image->setRGB(x, y, c.r, c.g, c.b); }
-inline void putRGBA(NVImage* image, int x, int y, NVPaintColour c, int a) {
-  image->setRGBA(x, y, c.r, c.g, c.b, a);
-}
+inline void putRGBA(NVImage* image, int x, int y, NVPaintColour c, int a) { image->setRGBA(x, y, c.r, c.g, c.b, a); }

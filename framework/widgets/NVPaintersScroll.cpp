@@ -88,9 +88,7 @@ void paintScrollUpHover(NVImage* image, int w, int h, int) {
 void paintScrollUpPressed(NVImage* image, int w, int h, int) {
   paintScrollButton(image, w, h, pressedColours(), true, true);
 }
-void paintScrollDown(NVImage* image, int w, int h, int) {
-  paintScrollButton(image, w, h, baseColours(), false, false);
-}
+void paintScrollDown(NVImage* image, int w, int h, int) { paintScrollButton(image, w, h, baseColours(), false, false); }
 void paintScrollDownHover(NVImage* image, int w, int h, int) {
   paintScrollButton(image, w, h, mainColours(), false, false);
 }

@@ -11,8 +11,7 @@ namespace {
 constexpr int kHoverAlpha = 174;
 }
 
-NVSelector::NVSelector(NVSelectorGroup* newGroup, int newX, int newY, int newWidth, int newHeight,
-                       NVString caption)
+NVSelector::NVSelector(NVSelectorGroup* newGroup, int newX, int newY, int newWidth, int newHeight, NVString caption)
     : NVTransParentLabel(newX, newY, newWidth, newHeight, caption), group(newGroup) {
   typeName = "NVSelector";
   highlight = std::make_unique<NVImage>(newWidth, newHeight);

@@ -86,7 +86,10 @@ void NVTextBox::onAttach() {
     blinkAnimation->setOnUpdate([this](NVAnimeData data) {
       const double phase = data.progress * 6.283184;
       if (hostKind == NVHostKind::StageItem) {
-        if ((std::sin(phase) + 0.1) / 1.1 > 0) caret->show(); else caret->hide();
+        if ((std::sin(phase) + 0.1) / 1.1 > 0)
+          caret->show();
+        else
+          caret->hide();
       } else {
         caret->setAlpha(static_cast<int>((std::sin(phase) + 1) * 0.5 * 255));
       }
@@ -131,17 +134,14 @@ void NVTextBox::setFocusedPainter(NVPainter painter, int param) {
 }
 
 void NVTextBox::setText(NVString newText) {
-  const NVTextBoxSnapshot before{NVTextEditKind::Paste, cursorPos, selectionStart,
-                                 selectionEnd, scrollStart, content};
+  const NVTextBoxSnapshot before{NVTextEditKind::Paste, cursorPos, selectionStart, selectionEnd, scrollStart, content};
   recordEdit(NVTextEditKind::Paste, before);
   content = newText;
   cursorPos = scrollStart = 0;
   refresh();
 }
 
-NVStringStyle* NVTextBox::style() const {
-  return getTextStyle() ? getTextStyle() : NVStringStyle::sharedDefault();
-}
+NVStringStyle* NVTextBox::style() const { return getTextStyle() ? getTextStyle() : NVStringStyle::sharedDefault(); }
 
 int NVTextBox::textWidth(int from, int to) const {
   if (to <= from) return 0;

@@ -17,9 +17,9 @@ class NVEventConnector;
 
 // What an edit did, as the undo history groups edits.
 enum class NVTextEditKind : int {
-  Typing = 0,     // a character or committed input-method text
-  Deleting = 1,   // Backspace or Delete
-  NoChange = 2,   // cursor moves, select all, copy
+  Typing = 0,    // a character or committed input-method text
+  Deleting = 1,  // Backspace or Delete
+  NoChange = 2,  // cursor moves, select all, copy
   Cut = 3,
   Paste = 4,      // also a whole new text
   UndoPoint = 5,  // the state before an undo or a redo

@@ -143,14 +143,16 @@ bool NVTextBox::typeText(Edit& edit, std::uint8_t keyCode) {
 
 void NVTextBox::onKey(NVEventState event) {
   if (!getEngine()) return;
-  const NVTextBoxSnapshot before{NVTextEditKind::Typing, cursorPos, selectionStart,
-                                 selectionEnd, scrollStart, content};
+  const NVTextBoxSnapshot before{NVTextEditKind::Typing, cursorPos, selectionStart, selectionEnd, scrollStart, content};
   Edit edit{content, cursorPos, selectionStart, selectionEnd};
   if (!(keyDown(VK_CONTROL) && controlKey(edit))) plainKey(edit, event.keyCode);
   if (!edit.kind) return;
   if (*edit.kind == NVTextEditKind::UndoPoint) {
     recordEdit(NVTextEditKind::UndoPoint, before);
-    if (keyDown('Z')) undo(); else redo();
+    if (keyDown('Z'))
+      undo();
+    else
+      redo();
     redraw(true);
     return;
   }

@@ -16,8 +16,7 @@ namespace {
 constexpr int kButtonSize = 16;
 constexpr int kMinimumThumb = 10;
 
-std::unique_ptr<NVPushButton> makeArrowButton(int y, NVPainter normal, NVPainter hover,
-                                              NVPainter pressed) {
+std::unique_ptr<NVPushButton> makeArrowButton(int y, NVPainter normal, NVPainter hover, NVPainter pressed) {
   auto button = std::make_unique<NVPushButton>(0, y, kButtonSize, kButtonSize, NVString(""));
   button->normalDesigner->setPainter(std::move(normal), 0);
   button->hoverDesigner->setPainter(std::move(hover), 0);
@@ -64,13 +63,9 @@ NVVScroll::~NVVScroll() {
   downButton.reset();
 }
 
-std::array<NVWidget*, 3> NVVScroll::ownChildren() const {
-  return {track.get(), upButton.get(), downButton.get()};
-}
+std::array<NVWidget*, 3> NVVScroll::ownChildren() const { return {track.get(), upButton.get(), downButton.get()}; }
 
-bool NVVScroll::isAttached() const {
-  return trackConnector != nullptr && hostKind != NVHostKind::None;
-}
+bool NVVScroll::isAttached() const { return trackConnector != nullptr && hostKind != NVHostKind::None; }
 
 int NVVScroll::setRect(int newX, int newY, int newWidth, int newHeight) {
   return NVWidget::setRect(newX, newY, newWidth, std::max(newHeight, 4 * newWidth));

@@ -60,8 +60,7 @@ void NVExWindow::takePressSnapshot(const NVEventState& event) {
   pressHeight = height;
 }
 
-NVExWindow::ResizeMode NVExWindow::modeAt(int edge, double lx, double ly,
-                                          const char*& cursor) const {
+NVExWindow::ResizeMode NVExWindow::modeAt(int edge, double lx, double ly, const char*& cursor) const {
   const int w = frameStage->width;
   cursor = IDC_ARROW;
   if (edge == Top) {

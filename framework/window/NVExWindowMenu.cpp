@@ -65,7 +65,8 @@ void NVExWindow::setWindowMenu(NVWindowMenu menu) {
 void NVExWindow::addMenuColumn(const NVWindowMenuColumn& column, int& titleX) {
   const NVStringStyle style;
   const int titleWidth = style.measure(column.title).cx;
-  auto* title = new NVSelector(menuGroup.get(), titleX, kTitleY, titleWidth + kTitlePadding, kTitleHeight, column.title);
+  auto* title =
+      new NVSelector(menuGroup.get(), titleX, kTitleY, titleWidth + kTitlePadding, kTitleHeight, column.title);
   NV2DItem* titleHost = title->item2D();
   if (!titleHost->parent) NV2DItemBase::addChild(menuBar.item, titleHost, true);
   title->onAttach();
@@ -86,7 +87,8 @@ void NVExWindow::addMenuColumn(const NVWindowMenuColumn& column, int& titleX) {
   NVSelectorGroup* group = columnGroups.back().get();
   for (int k = 0; k < count; ++k) {
     const NVString& text = column.entries[k];
-    auto* entry = new NVSelector(group, kEntryX, kEntryY + kEntryHeight * k, widest + kEntryPadding, kEntryHeight, text);
+    auto* entry =
+        new NVSelector(group, kEntryX, kEntryY + kEntryHeight * k, widest + kEntryPadding, kEntryHeight, text);
     NV2DItem* host = entry->item2D();
     NV2DItemBase::addChild(dropDown.item, host, true);
     if (host->parent == dropDown.item) entry->onAttach();
@@ -131,8 +133,8 @@ void NVExWindow::openDropDown(NVEventState event) {
   const SIZE size = dropDownSizes[column];
   const int barHeight = event.stage ? static_cast<int>(event.stage->height) : menuBarHeight();
   dropDown.stage->setRect(static_cast<int>(event.screenX - event.localX),
-                          static_cast<int>(event.screenY - event.localY) + barHeight,
-                          size.cx + kDropDownExtraWidth, size.cy + kDropDownExtraHeight);
+                          static_cast<int>(event.screenY - event.localY) + barHeight, size.cx + kDropDownExtraWidth,
+                          size.cy + kDropDownExtraHeight);
   const int w = dropDown.stage->width, h = dropDown.stage->height;
   dropDown.item->setRect(0, 0, w, h);
   dropDown.designer->paint(dropDown.image.get(), w, h);

@@ -285,9 +285,9 @@ bool NVStageBase::createWindow(NVEngine* owner) {
   else
     style |= WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   HWND created_ = nullptr;
-  while (!(created_ = CreateWindowExA(exStyle, className.cStr(), title.cStr(), style, x, y,
-                                      width + frameExtraWidth, height + frameExtraHeight, parentWindow,
-                                      nullptr, GetModuleHandleA(nullptr), this))) {
+  while (!(created_ =
+               CreateWindowExA(exStyle, className.cStr(), title.cStr(), style, x, y, width + frameExtraWidth,
+                               height + frameExtraHeight, parentWindow, nullptr, GetModuleHandleA(nullptr), this))) {
     if (owner->isStopRequested()) return false;
     Sleep(1);
   }

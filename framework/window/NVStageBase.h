@@ -24,9 +24,7 @@ class NVStageBase : public virtual NVGUICoreObject {
 
   // Widens the dirty rectangle to hold area (nothing before the window exists).
   virtual bool addDirtyRect(const NVRect& area);
-  bool addDirtyRect(int left, int top, int right, int bottom) {
-    return addDirtyRect(NVRect{left, top, right, bottom});
-  }
+  bool addDirtyRect(int left, int top, int right, int bottom) { return addDirtyRect(NVRect{left, top, right, bottom}); }
   virtual bool invalidate(bool whole);
   virtual bool show();
   virtual bool hide();

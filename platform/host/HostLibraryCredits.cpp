@@ -23,7 +23,8 @@ std::vector<std::string> hostLibraryCredits() {
       "Fontconfig " NV_STR(FC_MAJOR) "." NV_STR(FC_MINOR) "." NV_STR(
           FC_REVISION) "  (C) Keith Packard and others  https://www.freedesktop.org/wiki/Software/fontconfig/",
       "Xlib (libX11)  (C) The X.Org Foundation  https://www.x.org/",
-      "libpng " PNG_LIBPNG_VER_STRING "  (C) The PNG Reference Library Authors  http://www.libpng.org/pub/png/libpng.html",
+      "libpng " PNG_LIBPNG_VER_STRING
+      "  (C) The PNG Reference Library Authors  http://www.libpng.org/pub/png/libpng.html",
   };
 }
 

@@ -20,8 +20,6 @@ struct SplitPath {
 SplitPath splitPath(std::string_view path);
 
 // True for a byte that starts a double-byte character in code page 932.
-inline bool isCp932LeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+inline bool isCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 }  // namespace nvrt

@@ -16,9 +16,9 @@ constexpr unsigned kAlphabetSize = 10 * kTrailsPerLead;
 constexpr uint32_t kRawByteBase = 0x110000;
 
 unsigned char trailAt(unsigned index) {
-  unsigned t = 0x40 + index;       // 0x40..0x5B
-  if (t >= 0x5C) ++t;              // skip 0x5C
-  if (t >= 0x7F) ++t;              // skip 0x7F
+  unsigned t = 0x40 + index;  // 0x40..0x5B
+  if (t >= 0x5C) ++t;         // skip 0x5C
+  if (t >= 0x7F) ++t;         // skip 0x7F
   return static_cast<unsigned char>(t);
 }
 
@@ -197,8 +197,7 @@ std::string wideToCp932Name(std::u16string_view wide) {
   out.reserve(wide.size() * 2);
   for (size_t i = 0; i < wide.size(); ++i) {
     char32_t cp = wide[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-        wide[i + 1] <= 0xDFFF) {
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
       ++i;
     }

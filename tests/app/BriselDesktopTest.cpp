@@ -20,7 +20,8 @@ namespace {
 using nvhost::NullDisplay;
 namespace fs = std::filesystem;
 
-const std::string kModel = "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
+const std::string kModel =
+    "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
 const std::string kConverted = "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) \n }\n}\nEof\n\n";
 
 // The close button of a frame whose top left corner is at (x, y).
@@ -54,9 +55,7 @@ TEST_F(BriselWindow, AQuickClickOnTheCloseButtonEndsTheProgram) {
   EXPECT_EQ(status, 0);
 }
 
-TEST_F(BriselWindow, TheFrameWindowIsNamedBrisel) {
-  EXPECT_EQ(NullDisplay::title(frame), "Brisel");
-}
+TEST_F(BriselWindow, TheFrameWindowIsNamedBrisel) { EXPECT_EQ(NullDisplay::title(frame), "Brisel"); }
 
 // Drops made while a long batch is converted wait behind it, each with its
 // own files: converted in order, each once.

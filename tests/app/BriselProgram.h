@@ -38,10 +38,12 @@ inline bool waitFor(const std::function<bool()>& done, int periodMs = 5) {
 // Whether the running program's input record, as its frame loop (or a modal
 // loop) last sampled it, satisfies `seen`; waits for it.
 inline bool programSees(const std::function<bool(const NVUserState&)>& seen) {
-  return waitFor([&] {
-    std::lock_guard lock(engineLock);
-    return NVEngine::instance && seen(NVEngine::instance->currentInput);
-  }, 1);
+  return waitFor(
+      [&] {
+        std::lock_guard lock(engineLock);
+        return NVEngine::instance && seen(NVEngine::instance->currentInput);
+      },
+      1);
 }
 
 // Waits until the program's loops (its frame loop, or a modal view's while

@@ -27,7 +27,8 @@ namespace {
 
 using nvhost::NullDisplay;
 
-const std::string kModel = "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
+const std::string kModel =
+    "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) UV(0 0 1 0 1 1)\n }\n}\nEof\n";
 
 TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
   const RECT r = NullDisplay::shownRect(frame);
@@ -36,14 +37,16 @@ TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
   EXPECT_EQ(r.right - r.left, 312);
   EXPECT_EQ(r.bottom - r.top, 338);
   // The label's first line holds dark text on the light background.
-  ASSERT_TRUE(waitFor([&] {
-    nvhost::gdi::PixelImage pixels;
-    if (!NullDisplay::windowPixels(frame, pixels)) return false;
-    int dark = 0;
-    for (int y = 28; y < 28 + 14; ++y)
-      for (int x = 6; x < 6 + 190; ++x) dark += (pixels.words[y * pixels.width + x] & 0xFF) < 100;
-    return dark > 100;
-  }, 20));
+  ASSERT_TRUE(waitFor(
+      [&] {
+        nvhost::gdi::PixelImage pixels;
+        if (!NullDisplay::windowPixels(frame, pixels)) return false;
+        int dark = 0;
+        for (int y = 28; y < 28 + 14; ++y)
+          for (int x = 6; x < 6 + 190; ++x) dark += (pixels.words[y * pixels.width + x] & 0xFF) < 100;
+        return dark > 100;
+      },
+      20));
   closeByButton();
   program.join();
   EXPECT_EQ(status, 0);
@@ -62,11 +65,11 @@ TEST_F(BriselWindow, DroppedFilesAreConvertedInOrderAndLogged) {
   EXPECT_EQ(status, 0);
   EXPECT_EQ(readFileBytes(dir.path() / "cube_noUV.mqo"),
             "Object \"a\" {\n vertex 1 {\n  0 0 0\n }\n face 1 {\n  3 V(0 0 0) \n }\n}\nEof\n\n");
-  EXPECT_EQ(logLines(), (std::vector<std::string>{
-                            "MQOファイルをここにD&Dしてください。", "「cube.mqo」を処理中です。", "UVデータ削除完了。",
-                            "「cube_noUV.mqo」を作成します。", "正しく終了しました。", "「表示.mqo」を処理中です。",
-                            "UVデータ削除完了。", "「表示_noUV.mqo」を作成します。", "正しく終了しました。", "",
-                            "MQOファイルをここにD&Dしてください。"}));
+  EXPECT_EQ(logLines(), (std::vector<std::string>{"MQOファイルをここにD&Dしてください。", "「cube.mqo」を処理中です。",
+                                                  "UVデータ削除完了。", "「cube_noUV.mqo」を作成します。",
+                                                  "正しく終了しました。", "「表示.mqo」を処理中です。",
+                                                  "UVデータ削除完了。", "「表示_noUV.mqo」を作成します。",
+                                                  "正しく終了しました。", "", "MQOファイルをここにD&Dしてください。"}));
 }
 
 // The close press is handled in a later turn than the drop, so the drop's
@@ -237,11 +240,15 @@ TEST_F(BriselWindowKeepsItsSize, NoResizingAndNoMaximizing) {
     const RECT r = NullDisplay::shownRect(frame);
     return POINT{r.left + x, r.top + y};
   };
-  struct Step { const char* what; std::function<void()> act; };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+  };
   const Step steps[] = {
       {"bottom-right corner", [&] { drag(at(309, 335).x, at(309, 335).y, 40, 40); }},
       {"left edge", [&] { drag(at(2, 150).x, at(2, 150).y, -40, 0); }},
-      {"double click on the title", [&] {
+      {"double click on the title",
+       [&] {
          clickAt(at(100, 12).x, at(100, 12).y);
          clickAt(at(100, 12).x, at(100, 12).y);
        }},

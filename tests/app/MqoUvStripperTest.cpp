@@ -21,7 +21,12 @@ namespace {
 // reader does too.
 ReferenceResult stream(const std::string& input, size_t block, bool rawFirst = false) {
   ReferenceResult result;
-  ByteSink sink([&result](const char* p, size_t n) { result.output.append(p, n); return true; }, 7);
+  ByteSink sink(
+      [&result](const char* p, size_t n) {
+        result.output.append(p, n);
+        return true;
+      },
+      7);
   MqoUvStripper stripper(sink);
   std::string pending;
   for (size_t pos = 0; pos < input.size(); pos += block) {
@@ -72,7 +77,8 @@ const Case kCases[] = {
     {"file ending in crlf", "Eof\r\n", "Eof\r\n\n", false},
     {"empty file", "", "\n", false},
     {"end of file inside the vertex scan", "Object \"a\" {\nBVertex 3 {\n", "Object \"a\" {\nBVertex 3 {\n\n", false},
-    {"end of file inside the face-line scan", "Object\nvertex\nface\n3 V(0) UV(1)", "Object\nvertex\nface\n3 V(0) \n", true},
+    {"end of file inside the face-line scan", "Object\nvertex\nface\n3 V(0) UV(1)", "Object\nvertex\nface\n3 V(0) \n",
+     true},
     {"end of file right after the object line", "Object", "Object\n", false},
     {"object name holding vertex and face", "Object \"vertex face\" {\n3 V(0) UV(1)\n}\n",
      "Object \"vertex face\" {\n3 V(0) \n}\n\n", true},
@@ -82,14 +88,14 @@ const Case kCases[] = {
      "Object\nvertex\nface\n3 V(0) UV(1) }\n3 V(0) UV(1)\n\n", false},
     {"two objects", "Object\nvertex\nface\nUV(1)\n}\nObject\nvertex\nface\nx UV(2)\n}\n",
      "Object\nvertex\nface\n\n}\nObject\nvertex\nface\nx \n}\n\n", true},
-    {"zero bytes survive and hide what follows them",
-     "Object\nvertex\nface\n3 V(0)\0UV(1)\n4 UV(2)\0x\n\0}\n}\n"s,
+    {"zero bytes survive and hide what follows them", "Object\nvertex\nface\n3 V(0)\0UV(1)\n4 UV(2)\0x\n\0}\n}\n"s,
      "Object\nvertex\nface\n3 V(0)\0UV(1)\n4 \n\0}\n}\n\n"s, true},
     // Binary vertex chunks: the raw bytes after "Vector N [bytes]" are copied
     // unsearched, whatever they spell, and the faces lose their UVs.
     {"binary chunk whose raw data spells face, brace, uv and line feeds",
      "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24 +
-         "\n\t}\n\tface 1 {\n\t\t4 V(0 1 3 2) M(0) UID(2) UV(0 0 1 0 1 1 0 1)\n\t\t3 V(0 1 2) UV(1 1 1 1 1 1)\n\t}\n}\nEof\n",
+         "\n\t}\n\tface 1 {\n\t\t4 V(0 1 3 2) M(0) UID(2) UV(0 0 1 0 1 1 0 1)\n\t\t3 V(0 1 2) UV(1 1 1 1 1 "
+         "1)\n\t}\n}\nEof\n",
      "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24 +
          "\n\t}\n\tface 1 {\n\t\t4 V(0 1 3 2) M(0) UID(2) \n\t\t3 V(0 1 2) \n\t}\n}\nEof\n\n",
      true},
@@ -102,20 +108,19 @@ const Case kCases[] = {
     {"raw data cut short by the end of the file",
      "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24.substr(0, 13),
      "Object \"b\" {\n\tBVertex 2 {\n\t\tVector 2 [24]\n" + kRaw24.substr(0, 13) + "\n", false},
-    {"raw data ending exactly at the end of the file",
-     "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24,
+    {"raw data ending exactly at the end of the file", "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24,
      "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 + "\n", false},
     {"a text object after the binary one",
      "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 +
-         "\n}\nface 1 {\n3 V(0 1 2) UV(0 0)\n}\n}\nObject \"t\" {\nvertex 1 {\nVector 3 [3]\n}\nface 1 {\n3 V(0) UV(1)\n}\n}\n",
+         "\n}\nface 1 {\n3 V(0 1 2) UV(0 0)\n}\n}\nObject \"t\" {\nvertex 1 {\nVector 3 [3]\n}\nface 1 {\n3 V(0) "
+         "UV(1)\n}\n}\n",
      "Object \"b\" {\nBVertex 2 {\nVector 2 [24]\n" + kRaw24 +
          "\n}\nface 1 {\n3 V(0 1 2) \n}\n}\nObject \"t\" {\nvertex 1 {\nVector 3 [3]\n}\nface 1 {\n3 V(0) \n}\n}\n\n",
      true},
-    {"raw data running into the next line",
-     "Object\nBVertex\nVector [4]\nUV(face\n}\nface\nx UV(1)\n}\n",
+    {"raw data running into the next line", "Object\nBVertex\nVector [4]\nUV(face\n}\nface\nx UV(1)\n}\n",
      "Object\nBVertex\nVector [4]\nUV(face\n}\nface\nx \n}\n\n", true},
-    {"a vector line in a text object announces nothing",
-     "Object\nvertex\nVector [5]\nface\nx UV(1)\n}\n", "Object\nvertex\nVector [5]\nface\nx \n}\n\n", true},
+    {"a vector line in a text object announces nothing", "Object\nvertex\nVector [5]\nface\nx UV(1)\n}\n",
+     "Object\nvertex\nVector [5]\nface\nx \n}\n\n", true},
     {"counts that are not a plain number in brackets",
      "Object\nBVertex\nVector [ 4]\nVector [4] \nVector []\nVector [-4]\nVector 4\nface\nx UV(1)\n}\n",
      "Object\nBVertex\nVector [ 4]\nVector [4] \nVector []\nVector [-4]\nVector 4\nface\nx \n}\n\n", true},
@@ -153,8 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Table, StripperTable, ::testing::ValuesIn(kCases), [](c
 // against the reference with random block sizes.
 std::string randomDocument(std::mt19937& random) {
   static const char* const pieces[] = {
-      "Object", "vertex", "face", "}", "UV(", "UV", "Obj", "{", " ", "0 1", "\r", "",
-      "COL(1)", "V(0 1 2)", "\x95\x5c", "BVertex", "Vector 8 [", "Vector [3]", "[12]", "Vector [0]",
+      "Object", "vertex", "face",   "}",        "UV(",      "UV",      "Obj",        "{",          " ",    "0 1",
+      "\r",     "",       "COL(1)", "V(0 1 2)", "\x95\x5c", "BVertex", "Vector 8 [", "Vector [3]", "[12]", "Vector [0]",
   };
   std::string doc;
   const int lines = static_cast<int>(random() % 40);

@@ -28,7 +28,8 @@ const std::string kConverted = "Object\nvertex\nface\n3 V(0 1 2) \n}\nEof\n\n";
 
 std::string linesFor(const std::string& name) {
   const std::string base = name.substr(0, name.size() - 4);
-  return "「" + name + "」を処理中です。\nUVデータ削除完了。\n「" + base + "_noUV.mqo」を作成します。\n正しく終了しました。\n";
+  return "「" + name + "」を処理中です。\nUVデータ削除完了。\n「" + base +
+         "_noUV.mqo」を作成します。\n正しく終了しました。\n";
 }
 
 // Where the child's standard output goes.
@@ -170,7 +171,12 @@ void modelAndBigOne(const std::filesystem::path& dir) {
 }
 
 HostileCase interrupted(const char* label, int signal) {
-  return {label, modelAndBigOne, {{"a.mqo", "big.mqo"}}, signal, -1, linesFor("a.mqo"),
+  return {label,
+          modelAndBigOne,
+          {{"a.mqo", "big.mqo"}},
+          signal,
+          -1,
+          linesFor("a.mqo"),
           Files{{"a.mqo", kWithUV}, {"a_noUV.mqo", kConverted}, {"big.mqo", "(big)"}}};
 }
 
@@ -182,31 +188,65 @@ const HostileCase kCases[] = {
        writeFileBytes(dir / "real_noUV.mqo", kWithUV);
        std::filesystem::create_symlink("real_noUV.mqo", dir / "real.mqo");
      },
-     {{"real.mqo"}}, 0, 1, kWriteFailed, Files{{"real.mqo", "-> real_noUV.mqo"}, {"real_noUV.mqo", kWithUV}}},
+     {{"real.mqo"}},
+     0,
+     1,
+     kWriteFailed,
+     Files{{"real.mqo", "-> real_noUV.mqo"}, {"real_noUV.mqo", kWithUV}}},
     {"input hard linked to its own output name",
      [](const std::filesystem::path& dir) {
        writeFileBytes(dir / "real.mqo", kWithUV);
        std::filesystem::create_hard_link(dir / "real.mqo", dir / "real_noUV.mqo");
      },
-     {{"real.mqo"}}, 0, 1, kWriteFailed, Files{{"real.mqo", kWithUV}, {"real_noUV.mqo", kWithUV}}},
+     {{"real.mqo"}},
+     0,
+     1,
+     kWriteFailed,
+     Files{{"real.mqo", kWithUV}, {"real_noUV.mqo", kWithUV}}},
     {"output name linked to the input",
      [](const std::filesystem::path& dir) {
        writeFileBytes(dir / "real.mqo", kWithUV);
        std::filesystem::create_symlink("real.mqo", dir / "real_noUV.mqo");
      },
-     {{"real.mqo"}}, 0, 1, kWriteFailed, Files{{"real.mqo", kWithUV}, {"real_noUV.mqo", "-> real.mqo"}}},
-    {"standard input and output closed", twoModels, {{"a.mqo", "b.mqo"}, Output::Closed, true}, 0, 0, "",
+     {{"real.mqo"}},
+     0,
+     1,
+     kWriteFailed,
+     Files{{"real.mqo", kWithUV}, {"real_noUV.mqo", "-> real.mqo"}}},
+    {"standard input and output closed",
+     twoModels,
+     {{"a.mqo", "b.mqo"}, Output::Closed, true},
+     0,
+     0,
+     "",
      Files{{"a.mqo", kWithUV}, {"b.mqo", kWithUV}, {"a_noUV.mqo", kConverted}, {"b_noUV.mqo", kConverted}}},
-    {"all three standard descriptors closed", twoModels, {{"a.mqo", "b.mqo"}, Output::Closed, true, true}, 0, 0, "",
+    {"all three standard descriptors closed",
+     twoModels,
+     {{"a.mqo", "b.mqo"}, Output::Closed, true, true},
+     0,
+     0,
+     "",
      Files{{"a.mqo", kWithUV}, {"b.mqo", kWithUV}, {"a_noUV.mqo", kConverted}, {"b_noUV.mqo", kConverted}}},
     // The messages end with the pipe; every file is still converted.
-    {"closed pipe", twoModels, {{"a.mqo", "b.mqo"}, Output::ClosedPipe}, 0, 1, "",
+    {"closed pipe",
+     twoModels,
+     {{"a.mqo", "b.mqo"}, Output::ClosedPipe},
+     0,
+     1,
+     "",
      Files{{"a.mqo", kWithUV}, {"b.mqo", kWithUV}, {"a_noUV.mqo", kConverted}, {"b_noUV.mqo", kConverted}}},
-    {"messages to a full disk", twoModels, {{"a.mqo", "b.mqo"}, Output::DevFull}, 0, 1, "",
+    {"messages to a full disk",
+     twoModels,
+     {{"a.mqo", "b.mqo"}, Output::DevFull},
+     0,
+     1,
+     "",
      Files{{"a.mqo", kWithUV}, {"b.mqo", kWithUV}, {"a_noUV.mqo", kConverted}, {"b_noUV.mqo", kConverted}}},
     {"control characters in a name",
      [](const std::filesystem::path& dir) { writeFileBytes(dir / "a\nb\t\x1b[31m.mqo", kWithUV); },
-     {{"a\nb\t\x1b[31m.mqo"}}, 0, 0,
+     {{"a\nb\t\x1b[31m.mqo"}},
+     0,
+     0,
      "「a\\nb\\t\\x1B[31m.mqo」を処理中です。\nUVデータ削除完了。\n「a\\nb\\t\\x1B[31m_noUV.mqo」を作成します。\n"
      "正しく終了しました。\n",
      Files{{"a\nb\t\x1b[31m.mqo", kWithUV}, {"a\nb\t\x1b[31m_noUV.mqo", kConverted}}},

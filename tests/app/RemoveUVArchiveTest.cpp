@@ -30,7 +30,8 @@ const std::string kThumbnail = std::string("\xFF\xD8\xFF\xE0 not really a JPEG \
 using Lines = std::vector<std::string>;
 
 Lines convertedSteps(const std::string& input, const std::string& output) {
-  return {"「" + input + "」を処理中です。", "UVデータ削除完了。", "「" + output + "」を作成します。", "正しく終了しました。"};
+  return {"「" + input + "」を処理中です。", "UVデータ削除完了。", "「" + output + "」を作成します。",
+          "正しく終了しました。"};
 }
 
 // Runs the conversion on archives written into a fresh folder and returns
@@ -101,7 +102,8 @@ TEST_F(RemoveUVArchiveTest, WithoutUVDataWritesNothing) {
     applicationLog().clear();
     // libzip writes no archive without members; an empty one is just the
     // end record.
-    const std::string bytes = members.empty() ? std::string("PK\5\6", 4) + std::string(18, '\0') : buildArchive(members);
+    const std::string bytes =
+        members.empty() ? std::string("PK\5\6", 4) + std::string(18, '\0') : buildArchive(members);
     writeFileBytes(dir.at("plain.mqoz"), bytes);
     EXPECT_TRUE(convert("plain.mqoz"));
     EXPECT_EQ(messages(), (Lines{"「plain.mqoz」を処理中です。", "UVデータが無いので、新規ファイルは作りません。"}));
@@ -131,7 +133,8 @@ TEST_F(RemoveUVArchiveTest, JapaneseNamesInUtf8AndCodePage932) {
     bool raw;
     std::string expectedName;
   };
-  for (const Case& c : {Case{model + ".mqo", false, model + "_noUV.mqo"}, Case{cp932 + ".mqo", true, cp932 + "_noUV.mqo"}}) {
+  for (const Case& c :
+       {Case{model + ".mqo", false, model + "_noUV.mqo"}, Case{cp932 + ".mqo", true, cp932 + "_noUV.mqo"}}) {
     applicationLog().clear();
     write(model + ".mqoz", {{c.memberName, kWithUV, false, c.raw}});
     EXPECT_TRUE(convert(model + ".mqoz"));

@@ -294,8 +294,9 @@ TEST_F(RemoveUVTest, BinaryVertexChunksLargerThanTheLongestLine) {
   // conversion accepts: they are copied as they come, not held as a line.
   std::string raw;
   for (size_t i = 0; raw.size() < (20u << 20); ++i) raw += i % 2 ? std::string("\0\0\x80?", 4) : "face}UV(";
-  const std::string head = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"b\" {\r\n\tBVertex 1 {\r\n\t\tVector 1 [" +
-                           std::to_string(raw.size()) + "]\r\n";
+  const std::string head =
+      "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"b\" {\r\n\tBVertex 1 {\r\n\t\tVector 1 [" +
+      std::to_string(raw.size()) + "]\r\n";
   const std::string tail = "\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) M(0) UV(0 0 1 0 1 1)\r\n\t}\r\n}\r\nEof\r\n";
   writeFileBytes(dir.path() / "scan.mqo", head + raw + tail);
   EXPECT_TRUE(convert(dir.file("scan.mqo")));

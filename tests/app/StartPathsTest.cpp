@@ -28,7 +28,9 @@ TEST(StartPaths, RelativeNamesAreResolvedAgainstTheCurrentFolder) {
   const std::string folder = hostPathToCp932(std::string(canonical.begin(), canonical.end()));
   // A Japanese name, in code page 932, stays as it was.
   const std::string kana = nvrt::utf8ToCp932Name("\xE3\x81\x82.mqo");
-  struct Case { std::string given, expected; };
+  struct Case {
+    std::string given, expected;
+  };
   const std::vector<Case> cases = {
       {"a.mqo", folder + kSeparator + "a.mqo"},
       {"sub" + kSeparator + "b.mqo", folder + kSeparator + "sub" + kSeparator + "b.mqo"},

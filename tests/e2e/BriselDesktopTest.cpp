@@ -154,8 +154,8 @@ TEST_P(BriselDesktopTest, DragsOfTheTitleMoveTheWindowByThePointersWayAndNoFurth
     screen_.movePointer(grabX, grabY);
     screen_.setButton(1, true);
     screen_.movePointer(grabX + dx / 2, grabY + dy / 2);
-    ASSERT_TRUE(at(wantX + dx / 2, wantY + dy / 2)) << "drag " << i << ": the window did not follow; at " << x_
-                                                   << "," << y_;
+    ASSERT_TRUE(at(wantX + dx / 2, wantY + dy / 2))
+        << "drag " << i << ": the window did not follow; at " << x_ << "," << y_;
     screen_.movePointer(grabX + dx, grabY + dy);
     wantX += dx, wantY += dy;
     ASSERT_TRUE(at(wantX, wantY)) << "drag " << i << ": at " << x_ << "," << y_;
@@ -229,11 +229,13 @@ TEST_P(BriselDesktopTest, DuringALongDropTheLabelShowsProgress) {
   const unsigned background = screen_.pixel(cx + 299, cy + 299);
   EXPECT_EQ(dropOnClient(batch), 0);
   bool grew = false, lastDone = false;
-  ASSERT_TRUE(waitFor([&] {
-    lastDone = fs::exists(converted(batch.back()));
-    grew = screen_.anyPixelOtherThan(cx, cy + 40, 300, 200, background);
-    return grew || lastDone;
-  }, 60000));
+  ASSERT_TRUE(waitFor(
+      [&] {
+        lastDone = fs::exists(converted(batch.back()));
+        grew = screen_.anyPixelOtherThan(cx, cy + 40, 300, 200, background);
+        return grew || lastDone;
+      },
+      60000));
   EXPECT_TRUE(grew && !lastDone) << "the log showed nothing until the last file was converted";
 }
 

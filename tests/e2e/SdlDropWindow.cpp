@@ -47,19 +47,30 @@ std::string pointLine(const char* what, LPARAM lParam) {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_DROPFILES: say(dropLine(reinterpret_cast<HDROP>(wParam))); return 0;
+    case WM_DROPFILES:
+      say(dropLine(reinterpret_cast<HDROP>(wParam)));
+      return 0;
     case WM_MOUSEMOVE:
       SetCursor(LoadCursorA(nullptr, static_cast<short>(LOWORD(lParam)) < 100 ? IDC_IBEAM : IDC_ARROW));
       return 0;
-    case WM_LBUTTONDOWN: say(pointLine("down", lParam)); return 0;
-    case WM_LBUTTONUP: say(pointLine("up", lParam)); return 0;
+    case WM_LBUTTONDOWN:
+      say(pointLine("down", lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      say(pointLine("up", lParam));
+      return 0;
     case WM_KEYDOWN:
       say("key " + std::to_string(wParam));
       if (wParam == VK_ESCAPE) DestroyWindow(window);
       return 0;
-    case WM_CLOSE: DestroyWindow(window); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
   }
 }
 
@@ -79,8 +90,8 @@ int main(int argc, char** argv) {
   c.lpszClassName = "SDL_DROP_WINDOW";
   c.hbrBackground = CreateSolidBrush(RGB(40, 120, 220));
   RegisterClassA(&c);
-  HWND window = CreateWindowExA(0, c.lpszClassName, "ドロップ窓", WS_POPUP | WS_VISIBLE, place[0], place[1],
-                                place[2], place[3], nullptr, nullptr, nullptr, nullptr);
+  HWND window = CreateWindowExA(0, c.lpszClassName, "ドロップ窓", WS_POPUP | WS_VISIBLE, place[0], place[1], place[2],
+                                place[3], nullptr, nullptr, nullptr, nullptr);
   DragAcceptFiles(window, TRUE);
   SetFocus(window);
   UpdateWindow(window);

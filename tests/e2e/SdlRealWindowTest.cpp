@@ -106,8 +106,7 @@ TEST_F(SdlRealWindowTest, FilesDroppedFromTheDragSourceArriveWithTheirNamesAndPo
   const std::vector<std::string> names = {(dir / "立方体.mqo").string(), (dir / "😀 smile.mqo").string(),
                                           (dir / "plain.mqo").string()};
   for (const std::string& n : names) std::ofstream(n) << "Metasequoia Document\n";
-  std::vector<std::string> argv = {kBin + "/brisel_xdnd_source", std::to_string(kLeft + 80),
-                                   std::to_string(kTop + 60)};
+  std::vector<std::string> argv = {kBin + "/brisel_xdnd_source", std::to_string(kLeft + 80), std::to_string(kTop + 60)};
   argv.insert(argv.end(), names.begin(), names.end());
   ChildProcess source(argv, {screen->environment()});
   int status = -1;

@@ -51,8 +51,8 @@ bool takesDrops(Window window) {
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
-  XGetWindowProperty(display, window, atom("XdndAware"), 0, 1, False, AnyPropertyType, &type, &format, &items,
-                     &after, &data);
+  XGetWindowProperty(display, window, atom("XdndAware"), 0, 1, False, AnyPropertyType, &type, &format, &items, &after,
+                     &data);
   if (data != nullptr) XFree(data);
   return items > 0;
 }

@@ -28,8 +28,8 @@ bool XvfbScreen::start(std::string& whyNot) {
   }
   // Xvfb picks a free display itself and writes its number: tests of
   // several people can share the machine.
-  server_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-      xvfb, "-displayfd", "1", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"});
+  server_ = std::make_unique<ChildProcess>(
+      std::vector<std::string>{xvfb, "-displayfd", "1", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"});
   std::string number;
   if (!server_->started() || !server_->readLine(number, 20000) || number.empty()) {
     whyNot = "Xvfb could not start here";
@@ -152,8 +152,9 @@ std::string property(Display* display, Window window, const char* name, const ch
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
   const Atom wanted = type != nullptr ? XInternAtom(display, type, False) : AnyPropertyType;
-  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, wanted, &actual,
-                         &format, &items, &after, &data) != Success || data == nullptr) {
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, wanted, &actual, &format,
+                         &items, &after, &data) != Success ||
+      data == nullptr) {
     return std::string();
   }
   std::string value(reinterpret_cast<const char*>(data), format == 8 ? items : 0);

@@ -15,7 +15,12 @@ namespace {
 
 ReferenceResult convert(const char* data, size_t size, size_t block, bool rawFirst) {
   ReferenceResult result;
-  ByteSink sink([&result](const char* p, size_t n) { result.output.append(p, n); return true; }, 64);
+  ByteSink sink(
+      [&result](const char* p, size_t n) {
+        result.output.append(p, n);
+        return true;
+      },
+      64);
   MqoUvStripper stripper(sink);
   std::string pending;
   for (size_t pos = 0; pos < size; pos += block) {

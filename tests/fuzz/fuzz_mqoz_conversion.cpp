@@ -24,8 +24,7 @@ const std::filesystem::path& folder() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string problem =
-      checkArchiveConversion(folder(), std::string(reinterpret_cast<const char*>(data), size));
+  const std::string problem = checkArchiveConversion(folder(), std::string(reinterpret_cast<const char*>(data), size));
   if (!problem.empty()) {
     std::fprintf(stderr, "fuzz_mqoz_conversion: %s\n", problem.c_str());
     abort();

@@ -43,9 +43,7 @@ TEST(RankedMutexDeathTest, ARecursiveMutexMayBeTakenAgainByItsHolder) {
   nvrt::RankedRecursiveMutex outer(LockRank::engine, "outer");
   nvrt::RankedMutex inner(LockRank::host, "inner");
   std::lock_guard a(outer);
-  {
-    std::lock_guard b(inner);
-  }
+  { std::lock_guard b(inner); }
   std::lock_guard again(outer);
   std::lock_guard c(inner);
 }

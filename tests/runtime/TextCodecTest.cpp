@@ -60,14 +60,13 @@ TEST_P(NameRoundTrip, RestoresTheExactName) {
   EXPECT_EQ(hasEscape, !c.representable);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, NameRoundTrip, ::testing::ValuesIn(kNames),
-                         [](const auto& info) {
-                           std::string n = info.param.label;
-                           for (char& ch : n) {
-                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           }
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, NameRoundTrip, ::testing::ValuesIn(kNames), [](const auto& info) {
+  std::string n = info.param.label;
+  for (char& ch : n) {
+    if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  }
+  return n;
+});
 
 TEST(TextCodec, RandomBytesRoundTrip) {
   std::mt19937 random(7);
@@ -82,7 +81,12 @@ TEST(TextCodec, DisplayShowsEscapedCharactersAndMarksRawBytes) {
   EXPECT_EQ(cp932ToUtf8Display(utf8ToCp932Name("😀.mqo")), "😀.mqo");
   EXPECT_EQ(cp932ToUtf8Display(utf8ToCp932Name("\xff.mqo")), "\xef\xbf\xbd.mqo");
   // Bytes that code page 932 rejects are marked, never dropped.
-  EXPECT_EQ(cp932ToUtf8Display("a\x80" "b\xa0" "c\xfd"), "a\xef\xbf\xbd" "b\xef\xbf\xbd" "c\xef\xbf\xbd");
+  EXPECT_EQ(cp932ToUtf8Display("a\x80"
+                               "b\xa0"
+                               "c\xfd"),
+            "a\xef\xbf\xbd"
+            "b\xef\xbf\xbd"
+            "c\xef\xbf\xbd");
   EXPECT_EQ(cp932ToUtf8Display("\x82"), "\xef\xbf\xbd");  // lead byte at the end
 }
 

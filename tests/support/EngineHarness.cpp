@@ -60,8 +60,7 @@ NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine)
   return stage;
 }
 
-EventRecorder::EventRecorder(NVStageBase* stage, std::vector<int> kinds)
-    : connector_(new NVEventConnector(stage)) {
+EventRecorder::EventRecorder(NVStageBase* stage, std::vector<int> kinds) : connector_(new NVEventConnector(stage)) {
   if (kinds.empty())
     for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(k);
   for (int kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });

@@ -40,8 +40,7 @@ ReadOnlyFolder::ReadOnlyFolder(const std::filesystem::path& folder) : folder_(fo
 ReadOnlyFolder::~ReadOnlyFolder() {
   if (immutable_) setImmutable(folder_, false);
   std::error_code error;
-  std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                               error);
+  std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
 }
 
 FileSizeLimit::FileSizeLimit(unsigned long long bytes) {

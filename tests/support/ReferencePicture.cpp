@@ -46,7 +46,8 @@ Picture differenceImage(const Picture& reference, const Picture& picture, int ch
 
 int differingPixels(const Picture& reference, const Picture& picture, int channel) {
   int count = 0;
-  for (size_t i = 0; i < picture.words.size(); ++i) count += worstChannel(reference.words[i], picture.words[i]) > channel;
+  for (size_t i = 0; i < picture.words.size(); ++i)
+    count += worstChannel(reference.words[i], picture.words[i]) > channel;
   return count;
 }
 

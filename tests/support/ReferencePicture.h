@@ -29,8 +29,7 @@ struct Tolerance {
 
 // NAME is the reference's path under tests/ref/ without ".png", for example
 // "framework/widgets/buttonFace_80x24".
-::testing::AssertionResult matchesReference(const std::string& name, const Picture& picture,
-                                            Tolerance tolerance = {});
+::testing::AssertionResult matchesReference(const std::string& name, const Picture& picture, Tolerance tolerance = {});
 
 // For pictures with text: exact with the rasteriser the references were made
 // with ("FreeType 2.13.2"); with another, up to 1 % of the pixels may move by

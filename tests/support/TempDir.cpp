@@ -33,8 +33,8 @@ TempDir::~TempDir() {
   // deeper than Windows' path limit can fail to open.
   const std::filesystem::recursive_directory_iterator end;
   for (std::filesystem::recursive_directory_iterator it(path_, error); !error && it != end; it.increment(error))
-    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 error);
   error.clear();
   std::filesystem::remove_all(path_, error);
 }

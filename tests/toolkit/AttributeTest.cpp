@@ -51,11 +51,10 @@ TEST(AttributeTest, BadKeysAreRejected) {
   EXPECT_FALSE(attr.setAttrSI("", 1));
   EXPECT_FALSE(attr.hasAttrII(-1));
   EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_Attribute", "setAttrII", 1, "Key Value Error."),
-                ReportCapture::located("dv_Attribute", "setAttrID", 1, "Key Value Error."),
-                ReportCapture::located("dv_Attribute", "setAttrSS", 1, "Key Value Error."),
-                ReportCapture::located("dv_Attribute", "setAttrSI", 1, "Key Value Error.")}));
+            (std::vector<std::string>{ReportCapture::located("dv_Attribute", "setAttrII", 1, "Key Value Error."),
+                                      ReportCapture::located("dv_Attribute", "setAttrID", 1, "Key Value Error."),
+                                      ReportCapture::located("dv_Attribute", "setAttrSS", 1, "Key Value Error."),
+                                      ReportCapture::located("dv_Attribute", "setAttrSI", 1, "Key Value Error.")}));
 }
 
 }  // namespace

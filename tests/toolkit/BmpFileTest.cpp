@@ -71,8 +71,7 @@ TEST(BmpFileTest, PalettedDepths) {
     uint16_t bits;
     std::vector<uint8_t> row;  // one row of 3 pixels: indices 2, 0, 1
   };
-  for (const Case& c : {Case{1, {0b01000000, 0, 0, 0}}, Case{4, {0x20, 0x10, 0, 0}},
-                        Case{8, {2, 0, 1, 0}}}) {
+  for (const Case& c : {Case{1, {0b01000000, 0, 0, 0}}, Case{4, {0x20, 0x10, 0, 0}}, Case{8, {2, 0, 1, 0}}}) {
     BmpSpec spec;
     spec.width = 3;
     spec.bits = c.bits;
@@ -153,8 +152,7 @@ TEST(BmpFileTest, BadFilesAreFormatErrorsAndChangeNothing) {
   for (const BadBmp& bad : badBmps()) {
     dv_Image image(2, 1);
     image.setRGB(1, 0, 5, 6, 7);
-    EXPECT_EQ(image.loadBMPData(bad.bytes.data(), bad.bytes.size()), dv_Image::LoadFormatError)
-        << bad.what;
+    EXPECT_EQ(image.loadBMPData(bad.bytes.data(), bad.bytes.size()), dv_Image::LoadFormatError) << bad.what;
     EXPECT_EQ(image.getWidth(), 2) << bad.what;
     EXPECT_EQ(image.getBlue(1, 0), 7) << bad.what;
   }

@@ -21,24 +21,21 @@ void putBe32(uint8_t* p, uint32_t v) {
 }
 
 uint32_t be32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 |
-         static_cast<uint32_t>(p[2]) << 8 | p[3];
+  return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
+         p[3];
 }
 
 }  // namespace
 
-std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth,
-                               const std::vector<std::vector<uint8_t>>& rows,
+std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth, const std::vector<std::vector<uint8_t>>& rows,
                                const std::vector<png_color>& palette, int interlace, int level) {
   std::vector<uint8_t> out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &out, appendToVector, nullptr);
   if (level >= 0) png_set_compression_level(png, level);
-  png_set_IHDR(png, info, w, h, bitDepth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  if (!palette.empty())
-    png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+  png_set_IHDR(png, info, w, h, bitDepth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
   png_write_info(png, info);
   std::vector<png_bytep> pointers;
   for (const auto& row : rows) pointers.push_back(const_cast<png_bytep>(row.data()));
@@ -48,8 +45,8 @@ std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth,
   return out;
 }
 
-std::vector<uint8_t> encodeJpeg(int w, int h, int components, const std::vector<uint8_t>& pixels,
-                                int quality, bool progressive) {
+std::vector<uint8_t> encodeJpeg(int w, int h, int components, const std::vector<uint8_t>& pixels, int quality,
+                                bool progressive) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr errors;
   cinfo.err = jpeg_std_error(&errors);
@@ -90,8 +87,7 @@ std::vector<uint8_t> withPngChunk(const std::vector<uint8_t>& png, size_t at, co
   putBe32(chunk.data(), static_cast<uint32_t>(data.size()));
   std::memcpy(&chunk[4], type, 4);
   if (!data.empty()) std::memcpy(&chunk[8], data.data(), data.size());
-  putBe32(&chunk[8 + data.size()],
-          static_cast<uint32_t>(crc32(0, &chunk[4], static_cast<uInt>(data.size() + 4))));
+  putBe32(&chunk[8 + data.size()], static_cast<uint32_t>(crc32(0, &chunk[4], static_cast<uInt>(data.size() + 4))));
   std::vector<uint8_t> out(png.begin(), png.begin() + static_cast<long>(at));
   out.insert(out.end(), chunk.begin(), chunk.end());
   out.insert(out.end(), png.begin() + static_cast<long>(at), png.end());

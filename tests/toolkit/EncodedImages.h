@@ -9,15 +9,14 @@
 #include <vector>
 
 // Rows of raw samples as libpng takes them.
-std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth,
-                               const std::vector<std::vector<uint8_t>>& rows,
-                               const std::vector<png_color>& palette = {},
-                               int interlace = PNG_INTERLACE_NONE, int level = -1);
+std::vector<uint8_t> encodePng(int w, int h, int colorType, int bitDepth, const std::vector<std::vector<uint8_t>>& rows,
+                               const std::vector<png_color>& palette = {}, int interlace = PNG_INTERLACE_NONE,
+                               int level = -1);
 
 // `pixels` holds w x h samples of `components` (1 grey, 3 RGB) bytes, rows
 // top to bottom.
-std::vector<uint8_t> encodeJpeg(int w, int h, int components, const std::vector<uint8_t>& pixels,
-                                int quality, bool progressive = false);
+std::vector<uint8_t> encodeJpeg(int w, int h, int components, const std::vector<uint8_t>& pixels, int quality,
+                                bool progressive = false);
 
 // The PNG with its header's size rewritten, with a matching checksum.
 std::vector<uint8_t> withClaimedPngSize(std::vector<uint8_t> png, uint32_t w, uint32_t h);

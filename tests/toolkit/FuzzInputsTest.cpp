@@ -42,9 +42,8 @@ TEST(FuzzInputsTest, KeptInputsLoadSafely) {
   const int png = replay("fuzz_png", [](dv_Image& i, const std::vector<uint8_t>& b) {
     return i.loadPNGData(b.data(), b.size()) == dv_Image::LoadOk;
   });
-  const int jpeg = replay("fuzz_jpeg", [](dv_Image& i, const std::vector<uint8_t>& b) {
-    return i.loadJPEGData(b.data(), b.size());
-  });
+  const int jpeg = replay(
+      "fuzz_jpeg", [](dv_Image& i, const std::vector<uint8_t>& b) { return i.loadJPEGData(b.data(), b.size()); });
   EXPECT_GT(bmp + png + jpeg, 0) << "no kept inputs found under " << inputsDir("").string();
 }
 

@@ -8,8 +8,8 @@ TEST(ImageTest, BufferSizes) {
   struct Case {
     int w, h, bw, bh;
   };
-  for (const Case c : {Case{100, 30, 128, 64}, Case{10, 10, 64, 64}, Case{64, 65, 64, 128},
-                       Case{1, 513, 64, 1024}, Case{0, 5, 0, 0}, Case{5, -1, 0, 0}}) {
+  for (const Case c : {Case{100, 30, 128, 64}, Case{10, 10, 64, 64}, Case{64, 65, 64, 128}, Case{1, 513, 64, 1024},
+                       Case{0, 5, 0, 0}, Case{5, -1, 0, 0}}) {
     dv_Image image(c.w, c.h);
     EXPECT_EQ(image.getBufferWidth(), c.bw) << c.w << "x" << c.h;
     EXPECT_EQ(image.getBufferHeight(), c.bh) << c.w << "x" << c.h;
@@ -43,9 +43,9 @@ TEST(ImageTest, RowsAreStoredBottomUp) {
   image.setRGBA(0, 1, 5, 6, 7, 8);
   const uint8_t* buffer = image.getBuffer();
   const size_t row = static_cast<size_t>(image.getBufferWidth()) * 4;
-  EXPECT_EQ(buffer[row + 0], 1);   // (0, 0) in buffer row 1
+  EXPECT_EQ(buffer[row + 0], 1);  // (0, 0) in buffer row 1
   EXPECT_EQ(buffer[row + 3], 4);
-  EXPECT_EQ(buffer[0], 5);         // (0, 1) in buffer row 0
+  EXPECT_EQ(buffer[0], 5);  // (0, 1) in buffer row 0
   EXPECT_EQ(image.pixelOffset(1, 0), row + 4);
 }
 

@@ -26,11 +26,12 @@ enum class Format { Bmp, Png, Jpeg };
 
 int load(Format format, const std::vector<uint8_t>& bytes, dv_Image& image) {
   switch (format) {
-    case Format::Bmp: return image.loadBMPData(bytes.data(), bytes.size());
-    case Format::Png: return image.loadPNGData(bytes.data(), bytes.size());
+    case Format::Bmp:
+      return image.loadBMPData(bytes.data(), bytes.size());
+    case Format::Png:
+      return image.loadPNGData(bytes.data(), bytes.size());
     default:
-      return image.loadJPEGData(bytes.data(), bytes.size()) ? dv_Image::LoadOk
-                                                            : dv_Image::LoadFormatError;
+      return image.loadJPEGData(bytes.data(), bytes.size()) ? dv_Image::LoadOk : dv_Image::LoadFormatError;
   }
 }
 
@@ -49,8 +50,7 @@ BoundedRun boundedLoad(Format format, const std::vector<uint8_t>& bytes, size_t 
     dv_Image image(1, 1);
     image.setRGBA(0, 0, 1, 2, 3, 4);
     const int result = loadWatchingMemory(format, bytes, image);
-    if (result != dv_Image::LoadOk && (image.getWidth() != 1 || image.getAlpha(0, 0) != 4))
-      return kChangedOnFailure;
+    if (result != dv_Image::LoadOk && (image.getWidth() != 1 || image.getAlpha(0, 0) != 4)) return kChangedOnFailure;
     return result;
   });
 }
@@ -72,8 +72,7 @@ std::vector<uint8_t> noisePng(int w, int h) {
 
 // A 64 x 64 PNG claiming 8192 x 8192, padded to about 300 KB by a chunk of
 // the given type placed before the image data or after it.
-std::vector<uint8_t> paddedPng(const char* type, bool beforeImageData, size_t padding,
-                               uint32_t claimed) {
+std::vector<uint8_t> paddedPng(const char* type, bool beforeImageData, size_t padding, uint32_t claimed) {
   const std::vector<uint8_t> png = withClaimedPngSize(noisePng(64, 64), claimed, claimed);
   std::vector<uint8_t> data = noise(padding, 3);
   if (std::string(type) == "tEXt") {
@@ -157,10 +156,8 @@ const HostileCase kHostile[] = {
     {"JPEG in grey patched to 8192 x 8192", Format::Jpeg, [] { return patchedJpeg(1, 290); }},
     {"JPEG padded by comments", Format::Jpeg, commentPaddedJpeg},
     {"JPEG cut in the middle of its scan", Format::Jpeg, [] { return cutJpeg(false, false); }},
-    {"JPEG cut in its scan and closed by an end marker", Format::Jpeg,
-     [] { return cutJpeg(false, true); }},
-    {"progressive JPEG cut in a scan and closed by an end marker", Format::Jpeg,
-     [] { return cutJpeg(true, true); }},
+    {"JPEG cut in its scan and closed by an end marker", Format::Jpeg, [] { return cutJpeg(false, true); }},
+    {"progressive JPEG cut in a scan and closed by an end marker", Format::Jpeg, [] { return cutJpeg(true, true); }},
     {"BMP claiming more rows than it holds", Format::Bmp, bmpWithTooFewRows},
 };
 
@@ -184,10 +181,9 @@ TEST(LoaderMemoryTest, PatchedJpegsWouldPassAGuardOnTheWholeFile) {
 
 // A genuine image loads in a child that may grow by its pixels and 16 MB;
 // every sampled pixel is compared with the source within `tolerance`.
-void expectLoadsWithinItsSize(Format format, const std::vector<uint8_t>& bytes,
-                              const std::vector<uint8_t>& rgb, int side, int tolerance) {
-  const size_t pixelBytes = static_cast<size_t>(dv_Image::bufferSizeFor(side)) *
-                            dv_Image::bufferSizeFor(side) * 4;
+void expectLoadsWithinItsSize(Format format, const std::vector<uint8_t>& bytes, const std::vector<uint8_t>& rgb,
+                              int side, int tolerance) {
+  const size_t pixelBytes = static_cast<size_t>(dv_Image::bufferSizeFor(side)) * dv_Image::bufferSizeFor(side) * 4;
   const BoundedRun run = runWithMemoryLimit(pixelBytes + 16 * kMiB, [&] {
     dv_Image image;
     const int result = loadWatchingMemory(format, bytes, image);
@@ -196,8 +192,7 @@ void expectLoadsWithinItsSize(Format format, const std::vector<uint8_t>& bytes,
     for (int y = 0; y < side; y += 37)
       for (int x = 0; x < side; x += 41) {
         const uint8_t* p = &rgb[(static_cast<size_t>(y) * side + x) * 3];
-        if (std::abs(image.getRed(x, y) - p[0]) > tolerance ||
-            std::abs(image.getGreen(x, y) - p[1]) > tolerance ||
+        if (std::abs(image.getRed(x, y) - p[0]) > tolerance || std::abs(image.getGreen(x, y) - p[1]) > tolerance ||
             std::abs(image.getBlue(x, y) - p[2]) > tolerance || image.getAlpha(x, y) != 255)
           return kWrongPixels;
       }
@@ -213,8 +208,7 @@ TEST(LoaderMemoryTest, GenuineLargePngLoads) {
   for (int y = 0; y < kSide; ++y)
     rows.emplace_back(rgb.begin() + static_cast<long>(y) * kSide * 3,
                       rgb.begin() + static_cast<long>(y + 1) * kSide * 3);
-  const std::vector<uint8_t> png = encodePng(kSide, kSide, PNG_COLOR_TYPE_RGB, 8, rows, {},
-                                             PNG_INTERLACE_NONE, 1);
+  const std::vector<uint8_t> png = encodePng(kSide, kSide, PNG_COLOR_TYPE_RGB, 8, rows, {}, PNG_INTERLACE_NONE, 1);
   rows.clear();
   expectLoadsWithinItsSize(Format::Png, png, rgb, kSide, 0);
 }

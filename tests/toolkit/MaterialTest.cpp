@@ -18,15 +18,14 @@ TEST(ColorTest, ComponentBounds) {
     double value;
     bool accepted;
   };
-  for (const Case c : {Case{1.00005, true}, Case{1.001, false}, Case{-0.00005, true},
-                       Case{-0.001, false}, Case{0.5, true}}) {
+  for (const Case c :
+       {Case{1.00005, true}, Case{1.001, false}, Case{-0.00005, true}, Case{-0.001, false}, Case{0.5, true}}) {
     dv_Color color(0.1, 0.2, 0.3, 0.4);
     EXPECT_EQ(color.init(c.value, 0, 0, 1), c.accepted) << c.value;
     EXPECT_EQ(color.setA(c.value), c.accepted) << c.value;
     EXPECT_FLOAT_EQ(color.getR(), c.accepted ? static_cast<float>(c.value) : 0.1f);
   }
-  EXPECT_EQ(capture.take().front(),
-            ReportCapture::located("dv_Color", "init", 1, "Color Value Error,"));
+  EXPECT_EQ(capture.take().front(), ReportCapture::located("dv_Color", "init", 1, "Color Value Error,"));
   EXPECT_EQ(dv_Color().getType(), 33);
   EXPECT_TRUE(dv_Color(0.5, 0.5, 0.5) == dv_Color(0.50005, 0.5, 0.5, 1));
   EXPECT_TRUE(dv_Color(0.5, 0.5, 0.5) != dv_Color(0.5002, 0.5, 0.5));
@@ -38,10 +37,9 @@ TEST(MaterialTest, DefaultsAndPrint) {
   const dv_Material m;
   EXPECT_EQ(m.getType(), 34);
   m.Print(1, "");
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{"\tMat = {", "\t\talpha = 1;", "\t\tamb = (0.3, 0.3, 0.3, 1);",
-                                      "\t\tdiff = (0, 0, 0, 1);", "\t\tspec = (0.2, 0.2, 0.2, 1);",
-                                      "\t\temis = (0, 0, 0, 1);", "\t\tshini = 17;", "\t}"}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{"\tMat = {", "\t\talpha = 1;", "\t\tamb = (0.3, 0.3, 0.3, 1);",
+                                                      "\t\tdiff = (0, 0, 0, 1);", "\t\tspec = (0.2, 0.2, 0.2, 1);",
+                                                      "\t\temis = (0, 0, 0, 1);", "\t\tshini = 17;", "\t}"}));
   m.Print(0, "X");
   EXPECT_EQ(capture.take().front(), "Mat[X] = {");
 }
@@ -58,8 +56,7 @@ TEST(MaterialTest, AlphaReachesEveryColour) {
   EXPECT_FALSE(m.setAlpha(1.1));
   EXPECT_FALSE(m.setAmbDiff(0, 2, 0));
   EXPECT_TRUE(m.getDiffuse() == dv_Color(1, 0, 0, 0.5));
-  EXPECT_EQ(capture.take().front(),
-            ReportCapture::located("dv_Material", "setAlpha", 1, "Alpha Value Error."));
+  EXPECT_EQ(capture.take().front(), ReportCapture::located("dv_Material", "setAlpha", 1, "Alpha Value Error."));
 }
 
 TEST(MaterialTest, ShininessBounds) {
@@ -69,8 +66,7 @@ TEST(MaterialTest, ShininessBounds) {
   EXPECT_FALSE(m.setShininess(129));
   EXPECT_FALSE(m.setShininess(-1));
   EXPECT_FLOAT_EQ(m.getShininess(), 128);
-  EXPECT_EQ(capture.take().front(),
-            ReportCapture::located("dv_Material", "setShininess", 1, "Shininess Value Error."));
+  EXPECT_EQ(capture.take().front(), ReportCapture::located("dv_Material", "setShininess", 1, "Shininess Value Error."));
   dv_Material other;
   EXPECT_FALSE(m == other);
   other.setShininess(128);
@@ -101,16 +97,15 @@ TEST(MatAdminTest, PaletteGrowth) {
 TEST(MatAdminTest, IndicesBeyondThePaletteCapAreRefusedWithAReport) {
   dv_Material red;
   red.setDiffuse(1, 0, 0);
-  for (const int n : {dv_MatAdmin::MaxPaletteSize, dv_MatAdmin::MaxPaletteSize + 1,
-                      std::numeric_limits<int>::max()}) {
+  for (const int n : {dv_MatAdmin::MaxPaletteSize, dv_MatAdmin::MaxPaletteSize + 1, std::numeric_limits<int>::max()}) {
     ReportCapture capture;
     dv_MatAdmin table;
     ASSERT_TRUE(table.setPalette(red, 1));
     EXPECT_FALSE(table.setPalette(dv_Material(), n)) << n;
     EXPECT_EQ(table.getPaletteSize(), 2) << n;
     EXPECT_TRUE(table.getPaletteMaterial(1) == red) << n;
-    EXPECT_EQ(capture.take(), std::vector<std::string>{ReportCapture::located(
-                                  "dv_MatAdmin", "setPalette", 1, "Palette ID Error.")})
+    EXPECT_EQ(capture.take(),
+              std::vector<std::string>{ReportCapture::located("dv_MatAdmin", "setPalette", 1, "Palette ID Error.")})
         << n;
   }
 }

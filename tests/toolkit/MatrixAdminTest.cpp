@@ -24,8 +24,7 @@ void expectConsistent(const dv_MatrixAdmin& a) {
 dv_Vector rodrigues(const dv_Vector& p, const dv_Vector& a, dv_Vector d, double theta) {
   d.normalize();
   const dv_Vector v = p - a;
-  return a + std::cos(theta) * v + std::sin(theta) * dv_Cross(d, v) +
-         (1 - std::cos(theta)) * dv_Dot(d, v) * d;
+  return a + std::cos(theta) * v + std::sin(theta) * dv_Cross(d, v) + (1 - std::cos(theta)) * dv_Dot(d, v) * d;
 }
 
 TEST(MatrixAdminTest, ScaleTogglesScaled) {
@@ -60,13 +59,12 @@ TEST(MatrixAdminTest, ZeroScalesAreRefused) {
   EXPECT_FALSE(a.prdScale(1, 1, 0));
   EXPECT_DOUBLE_EQ(a.getScale(), 2);
   const std::string m = "Zero Scale Error.";
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{ReportCapture::located("dv_MatrixAdmin", "setScale", 1, m),
-                                      ReportCapture::located("dv_MatrixAdmin", "setScale", 2, m),
-                                      ReportCapture::located("dv_MatrixAdmin", "setScale", 3, m),
-                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 1, m),
-                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 2, m),
-                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 3, m)}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{ReportCapture::located("dv_MatrixAdmin", "setScale", 1, m),
+                                                      ReportCapture::located("dv_MatrixAdmin", "setScale", 2, m),
+                                                      ReportCapture::located("dv_MatrixAdmin", "setScale", 3, m),
+                                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 1, m),
+                                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 2, m),
+                                                      ReportCapture::located("dv_MatrixAdmin", "prdScale", 3, m)}));
 }
 
 TEST(MatrixAdminTest, FocusAndVec) {
@@ -85,10 +83,9 @@ TEST(MatrixAdminTest, FocusAndVec) {
   EXPECT_FALSE(a.loFocus(0, 0, 0));
   expectNear(a.getAngle(), dv_Angle(0, 0, 0.7));
   EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_MatrixAdmin", "glFocus", 1, "Zero-Vector Defined."),
-                ReportCapture::located("dv_MatrixAdmin", "glVec", 1, "Zero-Vector Defined."),
-                ReportCapture::located("dv_MatrixAdmin", "loFocus", 1, "Zero-Vector Defined.")}));
+            (std::vector<std::string>{ReportCapture::located("dv_MatrixAdmin", "glFocus", 1, "Zero-Vector Defined."),
+                                      ReportCapture::located("dv_MatrixAdmin", "glVec", 1, "Zero-Vector Defined."),
+                                      ReportCapture::located("dv_MatrixAdmin", "loFocus", 1, "Zero-Vector Defined.")}));
   a.glSetAngle(kPi / 2, 0, 0);
   ASSERT_TRUE(a.loFocus(-1, 0, 0));  // the model's left is global -Z... turned by heading
   expectNear(a.getDirection(), dv_EulerMatrix(dv_Angle(kPi / 2, 0, 0)) * dv_Vector(-1, 0, 0));
@@ -106,13 +103,11 @@ TEST(MatrixAdminTest, UpVector) {
   EXPECT_FALSE(a.loUpvec(0, 0, 0));
   EXPECT_FALSE(a.loUpvec(0, 0, 1));
   EXPECT_NEAR(a.getAngle().b, kPi / 4, 1e-12);
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_MatrixAdmin", "glUpvec", 2, "Up Vector Parallel Error."),
-                ReportCapture::located("dv_MatrixAdmin", "glUpvec", 1, "Zero-Vector Defined."),
-                ReportCapture::located("dv_MatrixAdmin", "loUpvec", 1, "UpVector Undefined Error."),
-                ReportCapture::located("dv_MatrixAdmin", "loUpvec", 2,
-                                       "Up Vector Parallel Error.")}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{
+                                ReportCapture::located("dv_MatrixAdmin", "glUpvec", 2, "Up Vector Parallel Error."),
+                                ReportCapture::located("dv_MatrixAdmin", "glUpvec", 1, "Zero-Vector Defined."),
+                                ReportCapture::located("dv_MatrixAdmin", "loUpvec", 1, "UpVector Undefined Error."),
+                                ReportCapture::located("dv_MatrixAdmin", "loUpvec", 2, "Up Vector Parallel Error.")}));
   dv_MatrixAdmin b;
   b.glSetAngle(kPi / 2, 0, 0);
   ASSERT_TRUE(b.loUpvec(-1, 1, 0));  // a local bank of pi/4 to the left
@@ -177,8 +172,7 @@ TEST(MatrixAdminTest, LineRotationNeedsTwoPoints) {
   EXPECT_EQ(capture.take(),
             (std::vector<std::string>{
                 ReportCapture::located("dv_MatrixAdmin", "glRotate", 1, "Zero-Vector Defined."),
-                ReportCapture::located("dv_MatrixAdmin", "loRotateWithVec", 2,
-                                       "Zero-Vector Defined.")}));
+                ReportCapture::located("dv_MatrixAdmin", "loRotateWithVec", 2, "Zero-Vector Defined.")}));
 }
 
 TEST(MatrixAdminTest, LocalRotationsUseTheModelFrame) {

@@ -44,8 +44,8 @@ TEST(ModelTest, ShapeTypeChoosesDrawParts) {
     int type;
     int parts;
   };
-  for (const Case c : {Case{26, 0}, Case{12, 1}, Case{10, 2}, Case{16, 2}, Case{9, 4},
-                       Case{54, 4}, Case{25, 0}, Case{19, 4}}) {
+  for (const Case c :
+       {Case{26, 0}, Case{12, 1}, Case{10, 2}, Case{16, 2}, Case{9, 4}, Case{54, 4}, Case{25, 0}, Case{19, 4}}) {
     dv_Shape shape(c.type);
     dv_Model model(&shape);
     EXPECT_EQ(model.getDrawParts(), c.parts) << c.type;

@@ -54,8 +54,8 @@ TEST(PngFileTest, GreyPaletteAndOneBitImages) {
   ASSERT_EQ(image.loadPNGData(bits.data(), bits.size()), dv_Image::LoadOk);
   const int expected[9] = {255, 0, 255, 0, 0, 0, 0, 0, 255};
   for (int x = 0; x < 9; ++x) EXPECT_EQ(image.getGreen(x, 0), expected[x]) << x;
-  const std::vector<uint8_t> paletted = encodePng(
-      2, 1, PNG_COLOR_TYPE_PALETTE, 8, {{1, 0}}, {png_color{1, 2, 3}, png_color{40, 50, 60}});
+  const std::vector<uint8_t> paletted =
+      encodePng(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {{1, 0}}, {png_color{1, 2, 3}, png_color{40, 50, 60}});
   ASSERT_EQ(image.loadPNGData(paletted.data(), paletted.size()), dv_Image::LoadOk);
   EXPECT_EQ(image.getRed(0, 0), 40);
   EXPECT_EQ(image.getBlue(1, 0), 3);
@@ -68,8 +68,7 @@ TEST(PngFileTest, InterlacedImagesAreAssembled) {
     for (int x = 0; x < 11; ++x)
       for (int c = 0; c < 3; ++c) rows.back().push_back(static_cast<uint8_t>(20 * x + y + c));
   }
-  const std::vector<uint8_t> bytes =
-      encodePng(11, 9, PNG_COLOR_TYPE_RGB, 8, rows, {}, PNG_INTERLACE_ADAM7);
+  const std::vector<uint8_t> bytes = encodePng(11, 9, PNG_COLOR_TYPE_RGB, 8, rows, {}, PNG_INTERLACE_ADAM7);
   dv_Image image;
   ASSERT_EQ(image.loadPNGData(bytes.data(), bytes.size()), dv_Image::LoadOk);
   for (int y = 0; y < 9; ++y)
@@ -80,8 +79,7 @@ TEST(PngFileTest, InterlacedImagesAreAssembled) {
 }
 
 TEST(PngFileTest, UnsupportedLayoutsAreRefused) {
-  const std::vector<uint8_t> greyAlpha =
-      encodePng(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {{10, 20}});
+  const std::vector<uint8_t> greyAlpha = encodePng(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {{10, 20}});
   const std::vector<uint8_t> deep = encodePng(1, 1, PNG_COLOR_TYPE_RGB, 16, {{0, 1, 0, 2, 0, 3}});
   const std::vector<uint8_t> greyFour = encodePng(2, 1, PNG_COLOR_TYPE_GRAY, 4, {{0x1F}});
   for (const auto* bytes : {&greyAlpha, &deep, &greyFour}) {
@@ -96,9 +94,12 @@ TEST(PngFileTest, LiesAndCutsAreFormatErrors) {
   std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<long>(good.size()) - 20);
   std::vector<uint8_t> noSignature = good;
   noSignature[1] = 'Q';
-  const std::vector<std::vector<uint8_t>> bad = {
-      withClaimedPngSize(good, 60000, 60000), withClaimedPngSize(good, 100000, 1),
-      withClaimedPngSize(good, 0, 5), cut, noSignature, {0x89, 'P', 'N'}};
+  const std::vector<std::vector<uint8_t>> bad = {withClaimedPngSize(good, 60000, 60000),
+                                                 withClaimedPngSize(good, 100000, 1),
+                                                 withClaimedPngSize(good, 0, 5),
+                                                 cut,
+                                                 noSignature,
+                                                 {0x89, 'P', 'N'}};
   for (const auto& bytes : bad) {
     dv_Image image(4, 4);
     image.setRed(3, 3, 77);
@@ -183,8 +184,10 @@ TEST(JpegFileTest, CutAndLyingStreamsFail) {
       break;
     }
   const std::vector<std::vector<uint8_t>> bad = {
-      std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(good.size()) / 2), huge,
-      std::vector<uint8_t>(good.begin(), good.begin() + 2), {}};
+      std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(good.size()) / 2),
+      huge,
+      std::vector<uint8_t>(good.begin(), good.begin() + 2),
+      {}};
   for (const auto& bytes : bad) {
     dv_Image image(2, 2);
     image.setGreen(1, 1, 66);

@@ -63,7 +63,10 @@ TEST_F(RenderTest, AWorldBlendsOnlyWhenAsked) {
   world.addModel(&square.model);
   engine_.setScene(&world);
   // Red, green and blue of the centre: white, or half way from the blue.
-  struct Case { bool blend; int centre[3]; };
+  struct Case {
+    bool blend;
+    int centre[3];
+  };
   for (const Case& c : {Case{false, {255, 255, 255}}, Case{true, {128, 128, 255}}}) {
     world.setBlending(c.blend);
     engine_.draw();
@@ -89,7 +92,11 @@ TEST_F(RenderTest, FaceCullingModes) {
   scene.addModel(&front);
   scene.addModel(&back);
   engine_.setScene(&scene);
-  struct Case { const char* what; int parts; bool frontShown, backShown; };
+  struct Case {
+    const char* what;
+    int parts;
+    bool frontShown, backShown;
+  };
   const Case cases[] = {
       {"faces", dv_Model::DrawFaces, true, false},
       {"back faces", dv_Model::DrawFaces | dv_Model::DrawBackFaces, false, true},
@@ -124,7 +131,10 @@ TEST_F(RenderTest, FacesTakeTheirOwnPaletteEntries) {
   dv_ModelSet scene;
   scene.addModel(&model);
   engine_.setScene(&scene);
-  struct Case { int colorSource; Rgba left, right; };
+  struct Case {
+    int colorSource;
+    Rgba left, right;
+  };
   for (const Case& c : {Case{2, kRed, kGreen}, Case{1, kBlue, kBlue}, Case{0, kBlack, kBlack}}) {
     model.setColorSource(c.colorSource);
     engine_.draw();

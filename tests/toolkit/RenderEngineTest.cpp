@@ -38,8 +38,7 @@ TEST_F(RenderTest, FrameWithoutSceneClearsToBlackWithTheDefaultPerspective) {
   glGetDoublev(GL_PROJECTION_MATRIX, m);
   const double f = 1.0 / std::tan(20.0 * std::numbers::pi / 180.0);
   const double n = 1.0, far = 6000.0;
-  const double want[16] = {f, 0, 0, 0, 0, f, 0, 0, 0, 0, (far + n) / (n - far), -1,
-                           0, 0, 2 * far * n / (n - far), 0};
+  const double want[16] = {f, 0, 0, 0, 0, f, 0, 0, 0, 0, (far + n) / (n - far), -1, 0, 0, 2 * far * n / (n - far), 0};
   // OpenGL keeps its matrices in single precision.
   for (int i = 0; i < 16; ++i) EXPECT_NEAR(m[i], want[i], 1e-6) << i;
   GLint viewport[4];
@@ -234,8 +233,7 @@ TEST_F(LightTest, PointAndSpotLights) {
       f *= inside && !c.turnedAway ? std::pow(10.0 / d, c.exponent) : 0.0;
     }
     engine_.draw();
-    EXPECT_TRUE(closeTo(pixel(W / 2, H / 2), Rgba{toByte(f), toByte(0.8 * f), toByte(0.6 * f), 255}, 1))
-        << c.what;
+    EXPECT_TRUE(closeTo(pixel(W / 2, H / 2), Rgba{toByte(f), toByte(0.8 * f), toByte(0.6 * f), 255}, 1)) << c.what;
     lamp.setShape(&light_);
   }
 }
@@ -289,10 +287,7 @@ TEST_F(RenderTest, FogModes) {
     double f;
   };
   const double d = 2.0;
-  const Case cases[] = {{0, (5.0 - d) / (5.0 - 1.0)},
-                        {1, std::exp(-0.35 * d)},
-                        {2, std::exp(-0.35 * d)},
-                        {3, 1.0}};
+  const Case cases[] = {{0, (5.0 - d) / (5.0 - 1.0)}, {1, std::exp(-0.35 * d)}, {2, std::exp(-0.35 * d)}, {3, 1.0}};
   dv_World world;
   world.setFogColor(0.0, 0.0, 1.0);
   TestShape shape;

@@ -124,8 +124,7 @@ inline ::testing::AssertionResult closeTo(const Rgba& got, const Rgba& want, int
   for (int c = 0; c < 4; ++c)
     if (std::abs(got[c] - want[c]) > tolerance)
       return ::testing::AssertionFailure()
-             << "got (" << got[0] << ", " << got[1] << ", " << got[2] << ", " << got[3]
-             << "), want (" << want[0] << ", " << want[1] << ", " << want[2] << ", " << want[3]
-             << ") within " << tolerance;
+             << "got (" << got[0] << ", " << got[1] << ", " << got[2] << ", " << got[3] << "), want (" << want[0]
+             << ", " << want[1] << ", " << want[2] << ", " << want[3] << ") within " << tolerance;
   return ::testing::AssertionSuccess();
 }

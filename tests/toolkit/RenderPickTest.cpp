@@ -49,9 +49,9 @@ TEST_F(PickTest, HitsNameTheElementAndItsKind) {
   };
   TestShape shape;
   makeCross(shape);
-  for (const Case c : {Case{dv_Model::DrawFaces, 1, dv_PickResult::Face},
-                       Case{dv_Model::DrawLines, 1, dv_PickResult::Edge},
-                       Case{dv_Model::DrawPoints, 8, dv_PickResult::Vertex}}) {
+  for (const Case c :
+       {Case{dv_Model::DrawFaces, 1, dv_PickResult::Face}, Case{dv_Model::DrawLines, 1, dv_PickResult::Edge},
+        Case{dv_Model::DrawPoints, 8, dv_PickResult::Vertex}}) {
     dv_Model model(&shape);
     model.setPickable(true);
     model.setDrawParts(c.parts);

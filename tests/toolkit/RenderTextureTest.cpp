@@ -88,8 +88,7 @@ TEST_F(TextureTest, EnvironmentModesAndMaterials) {
       rect_.setMaterialSource(dv_Shape::Palette);
     engine_.draw();
     const Rgba t = texel(2, 1);
-    const Rgba want{toByte(t[0] / 255.0 * c.r), toByte(t[1] / 255.0 * c.g),
-                    toByte(t[2] / 255.0 * c.b), 255};
+    const Rgba want{toByte(t[0] / 255.0 * c.r), toByte(t[1] / 255.0 * c.g), toByte(t[2] / 255.0 * c.b), 255};
     EXPECT_TRUE(closeTo(shown(2, 1), want, 1)) << c.what;
   }
 }
@@ -161,8 +160,7 @@ TEST_F(TextureTest, CaptureReadsTheFrameTopRowFirst) {
     ASSERT_EQ(shot.getHeight(), H);
     for (const auto& [x, y] : {std::pair{26, 30}, std::pair{38, 34}, std::pair{0, 0}}) {
       const Rgba p = pixel(x, y);
-      EXPECT_EQ((Rgba{shot.getRed(x, y), shot.getGreen(x, y), shot.getBlue(x, y), 255}), p)
-          << x << ", " << y;
+      EXPECT_EQ((Rgba{shot.getRed(x, y), shot.getGreen(x, y), shot.getBlue(x, y), 255}), p) << x << ", " << y;
       EXPECT_EQ(shot.getAlpha(x, y), 255);
     }
   }

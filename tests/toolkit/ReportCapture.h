@@ -27,8 +27,7 @@ class ReportCapture {
     return texts;
   }
   // The text of a located report, as the queue prints it.
-  static std::string located(const std::string& cls, const std::string& fn, int code,
-                             const std::string& message) {
+  static std::string located(const std::string& cls, const std::string& fn, int code, const std::string& message) {
     return cls + "::" + fn + " -- ErrorCode " + std::to_string(code) + "\n" + message;
   }
 

@@ -70,8 +70,7 @@ TEST(ModelSetTest, CameraAndProjections) {
   EXPECT_DOUBLE_EQ(scene.getPerspective().getNear(), 1.0);
   EXPECT_DOUBLE_EQ(scene.getPerspective().getFar(), 6000.0);
   const dv_OrthoProjection& o = scene.getOrtho();
-  EXPECT_EQ(std::vector<double>({o.getLeft(), o.getRight(), o.getBottom(), o.getTop(),
-                                 o.getNear(), o.getFar()}),
+  EXPECT_EQ(std::vector<double>({o.getLeft(), o.getRight(), o.getBottom(), o.getTop(), o.getNear(), o.getFar()}),
             std::vector<double>({-500, 500, -500, 500, 0, 10000}));
 
   const int version = scene.getProjectionVersion();
@@ -112,8 +111,18 @@ TEST(WorldTest, DefaultsAndFogChanges) {
       {"type 4", [](dv_World& w) { return w.setFogType(4); }, false},
       {"quality 0", [](dv_World& w) { return w.setFogQuality(0); }, true},
       {"quality 3", [](dv_World& w) { return w.setFogQuality(3); }, false},
-      {"range", [](dv_World& w) { w.setFogRange(2, 3); return true; }, true},
-      {"density", [](dv_World& w) { w.setFogDensity(0.1); return true; }, true},
+      {"range",
+       [](dv_World& w) {
+         w.setFogRange(2, 3);
+         return true;
+       },
+       true},
+      {"density",
+       [](dv_World& w) {
+         w.setFogDensity(0.1);
+         return true;
+       },
+       true},
       {"colour", [](dv_World& w) { return w.setFogColor(0.1, 0.2, 0.3); }, true},
       {"bad colour", [](dv_World& w) { return w.setFogColor(2, 0, 0); }, false},
   };
@@ -138,15 +147,11 @@ TEST(PerspectiveTest, RefusesValuesOutOfRange) {
   };
   const Case cases[] = {
       {"fovy pi", [](dv_Perspective& p) { return p.setFovy(std::numbers::pi); }, true, "", ""},
-      {"fovy 0", [](dv_Perspective& p) { return p.setFovy(0.0); }, false, "setFovy",
-       "Fovy Angle Error."},
-      {"fovy above pi", [](dv_Perspective& p) { return p.setFovy(3.2); }, false, "setFovy",
-       "Fovy Angle Error."},
-      {"near 0", [](dv_Perspective& p) { return p.setNear(0.0); }, false, "setNear",
-       "Near Plane Distance Error."},
+      {"fovy 0", [](dv_Perspective& p) { return p.setFovy(0.0); }, false, "setFovy", "Fovy Angle Error."},
+      {"fovy above pi", [](dv_Perspective& p) { return p.setFovy(3.2); }, false, "setFovy", "Fovy Angle Error."},
+      {"near 0", [](dv_Perspective& p) { return p.setNear(0.0); }, false, "setNear", "Near Plane Distance Error."},
       {"near 0.01", [](dv_Perspective& p) { return p.setNear(0.01); }, true, "", ""},
-      {"far -1", [](dv_Perspective& p) { return p.setFar(-1.0); }, false, "setFar",
-       "Far Plane Distance Error."},
+      {"far -1", [](dv_Perspective& p) { return p.setFar(-1.0); }, false, "setFar", "Far Plane Distance Error."},
   };
   for (const Case& c : cases) {
     dv_Perspective p;
@@ -156,8 +161,7 @@ TEST(PerspectiveTest, RefusesValuesOutOfRange) {
       EXPECT_TRUE(reports.empty()) << c.what;
       continue;
     }
-    EXPECT_EQ(reports, std::vector<std::string>{ReportCapture::located(
-                           "dv_Perspective", c.function, 1, c.message)})
+    EXPECT_EQ(reports, std::vector<std::string>{ReportCapture::located("dv_Perspective", c.function, 1, c.message)})
         << c.what;
     // A refused value leaves the projection as it was.
     EXPECT_DOUBLE_EQ(p.getFovy(), dv_Perspective::DefaultFovy) << c.what;

@@ -64,11 +64,10 @@ TEST(TextureTest, RectangleCoordinateTolerances) {
   EXPECT_TRUE(rect.setSize(0, 3));
   EXPECT_FLOAT_EQ(rect.getSize().w, 0.0f);
   EXPECT_FLOAT_EQ(rect.getSize().h, 3.0f);
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_RectTexture", "setTextureCoord", 1, "Texture Coord Error."),
-                ReportCapture::located("dv_RectTexture", "setTextureCoord", 2, "Texture Coord Error."),
-                ReportCapture::located("dv_RectTexture", "getTextureCoord", 1, "ID Error")}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{
+                                ReportCapture::located("dv_RectTexture", "setTextureCoord", 1, "Texture Coord Error."),
+                                ReportCapture::located("dv_RectTexture", "setTextureCoord", 2, "Texture Coord Error."),
+                                ReportCapture::located("dv_RectTexture", "getTextureCoord", 1, "ID Error")}));
 }
 
 TEST(TextureTest, TriangleChecks) {
@@ -82,12 +81,11 @@ TEST(TextureTest, TriangleChecks) {
   EXPECT_TRUE(tri.setTextureCoord(1, dv_TexCoord{0.5f, 0.25f}));
   EXPECT_FLOAT_EQ(tri.getTextureCoord(1).t, 0.25f);
   expectNear(tri.getVertexPos(5), dv_Vector());
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_TriTexture", "setVertexPos", 2, "ID Error."),
-                ReportCapture::located("dv_TriTexture", "setTextureCoord", 2, "Texture Coord Error."),
-                ReportCapture::located("dv_TriTexture", "setTextureCoord", 3, "ID Error."),
-                ReportCapture::located("dv_TriTexture", "getVertexPos", 1, "ID Error.")}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{
+                                ReportCapture::located("dv_TriTexture", "setVertexPos", 2, "ID Error."),
+                                ReportCapture::located("dv_TriTexture", "setTextureCoord", 2, "Texture Coord Error."),
+                                ReportCapture::located("dv_TriTexture", "setTextureCoord", 3, "ID Error."),
+                                ReportCapture::located("dv_TriTexture", "getVertexPos", 1, "ID Error.")}));
 }
 
 TEST(TextureTest, MeshGrowsToTheTriangleSet) {
@@ -106,12 +104,11 @@ TEST(TextureTest, MeshGrowsToTheTriangleSet) {
   EXPECT_FALSE(mesh.setVertexPos(dv_MeshTexture::MaxTriangles, 0, 1, 1, 1));
   EXPECT_EQ(mesh.getTriNum(), 4);
   expectNear(mesh.getVertexPos(4, 0), dv_Vector());
-  EXPECT_EQ(capture.take(),
-            (std::vector<std::string>{
-                ReportCapture::located("dv_MeshTexture", "setTriPos", 2, "Vertex Number Error."),
-                ReportCapture::located("dv_MeshTexture", "setTextureCoord", 1, "Triangle ID Error."),
-                ReportCapture::located("dv_MeshTexture", "setTriNum", 1, "Triangle Number Error."),
-                ReportCapture::located("dv_MeshTexture", "getVertexPos", 1, "Triangle ID Error.")}));
+  EXPECT_EQ(capture.take(), (std::vector<std::string>{
+                                ReportCapture::located("dv_MeshTexture", "setTriPos", 2, "Vertex Number Error."),
+                                ReportCapture::located("dv_MeshTexture", "setTextureCoord", 1, "Triangle ID Error."),
+                                ReportCapture::located("dv_MeshTexture", "setTriNum", 1, "Triangle Number Error."),
+                                ReportCapture::located("dv_MeshTexture", "getVertexPos", 1, "Triangle ID Error.")}));
   ASSERT_TRUE(mesh.setTriNum(0));
   EXPECT_EQ(mesh.getTriNum(), 0);
 }

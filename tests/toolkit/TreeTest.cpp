@@ -7,8 +7,7 @@ namespace {
 
 std::vector<std::string> childNames(const dv_Tree& tree, const dv_TreeNode* node) {
   std::vector<std::string> names;
-  for (const dv_TreeNode* c = tree.firstChild(node); c != nullptr; c = tree.nextSibling(c))
-    names.push_back(c->name);
+  for (const dv_TreeNode* c = tree.firstChild(node); c != nullptr; c = tree.nextSibling(c)) names.push_back(c->name);
   return names;
 }
 
@@ -92,8 +91,8 @@ TEST_F(TreeTest, Reordering) {
 TEST_F(TreeTest, PrintShowsDepthFirstWithDeepestLevel) {
   ReportCapture capture;
   tree.Print();
-  EXPECT_EQ(capture.take(), (std::vector<std::string>{"(root, 3)", "\t(a, 3)", "\t\t(a1, 3)",
-                                                      "\t\t\t(a11, 3)", "\t(b, 1)"}));
+  EXPECT_EQ(capture.take(),
+            (std::vector<std::string>{"(root, 3)", "\t(a, 3)", "\t\t(a1, 3)", "\t\t\t(a11, 3)", "\t(b, 1)"}));
 }
 
 TEST_F(TreeTest, OwnedDataGoesWithItsNode) {

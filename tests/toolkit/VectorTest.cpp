@@ -85,19 +85,16 @@ TEST(VectorTest, PrintTexts) {
   dv_Angle(0.5, 0, 0).Print("a");
   EXPECT_EQ(capture.take(),
             (std::vector<std::string>{
-                "Vector = (1, 2.5, -3)", "Vector[v] = (1, 2, 3)", "HVector = (1, 2, 3, 0)",
-                "HVector(p) = (1, 2, 3, 1)",
+                "Vector = (1, 2.5, -3)", "Vector[v] = (1, 2, 3)", "HVector = (1, 2, 3, 0)", "HVector(p) = (1, 2, 3, 1)",
                 ReportCapture::located("dv_Angle", "Print", 1, "Angle = (1, 2, 3)"),
-                ReportCapture::located("dv_Angle", "Print", 2,
-                                       "Angle(a) = (0.500000, 0.000000, 0.000000)\n")}));
+                ReportCapture::located("dv_Angle", "Print", 2, "Angle(a) = (0.500000, 0.000000, 0.000000)\n")}));
 }
 
 TEST(AngleTest, SumsWrapByOnePi) {
   struct Case {
     double a, b, expected;
   };
-  for (const Case c : {Case{3, 1, 4 - kPi}, Case{-3, -1, -4 + kPi}, Case{1, 1, 2},
-                       Case{kPi, 0, kPi}}) {
+  for (const Case c : {Case{3, 1, 4 - kPi}, Case{-3, -1, -4 + kPi}, Case{1, 1, 2}, Case{kPi, 0, kPi}}) {
     dv_Angle angle(c.a, c.a, c.a);
     angle += dv_Angle(c.b, c.b, c.b);
     EXPECT_DOUBLE_EQ(angle.h, c.expected);
@@ -111,9 +108,8 @@ TEST(OrientationTest, HeadingAndPitchOfTheAxes) {
     dv_Vector direction;
     double h, p;
   };
-  for (const Case& c : {Case{{0, 0, -1}, 0, 0}, Case{{1, 0, 0}, kPi / 2, 0},
-                        Case{{-1, 0, 0}, -kPi / 2, 0}, Case{{0, 1, 0}, 0, kPi / 2},
-                        Case{{0, -2, 0}, 0, -kPi / 2}, Case{{0, 0, 1}, kPi, 0}}) {
+  for (const Case& c : {Case{{0, 0, -1}, 0, 0}, Case{{1, 0, 0}, kPi / 2, 0}, Case{{-1, 0, 0}, -kPi / 2, 0},
+                        Case{{0, 1, 0}, 0, kPi / 2}, Case{{0, -2, 0}, 0, -kPi / 2}, Case{{0, 0, 1}, kPi, 0}}) {
     dv_Angle angle(9, 9, 9);
     ASSERT_TRUE(dv_HeadPitchFromVector(c.direction, "X", angle));
     EXPECT_NEAR(angle.h, c.h, 1e-12);
@@ -127,16 +123,16 @@ TEST(OrientationTest, ZeroDirectionIsReported) {
   dv_Angle angle(1, 2, 3);
   EXPECT_FALSE(dv_HeadPitchFromVector(dv_Vector(), "dv_Quaternion", angle));
   expectNear(angle, dv_Angle(1, 2, 3));
-  EXPECT_EQ(capture.take(), std::vector<std::string>{ReportCapture::located(
-                                "dv_Quaternion", "VectorToHeadPitch", 1, "Zero Vector Error.")});
+  EXPECT_EQ(capture.take(), std::vector<std::string>{
+                                ReportCapture::located("dv_Quaternion", "VectorToHeadPitch", 1, "Zero Vector Error.")});
 }
 
 TEST(OrientationTest, CalcCosine) {
   ReportCapture capture;
   EXPECT_NEAR(dv_CalcCosine(dv_Vector(2, 0, 0), dv_Vector(1, 1, 0)), std::sqrt(0.5), 1e-12);
   EXPECT_EQ(dv_CalcCosine(dv_Vector(), dv_Vector(1, 0, 0)), 0.0);
-  EXPECT_EQ(capture.take(), std::vector<std::string>{ReportCapture::located(
-                                "Function", "dv_CalcCosine", 1, "Zero Vector Error")});
+  EXPECT_EQ(capture.take(),
+            std::vector<std::string>{ReportCapture::located("Function", "dv_CalcCosine", 1, "Zero Vector Error")});
 }
 
 }  // namespace

@@ -31,9 +31,7 @@ ClipboardState& clipboard() {
   return *state;
 }
 
-bool openedByCaller(const ClipboardState& c) {
-  return c.open && c.openerThread == GetCurrentThreadId();
-}
+bool openedByCaller(const ClipboardState& c) { return c.open && c.openerThread == GetCurrentThreadId(); }
 
 void freeAll(ClipboardState& c, HostLock& lock) {
   auto old = std::move(c.data);

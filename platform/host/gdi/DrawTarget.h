@@ -15,18 +15,18 @@ namespace nvhost::gdi {
 
 struct DrawTarget {
   DCState state;
-  HWND top = nullptr;        // set for window contexts: the surface's owner
-  int surfaceWidth = 0;      // the size a window surface must have
+  HWND top = nullptr;    // set for window contexts: the surface's owner
+  int surfaceWidth = 0;  // the size a window surface must have
   int surfaceHeight = 0;
-  int originX = 0;           // logical (0, 0) in buffer pixels
+  int originX = 0;  // logical (0, 0) in buffer pixels
   int originY = 0;
-  std::vector<RECT> clips;   // where drawing may write, buffer pixels
+  std::vector<RECT> clips;  // where drawing may write, buffer pixels
   // Bound by TargetAccess while the pixels may be touched.
   PixelsRef bound;
   std::uint32_t* words = nullptr;
   int width = 0;
   int height = 0;
-  RECT changed{};            // what drawing wrote, buffer pixels
+  RECT changed{};  // what drawing wrote, buffer pixels
 
   void markChanged(const RECT& area);
 };

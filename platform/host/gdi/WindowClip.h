@@ -10,12 +10,12 @@
 namespace nvhost::gdi {
 
 struct WindowPlacement {
-  HWND top = nullptr;        // the top-level window that owns the surface
-  int surfaceWidth = 0;      // the top-level window's size
+  HWND top = nullptr;    // the top-level window that owns the surface
+  int surfaceWidth = 0;  // the top-level window's size
   int surfaceHeight = 0;
-  int originX = 0;           // the client area's top-left in surface pixels
+  int originX = 0;  // the client area's top-left in surface pixels
   int originY = 0;
-  std::vector<RECT> clips;   // visible client area, surface pixels, disjoint
+  std::vector<RECT> clips;  // visible client area, surface pixels, disjoint
 };
 
 // False for a window that does not exist. A hidden window gives no clips.

@@ -31,9 +31,8 @@ PixelsRef allocatePixels(int width, int height) {
 }
 
 bool headerSupported(const BITMAPINFOHEADER& h) {
-  return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biPlanes == 1 && h.biBitCount == 32 &&
-         h.biCompression == BI_RGB && h.biWidth > 0 && h.biHeight != 0 &&
-         h.biHeight != std::numeric_limits<LONG>::min();
+  return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biPlanes == 1 && h.biBitCount == 32 && h.biCompression == BI_RGB &&
+         h.biWidth > 0 && h.biHeight != 0 && h.biHeight != std::numeric_limits<LONG>::min();
 }
 
 }  // namespace
@@ -53,8 +52,7 @@ HBITMAP defaultBitmap() {
 
 using namespace nvhost::gdi;
 
-HBITMAP CreateDIBSection(HDC /*dc*/, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                         DWORD offset) {
+HBITMAP CreateDIBSection(HDC /*dc*/, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
   if (bits != nullptr) *bits = nullptr;
   if (info == nullptr || usage != DIB_RGB_COLORS || section != nullptr || offset != 0) return nullptr;
   const BITMAPINFOHEADER& header = info->bmiHeader;

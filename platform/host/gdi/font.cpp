@@ -54,9 +54,7 @@ HFONT defaultFont() {
   return handle;
 }
 
-text::FontRef selectedFont(const DCState& state) {
-  return state.fontRef ? state.fontRef : fontOf(defaultFont());
-}
+text::FontRef selectedFont(const DCState& state) { return state.fontRef ? state.fontRef : fontOf(defaultFont()); }
 
 }  // namespace nvhost::gdi
 
@@ -65,9 +63,9 @@ namespace text = nvhost::text;
 
 HFONT CreateFontIndirectA(const LOGFONTA* font) { return font ? addFont(*font, false) : nullptr; }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                  DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+                  DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                  DWORD pitchAndFamily, LPCSTR faceName) {
   LOGFONTA l{};
   l.lfHeight = height;
   l.lfWidth = width;

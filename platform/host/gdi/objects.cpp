@@ -113,8 +113,8 @@ HGDIOBJ GetStockObject(int object) {
   static HGDIOBJ stock[NULL_BRUSH + 1] = {};
   static std::once_flag once;
   std::call_once(once, [] {
-    const COLORREF colors[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128), RGB(64, 64, 64),
-                               RGB(0, 0, 0), 0};
+    const COLORREF colors[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),
+                               RGB(64, 64, 64),    RGB(0, 0, 0),       0};
     for (int i = 0; i <= NULL_BRUSH; ++i) {
       auto brush = std::make_unique<Brush>(colors[i], i == NULL_BRUSH);
       brush->stock = true;

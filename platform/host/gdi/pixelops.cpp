@@ -15,8 +15,8 @@ void fillPixels(std::uint32_t* words, int width, const RECT& area, std::uint32_t
   }
 }
 
-void copyPixels(std::uint32_t* target, int targetWidth, const RECT& area, const std::uint32_t* source,
-                int sourceWidth, int dx, int dy) {
+void copyPixels(std::uint32_t* target, int targetWidth, const RECT& area, const std::uint32_t* source, int sourceWidth,
+                int dx, int dy) {
   const int rows = area.bottom - area.top;
   const std::size_t rowBytes = static_cast<std::size_t>(area.right - area.left) * 4;
   // Walking against the direction of the shift keeps rows that overlap in

@@ -45,9 +45,13 @@ int drawClipped(DrawTarget& target, const text::Font& font, std::string_view byt
   const RECT shifted{rect.left + target.originX, rect.top + target.originY, rect.right + target.originX,
                      rect.bottom + target.originY};
   for (const RECT& clip : target.clips) {
-    text::Surface surface{reinterpret_cast<std::uint8_t*>(target.words), target.width, target.height,
-                          static_cast<std::ptrdiff_t>(target.width) * 4, {clip.left, clip.top, clip.right, clip.bottom},
-                          target.originX, target.originY};
+    text::Surface surface{reinterpret_cast<std::uint8_t*>(target.words),
+                          target.width,
+                          target.height,
+                          static_cast<std::ptrdiff_t>(target.width) * 4,
+                          {clip.left, clip.top, clip.right, clip.bottom},
+                          target.originX,
+                          target.originY};
     layout = text::Rect{rect.left, rect.top, rect.right, rect.bottom};
     height = text::drawText(font, bytes, layout, format, options, &surface);
     target.markChanged((format & DT_NOCLIP) ? clip : nvhost::intersectRects(clip, shifted));

@@ -20,9 +20,7 @@ namespace {
 // are never mistaken for each other.
 constexpr ULONG_PTR kContextTag = 1;
 
-HIMC contextOf(HWND window) {
-  return reinterpret_cast<HIMC>(reinterpret_cast<ULONG_PTR>(window) | kContextTag);
-}
+HIMC contextOf(HWND window) { return reinterpret_cast<HIMC>(reinterpret_cast<ULONG_PTR>(window) | kContextTag); }
 
 WindowRecord* windowOf(HIMC context) {
   auto bits = reinterpret_cast<ULONG_PTR>(context);

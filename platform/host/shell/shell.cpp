@@ -38,8 +38,7 @@ DropRecord* findDrop(HDROP drop) {
 
 HWND dropTargetLocked(POINT screen) {
   auto& registry = WindowRegistry::get();
-  for (WindowRecord* r = registry.find(registry.windowAt(screen)); r != nullptr;
-       r = registry.find(r->parent)) {
+  for (WindowRecord* r = registry.find(registry.windowAt(screen)); r != nullptr; r = registry.find(r->parent)) {
     if (r->exStyle & WS_EX_ACCEPTFILES) return r->handle;
   }
   return nullptr;
@@ -104,8 +103,7 @@ bool dropFiles(POINT screen, const std::vector<std::string>& utf8Paths) {
   HDROP drop = reinterpret_cast<HDROP>(next);
   next += 4;
   drops()[drop] = std::move(record);
-  MSG m{target, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0, timeGetTime(),
-        registry.desktop().pointer};
+  MSG m{target, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0, timeGetTime(), registry.desktop().pointer};
   q->post(PostedMessage{m, nullptr, nullptr});
   return true;
 }

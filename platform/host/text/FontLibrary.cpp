@@ -25,9 +25,8 @@ std::string faceNameUtf8(const std::string& cp932) {
 }
 
 std::string fontKey(const FontRequest& r) {
-  return r.faceName + '\0' + std::to_string(r.height) + ',' + std::to_string(r.width) + ',' +
-         std::to_string(r.weight) + ',' + std::to_string(r.charset) + ',' +
-         static_cast<char>('0' + r.italic + 2 * r.underline + 4 * r.strikeOut);
+  return r.faceName + '\0' + std::to_string(r.height) + ',' + std::to_string(r.width) + ',' + std::to_string(r.weight) +
+         ',' + std::to_string(r.charset) + ',' + static_cast<char>('0' + r.italic + 2 * r.underline + 4 * r.strikeOut);
 }
 
 }  // namespace

@@ -41,8 +41,9 @@ FontScale scaleFace(const FaceFacts& facts, int height, int width, bool syntheti
   m.internalLeading = std::max(0, m.height - out.ppemY);
   const double scaleY = static_cast<double>(out.ppemY) / upem;
   const int naturalAverage = std::max(1, scaled(facts.averageCharWidth, scaleY));
-  out.ppemX = width > 0 ? std::max(1, static_cast<int>(std::lround(static_cast<double>(out.ppemY) * width / naturalAverage)))
-                        : out.ppemY;
+  out.ppemX = width > 0
+                  ? std::max(1, static_cast<int>(std::lround(static_cast<double>(out.ppemY) * width / naturalAverage)))
+                  : out.ppemY;
   const double scaleX = static_cast<double>(out.ppemX) / upem;
   m.averageCharWidth = width > 0 ? width : naturalAverage;
   m.maxCharWidth = scaled(facts.maxAdvance, scaleX) + (syntheticBold ? 1 : 0);

@@ -14,9 +14,9 @@ struct FaceFacts {
   int winDescent = 0;
   int averageCharWidth = 0;
   int maxAdvance = 0;
-  int underlinePosition = 0;   // negative below the baseline
+  int underlinePosition = 0;  // negative below the baseline
   int underlineThickness = 0;
-  int strikeoutPosition = 0;   // positive above the baseline
+  int strikeoutPosition = 0;  // positive above the baseline
   int strikeoutThickness = 0;
 };
 

@@ -11,8 +11,8 @@ namespace nvhost::text {
 
 // Rendering variations that change a glyph's pixels or advance.
 namespace glyphflag {
-constexpr std::uint32_t kBold = 1;     // synthetic emboldening
-constexpr std::uint32_t kItalic = 2;   // synthetic slant
+constexpr std::uint32_t kBold = 1;    // synthetic emboldening
+constexpr std::uint32_t kItalic = 2;  // synthetic slant
 }  // namespace glyphflag
 
 struct GlyphKey {

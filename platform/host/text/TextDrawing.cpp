@@ -95,8 +95,10 @@ int drawText(const Font& font, std::string_view cp932, Rect& rect, unsigned flag
   if (flags & format::kCalcRect) {
     int widest = 0;
     for (const LineSpan& line : text.lines) widest = std::max(widest, line.width);
-    rect.right = static_cast<int>(std::clamp<long long>(static_cast<long long>(rect.left) + widest, INT32_MIN, INT32_MAX));
-    rect.bottom = static_cast<int>(std::clamp<long long>(static_cast<long long>(rect.top) + total, INT32_MIN, INT32_MAX));
+    rect.right =
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(rect.left) + widest, INT32_MIN, INT32_MAX));
+    rect.bottom =
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(rect.top) + total, INT32_MIN, INT32_MAX));
     return result;
   }
   if (!surface) return result;

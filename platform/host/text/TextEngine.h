@@ -19,14 +19,14 @@ namespace nvhost::text {
 // The arguments of CreateFontA that the engine understands. The face name is
 // in code page 932, as the framework passes it.
 struct FontRequest {
-  int height = 0;       // > 0 cell height, < 0 character height (em), 0 default
-  int width = 0;        // average character width; 0 keeps the face's aspect
-  int escapement = 0;   // FIXME: rotated text is not drawn rotated.
-  int weight = 0;       // 0 (don't care) or 100…1000; 600 and above is bold
+  int height = 0;      // > 0 cell height, < 0 character height (em), 0 default
+  int width = 0;       // average character width; 0 keeps the face's aspect
+  int escapement = 0;  // FIXME: rotated text is not drawn rotated.
+  int weight = 0;      // 0 (don't care) or 100…1000; 600 and above is bold
   bool italic = false;
   bool underline = false;
   bool strikeOut = false;
-  int charset = 1;      // 128 (Shift-JIS) prefers faces that cover Japanese
+  int charset = 1;  // 128 (Shift-JIS) prefers faces that cover Japanese
   std::string faceName;
 };
 
@@ -39,7 +39,7 @@ FontRef createFont(const FontRequest& request);
 
 // The TEXTMETRIC values the framework relies on.
 struct FontMetrics {
-  int height = 0;            // cell height, ascent + descent
+  int height = 0;  // cell height, ascent + descent
   int ascent = 0;
   int descent = 0;
   int internalLeading = 0;   // cell height minus the em size
@@ -127,7 +127,7 @@ struct DrawOptions {
 // `surface`; with format::kCalcRect (or a null surface) nothing is drawn.
 // Returns the text height as DrawTextExA does, and with format::kCalcRect
 // sets rect's right and bottom to the extent of the laid-out text.
-int drawText(const Font& font, std::string_view cp932, Rect& rect, unsigned flags,
-             const DrawOptions& options, const Surface* surface);
+int drawText(const Font& font, std::string_view cp932, Rect& rect, unsigned flags, const DrawOptions& options,
+             const Surface* surface);
 
 }  // namespace nvhost::text

@@ -14,7 +14,9 @@ bool isWide(char32_t c) { return c >= 0x1100; }
 
 // Japanese line-breaking rules: these never start a line…
 bool noBreakBefore(char32_t c) {
-  static constexpr std::u32string_view kSet = U"、。，．・：；？！ー」』）］｝】〕〉》’”ぁぃぅぇぉっゃゅょァィゥェォッャュョ々ゝゞヽヾ…‥,.!?)]}｡｣､･ｰﾞﾟｧｨｩｪｫｯｬｭｮ";
+  static constexpr std::u32string_view kSet =
+      U"、。，．・：；？！ー」』）］｝】〕〉》’”ぁぃぅぇぉっゃゅょァィゥェォッャュョ々ゝゞヽヾ…‥,.!?)]}"
+      U"｡｣､･ｰﾞﾟｧｨｩｪｫｯｬｭｮ";
   return kSet.find(c) != std::u32string_view::npos;
 }
 

@@ -39,7 +39,7 @@ struct LineSpan {
 struct BreakRules {
   bool singleLine = false;  // line feeds and returns are ordinary characters
   bool wordBreak = false;
-  int maxWidth = 0;         // for wordBreak: the rectangle's width
+  int maxWidth = 0;  // for wordBreak: the rectangle's width
 };
 
 // Splits text into lines: "\r\n", "\n" and "\r" end a line (a break at the

@@ -27,8 +27,7 @@ void loseInputState(HWND window);
 
 // window: moves, sizes and reorders a window with the messages Windows sends.
 constexpr UINT kStateChanged = 0x8000;
-BOOL setWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
-                  UINT flags);
+BOOL setWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 
 // defwindow: the default answer to WM_NCHITTEST for a screen point.
 LRESULT hitTestLocked(WindowRecord& record, POINT screen);

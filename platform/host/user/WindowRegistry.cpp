@@ -56,8 +56,7 @@ void WindowRegistry::remove(HWND handle) {
 
 ClassRecord* WindowRegistry::findClass(std::string_view name) {
   for (auto& cls : classes_) {
-    if (cls.name.size() == name.size() &&
-        strncasecmp(cls.name.c_str(), name.data(), name.size()) == 0) {
+    if (cls.name.size() == name.size() && strncasecmp(cls.name.c_str(), name.data(), name.size()) == 0) {
       return &cls;
     }
   }
@@ -112,8 +111,7 @@ RECT WindowRegistry::clientScreenRect(const WindowRecord& record) {
   RECT r = screenRect(record);
   if (record.minimized()) return RECT{r.left, r.top, r.left, r.top};
   RECT insets = frameInsets(record.style, record.exStyle);
-  RECT c{r.left + insets.left, r.top + insets.top, r.right - insets.right,
-         r.bottom - insets.bottom};
+  RECT c{r.left + insets.left, r.top + insets.top, r.right - insets.right, r.bottom - insets.bottom};
   if (c.right < c.left) c.right = c.left;
   if (c.bottom < c.top) c.bottom = c.top;
   return c;

@@ -50,17 +50,17 @@ struct WindowRecord {
   WNDPROC proc = nullptr;
   DWORD style = 0;  // WS_VISIBLE, WS_DISABLED, WS_MINIMIZE, WS_MAXIMIZE track the state
   DWORD exStyle = 0;
-  BYTE layeredAlpha = 255;      // SetLayeredWindowAttributes, for WS_EX_LAYERED windows
+  BYTE layeredAlpha = 255;  // SetLayeredWindowAttributes, for WS_EX_LAYERED windows
   std::string title;
-  HWND parent = nullptr;        // set for WS_CHILD windows only
-  HWND owner = nullptr;         // set for top-level windows created with a parent
-  std::vector<HWND> children;   // z-order, topmost first
-  RECT rect{};                  // parent's client coordinates (child) or screen
-  RECT restoreRect{};           // rectangle before maximizing or minimizing
-  RECT update{};                // pending update area, client coordinates
+  HWND parent = nullptr;       // set for WS_CHILD windows only
+  HWND owner = nullptr;        // set for top-level windows created with a parent
+  std::vector<HWND> children;  // z-order, topmost first
+  RECT rect{};                 // parent's client coordinates (child) or screen
+  RECT restoreRect{};          // rectangle before maximizing or minimizing
+  RECT update{};               // pending update area, client coordinates
   bool updateErase = false;
   bool destroying = false;
-  HCURSOR cursor = nullptr;     // last cursor set while the pointer was over it
+  HCURSOR cursor = nullptr;  // last cursor set while the pointer was over it
   LONG_PTR userData = 0;
   LONG_PTR id = 0;
   ImeState ime;

@@ -9,8 +9,8 @@ using nvhost::HostLock;
 using nvhost::WindowRegistry;
 
 ATOM RegisterClassA(const WNDCLASSA* wndClass) {
-  if (wndClass == nullptr || wndClass->lpszClassName == nullptr ||
-      IS_INTRESOURCE(wndClass->lpszClassName) || wndClass->lpfnWndProc == nullptr) {
+  if (wndClass == nullptr || wndClass->lpszClassName == nullptr || IS_INTRESOURCE(wndClass->lpszClassName) ||
+      wndClass->lpfnWndProc == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }

@@ -120,8 +120,7 @@ void loseInputState(HWND window) {
       // A hidden or destroyed child hands the focus to its parent; a
       // disabled window leaves nobody with it.
       WindowRecord* parent = registry.find(r->parent);
-      if (r->enabled() && parent != nullptr && !parent->destroying &&
-          registry.shownOnScreen(*parent)) {
+      if (r->enabled() && parent != nullptr && !parent->destroying && registry.shownOnScreen(*parent)) {
         heir = parent->handle;
       }
       d.focus = heir;

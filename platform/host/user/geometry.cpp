@@ -32,13 +32,10 @@ RECT frameInsets(DWORD style, DWORD exStyle) {
 
 bool rectIsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
-bool pointInRect(const RECT& r, POINT p) {
-  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
+bool pointInRect(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
 RECT intersectRects(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
+  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
   if (rectIsEmpty(r)) return RECT{0, 0, 0, 0};
   return r;
 }
@@ -63,6 +60,4 @@ BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL /*menu*/, DWORD exStyle) 
   return TRUE;
 }
 
-BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) {
-  return AdjustWindowRectEx(rect, style, menu, 0);
-}
+BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) { return AdjustWindowRectEx(rect, style, menu, 0); }

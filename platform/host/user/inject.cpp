@@ -28,8 +28,7 @@ constexpr LONG kDoubleClickSlop = 2;
 
 DWORD stamp(DWORD time) { return time != 0 ? time : timeGetTime(); }
 
-void postLocked(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD time,
-                bool withKeys = false) {
+void postLocked(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD time, bool withKeys = false) {
   WindowRecord* r = WindowRegistry::get().find(window);
   if (r == nullptr) return;
   auto q = nvhost::ThreadQueue::forThread(r->threadId);
@@ -41,8 +40,8 @@ void postLocked(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD t
     nvhost::PostedMessage posted{m, nullptr, nullptr};
     if (withKeys) {
       auto keys = std::make_shared<nvhost::KeyTable>();
-      std::copy(std::begin(WindowRegistry::get().desktop().keys),
-                std::end(WindowRegistry::get().desktop().keys), keys->begin());
+      std::copy(std::begin(WindowRegistry::get().desktop().keys), std::end(WindowRegistry::get().desktop().keys),
+                keys->begin());
       posted.keys = keys;
     }
     q->post(posted);
@@ -84,9 +83,12 @@ MouseTarget mouseTargetLocked() {
 
 UINT buttonBase(int button, bool client) {
   switch (button) {
-    case VK_RBUTTON: return client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN;
-    case VK_MBUTTON: return client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN;
-    default: return client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
+    case VK_RBUTTON:
+      return client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN;
+    case VK_MBUTTON:
+      return client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN;
+    default:
+      return client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
   }
 }
 
@@ -133,12 +135,16 @@ void setKeyLocked(nvhost::DesktopState& d, BYTE vk, bool down) {
 BYTE genericKey(BYTE vk) {
   switch (vk) {
     case VK_LSHIFT:
-    case VK_RSHIFT: return VK_SHIFT;
+    case VK_RSHIFT:
+      return VK_SHIFT;
     case VK_LCONTROL:
-    case VK_RCONTROL: return VK_CONTROL;
+    case VK_RCONTROL:
+      return VK_CONTROL;
     case VK_LMENU:
-    case VK_RMENU: return VK_MENU;
-    default: return vk;
+    case VK_RMENU:
+      return VK_MENU;
+    default:
+      return vk;
   }
 }
 
@@ -215,8 +221,7 @@ void buttonUp(int button, DWORD time) {
   MouseTarget t = mouseTargetLocked();
   if (t.window == nullptr) return;
   bool client = t.hit == HTCLIENT;
-  postLocked(t.window, buttonBase(button, client) + 1,
-             client ? mouseKeys(d) : static_cast<WPARAM>(t.hit),
+  postLocked(t.window, buttonBase(button, client) + 1, client ? mouseKeys(d) : static_cast<WPARAM>(t.hit),
              client ? t.clientPoint : t.screenPoint, stamp(time));
 }
 

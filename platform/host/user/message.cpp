@@ -49,9 +49,7 @@ struct Filter {
   HWND window;
   UINT low;
   UINT high;
-  bool matches(const MSG& m) const {
-    return windowMatches(m.hwnd, window) && inRange(m.message, low, high);
-  }
+  bool matches(const MSG& m) const { return windowMatches(m.hwnd, window) && inRange(m.message, low, high); }
 };
 
 // Runs sent messages and input-method commits at the front of the queue.
@@ -65,8 +63,7 @@ bool runPending(HostLock& lock, ThreadQueue& q, const Filter& f) {
     lock.lock();
     return true;
   }
-  if (!q.posted.empty() && q.posted.front().imeText &&
-      windowMatches(q.posted.front().msg.hwnd, f.window)) {
+  if (!q.posted.empty() && q.posted.front().imeText && windowMatches(q.posted.front().msg.hwnd, f.window)) {
     PostedMessage commit = q.posted.front();
     q.posted.pop_front();
     lock.unlock();
@@ -190,8 +187,7 @@ BOOL GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) {
 
 BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
   MSG scratch{};
-  return retrieve(msg ? msg : &scratch, Filter{window, filterMin, filterMax},
-                  (remove & PM_REMOVE) != 0, false);
+  return retrieve(msg ? msg : &scratch, Filter{window, filterMin, filterMax}, (remove & PM_REMOVE) != 0, false);
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {

@@ -165,8 +165,7 @@ HDC BeginPaint(HWND window, LPPAINTSTRUCT paint) {
   paint->hdc = nvhost::acquireWindowDC(window, true);
   paint->fErase = FALSE;
   if (erase) {
-    paint->fErase =
-        SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) == 0;
+    paint->fErase = SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) == 0;
   }
   return paint->hdc;
 }

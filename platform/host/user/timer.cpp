@@ -24,8 +24,7 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc) {
       return 0;
     }
   } else {
-    bool known = std::any_of(ThreadQueue::current()->timers.begin(),
-                             ThreadQueue::current()->timers.end(),
+    bool known = std::any_of(ThreadQueue::current()->timers.begin(), ThreadQueue::current()->timers.end(),
                              [id](const Timer& t) { return t.window == nullptr && t.id == id; });
     if (!known) id = ++nextThreadTimer;
   }
@@ -46,8 +45,6 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 BOOL KillTimer(HWND window, UINT_PTR id) {
   HostLock lock(nvhost::hostMutex());
   auto q = ThreadQueue::current();
-  auto removed = std::erase_if(q->timers, [&](const Timer& t) {
-    return t.window == window && t.id == id;
-  });
+  auto removed = std::erase_if(q->timers, [&](const Timer& t) { return t.window == window && t.id == id; });
   return removed > 0;
 }

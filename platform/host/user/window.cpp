@@ -33,8 +33,8 @@ WindowRecord* findOwn(HWND window, HostLock&) {
   return r;
 }
 
-std::unique_ptr<WindowRecord> newRecord(const nvhost::ClassRecord& cls, DWORD exStyle,
-                                        LPCSTR name, DWORD style, RECT rect, HWND parent) {
+std::unique_ptr<WindowRecord> newRecord(const nvhost::ClassRecord& cls, DWORD exStyle, LPCSTR name, DWORD style,
+                                        RECT rect, HWND parent) {
   auto r = std::make_unique<WindowRecord>();
   r->threadId = GetCurrentThreadId();
   r->cls = cls;
@@ -86,16 +86,14 @@ void sendSizeAndMove(HWND window) {
 
 }  // namespace
 
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menu,
-                     HINSTANCE instance, LPVOID param) {
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
   HWND window = nullptr;
   {
     HostLock lock(nvhost::hostMutex());
     nvhost::ThreadQueue::current();
     auto& registry = WindowRegistry::get();
-    nvhost::ClassRecord* cls =
-        (className && !IS_INTRESOURCE(className)) ? registry.findClass(className) : nullptr;
+    nvhost::ClassRecord* cls = (className && !IS_INTRESOURCE(className)) ? registry.findClass(className) : nullptr;
     if (cls == nullptr) {
       SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
       return nullptr;
@@ -109,8 +107,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     if (style & WS_CHILD) record->id = reinterpret_cast<LONG_PTR>(menu);
     window = registry.add(std::move(record)).handle;
   }
-  CREATESTRUCTA cs{param,  instance,   menu,  parent,    height,   width,
-                   y,      x,          static_cast<LONG>(style), windowName, className, exStyle};
+  CREATESTRUCTA cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
+                   windowName, className, exStyle};
   if (!SendMessageA(window, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
       SendMessageA(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
     DestroyWindow(window);
@@ -233,8 +231,7 @@ BOOL IsWindowVisible(HWND window) {
 BOOL IsChild(HWND parent, HWND window) {
   HostLock lock(nvhost::hostMutex());
   WindowRecord* r = WindowRegistry::get().find(window);
-  return r != nullptr && r->parent != nullptr &&
-         WindowRegistry::get().isAncestor(parent, r->parent);
+  return r != nullptr && r->parent != nullptr && WindowRegistry::get().isAncestor(parent, r->parent);
 }
 
 HWND GetParent(HWND window) {

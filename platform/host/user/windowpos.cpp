@@ -136,8 +136,7 @@ BOOL setWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
 
 }  // namespace nvhost
 
-BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
-                  UINT flags) {
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags) {
   return nvhost::setWindowPos(window, insertAfter, x, y, width, height, flags);
 }
 
@@ -152,28 +151,31 @@ enum class Placement { Keep, Normal, Maximized, Minimized };
 
 Placement placementFor(int command) {
   switch (command) {
-    case SW_SHOWMAXIMIZED: return Placement::Maximized;
+    case SW_SHOWMAXIMIZED:
+      return Placement::Maximized;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE: return Placement::Minimized;
+    case SW_SHOWMINNOACTIVE:
+      return Placement::Minimized;
     case SW_SHOWNORMAL:
     case SW_RESTORE:
-    case SW_SHOWDEFAULT: return Placement::Normal;
-    default: return Placement::Keep;
+    case SW_SHOWDEFAULT:
+      return Placement::Normal;
+    default:
+      return Placement::Keep;
   }
 }
 
 bool activates(int command) {
-  return command == SW_SHOWNORMAL || command == SW_SHOW || command == SW_SHOWMAXIMIZED ||
-         command == SW_SHOWMINIMIZED || command == SW_RESTORE || command == SW_SHOWDEFAULT;
+  return command == SW_SHOWNORMAL || command == SW_SHOW || command == SW_SHOWMAXIMIZED || command == SW_SHOWMINIMIZED ||
+         command == SW_RESTORE || command == SW_SHOWDEFAULT;
 }
 
 // Changes the state bits and returns the new rectangle; false if nothing
 // changes. The caller holds the lock.
 bool changePlacement(WindowRecord& r, Placement p, RECT& rect) {
   bool normal = !r.maximized() && !r.minimized();
-  if (p == Placement::Keep || (p == Placement::Normal && normal) ||
-      (p == Placement::Maximized && r.maximized()) ||
+  if (p == Placement::Keep || (p == Placement::Normal && normal) || (p == Placement::Maximized && r.maximized()) ||
       (p == Placement::Minimized && r.minimized())) {
     return false;
   }
@@ -184,12 +186,10 @@ bool changePlacement(WindowRecord& r, Placement p, RECT& rect) {
     r.style |= WS_MAXIMIZE;
     WindowRecord* parent = registry.find(r.parent);
     RECT client = parent ? registry.clientScreenRect(*parent) : RECT{};
-    rect = parent ? RECT{0, 0, client.right - client.left, client.bottom - client.top}
-                  : registry.desktop().workArea;
+    rect = parent ? RECT{0, 0, client.right - client.left, client.bottom - client.top} : registry.desktop().workArea;
   } else if (p == Placement::Minimized) {
     r.style |= WS_MINIMIZE;
-    rect = RECT{kMinimizedPos, kMinimizedPos, kMinimizedPos + kMinimizedWidth,
-                kMinimizedPos + kMinimizedHeight};
+    rect = RECT{kMinimizedPos, kMinimizedPos, kMinimizedPos + kMinimizedWidth, kMinimizedPos + kMinimizedHeight};
   } else {
     rect = r.restoreRect;
   }
@@ -218,8 +218,7 @@ BOOL ShowWindow(HWND window, int command) {
     if (!wasVisible) return FALSE;
     SendMessageA(window, WM_SHOWWINDOW, FALSE, 0);
     nvhost::setWindowPos(window, HWND_TOP, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                             SWP_NOACTIVATE);
+                         SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
   }
   // Showing a shown window in the same placement changes nothing.
@@ -229,8 +228,7 @@ BOOL ShowWindow(HWND window, int command) {
   bool activate = activates(command) && !child && (changed || !wasVisible);
   if (!activate) flags |= SWP_NOACTIVATE;
   if (child) flags |= SWP_NOZORDER;
-  nvhost::setWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
-                       rect.bottom - rect.top, flags);
+  nvhost::setWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, flags);
   if (command == SW_MINIMIZE && GetActiveWindow() == window) nvhost::loseInputState(window);
   return wasVisible;
 }

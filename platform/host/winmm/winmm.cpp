@@ -15,8 +15,8 @@ constexpr UINT kMaxPeriod = 1000000;
 DWORD timeGetTime() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
-  auto ms = static_cast<unsigned long long>(now.tv_sec) * 1000ULL +
-            static_cast<unsigned long long>(now.tv_nsec) / 1000000ULL;
+  auto ms =
+      static_cast<unsigned long long>(now.tv_sec) * 1000ULL + static_cast<unsigned long long>(now.tv_nsec) / 1000000ULL;
   return static_cast<DWORD>(ms);
 }
 

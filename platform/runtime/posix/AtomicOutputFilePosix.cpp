@@ -27,8 +27,7 @@ void ignoreFileSizeSignal() {
 // system's limit still gets a temporary file.
 std::string temporaryName(std::mt19937_64& random) {
   char name[32];
-  std::snprintf(name, sizeof name, ".noUV-%012llx.tmp",
-                static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+  std::snprintf(name, sizeof name, ".noUV-%012llx.tmp", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
   return name;
 }
 
@@ -42,8 +41,7 @@ bool AtomicOutputFile::open(std::string_view cp932Target) {
   targetPath_ = nativePath(cp932Target);
   struct stat target;
   const bool targetExists = stat(targetPath_.c_str(), &target) == 0;
-  if (targetExists && (!S_ISREG(target.st_mode) || access(targetPath_.c_str(), W_OK) != 0))
-    return false;
+  if (targetExists && (!S_ISREG(target.st_mode) || access(targetPath_.c_str(), W_OK) != 0)) return false;
   const std::filesystem::path folder = targetPath_.parent_path();
   // Seeded once: a batch opens many files.
   static std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned long long>(getpid()));

@@ -16,8 +16,7 @@ namespace {
 // threads, so every thread opens its own pair once.
 class IconvPair {
  public:
-  IconvPair()
-      : toCp932_(iconv_open("CP932", "UTF-32LE")), fromCp932_(iconv_open("UTF-32LE", "CP932")) {}
+  IconvPair() : toCp932_(iconv_open("CP932", "UTF-32LE")), fromCp932_(iconv_open("UTF-32LE", "CP932")) {}
   ~IconvPair() {
     if (toCp932_ != invalid()) iconv_close(toCp932_);
     if (fromCp932_ != invalid()) iconv_close(fromCp932_);
@@ -46,8 +45,7 @@ bool convert(iconv_t cd, const char* in, size_t inSize, char* out, size_t& outSi
   size_t srcLeft = inSize;
   char* dst = out;
   size_t dstLeft = outSize;
-  if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1) || srcLeft != 0)
-    return false;
+  if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1) || srcLeft != 0) return false;
   outSize -= dstLeft;
   return true;
 }
@@ -68,8 +66,8 @@ size_t cp932DecodeChar(const unsigned char* bytes, size_t size, char32_t& codePo
   if (length > size) return 0;
   unsigned char out[8];
   size_t outSize = sizeof out;
-  if (!convert(converters().fromCp932(), reinterpret_cast<const char*>(bytes), length,
-               reinterpret_cast<char*>(out), outSize) ||
+  if (!convert(converters().fromCp932(), reinterpret_cast<const char*>(bytes), length, reinterpret_cast<char*>(out),
+               outSize) ||
       outSize != 4)
     return 0;
   codePoint = decodeUtf32le(out);
@@ -82,19 +80,16 @@ bool cp932EncodeChar(char32_t codePoint, std::string& out) {
     return true;
   }
   if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
-  const unsigned char in[4] = {static_cast<unsigned char>(codePoint),
-                               static_cast<unsigned char>(codePoint >> 8),
+  const unsigned char in[4] = {static_cast<unsigned char>(codePoint), static_cast<unsigned char>(codePoint >> 8),
                                static_cast<unsigned char>(codePoint >> 16), 0};
   char bytes[8];
   size_t size = sizeof bytes;
-  if (!convert(converters().toCp932(), reinterpret_cast<const char*>(in), 4, bytes, size) ||
-      size == 0 || size > 2)
+  if (!convert(converters().toCp932(), reinterpret_cast<const char*>(in), 4, bytes, size) || size == 0 || size > 2)
     return false;
   // Several code points share one code page 932 form; only the one that the
   // bytes convert back to is representable, or a name would change on the way.
   char32_t back = 0;
-  if (cp932DecodeChar(reinterpret_cast<const unsigned char*>(bytes), size, back) != size ||
-      back != codePoint)
+  if (cp932DecodeChar(reinterpret_cast<const unsigned char*>(bytes), size, back) != size || back != codePoint)
     return false;
   out.append(bytes, size);
   return true;

@@ -15,7 +15,9 @@ std::unique_ptr<OffscreenGL> OffscreenGL::create(int width, int height) {
 }
 
 OffscreenGL::OffscreenGL(void* context, int width, int height)
-    : context_(context), width_(width), height_(height),
+    : context_(context),
+      width_(width),
+      height_(height),
       pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4) {}
 
 OffscreenGL::~OffscreenGL() {
@@ -29,8 +31,8 @@ OffscreenGL::~OffscreenGL() {
 }
 
 bool OffscreenGL::makeCurrent() {
-  return OSMesaMakeCurrent(static_cast<OSMesaContext>(context_), pixels_.data(),
-                           GL_UNSIGNED_BYTE, width_, height_) == GL_TRUE;
+  return OSMesaMakeCurrent(static_cast<OSMesaContext>(context_), pixels_.data(), GL_UNSIGNED_BYTE, width_, height_) ==
+         GL_TRUE;
 }
 
 }  // namespace nvrt

@@ -18,8 +18,7 @@ bool AtomicOutputFile::open(std::string_view cp932Target) {
   if (isOpen()) return false;
   targetPath_ = nativePath(cp932Target);
   const DWORD attributes = GetFileAttributesW(targetPath_.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
   static std::mt19937 random(std::random_device{}() ^ GetCurrentProcessId());
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -67,8 +66,8 @@ bool AtomicOutputFile::commit() {
   HANDLE h = asHandle(handle_);
   handle_ = kClosed;
   const bool closed = CloseHandle(h) != 0;
-  if (closed && MoveFileExW(tempPath_.c_str(), targetPath_.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (closed &&
+      MoveFileExW(tempPath_.c_str(), targetPath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     clearPendingTemporaryFile();
     tempPath_.clear();
     return true;

@@ -18,8 +18,7 @@ size_t cp932DecodeChar(const unsigned char* bytes, size_t size, char32_t& codePo
   const int length = isCp932LeadByte(bytes[0]) ? 2 : 1;
   if (static_cast<size_t>(length) > size) return 0;
   wchar_t wide[4];
-  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, reinterpret_cast<const char*>(bytes),
-                                    length, wide, 4);
+  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, reinterpret_cast<const char*>(bytes), length, wide, 4);
   if (n != 1) return 0;
   codePoint = static_cast<char32_t>(wide[0]);
   return static_cast<size_t>(length);
@@ -35,8 +34,7 @@ bool cp932EncodeChar(char32_t codePoint, std::string& out) {
   const wchar_t wide = static_cast<wchar_t>(codePoint);
   char bytes[4];
   BOOL usedDefault = FALSE;
-  const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, sizeof bytes,
-                                    nullptr, &usedDefault);
+  const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, sizeof bytes, nullptr, &usedDefault);
   if (n <= 0 || n > 2 || usedDefault) return false;
   char32_t back = 0;
   if (cp932DecodeChar(reinterpret_cast<const unsigned char*>(bytes), static_cast<size_t>(n), back) !=

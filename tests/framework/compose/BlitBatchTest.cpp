@@ -20,9 +20,7 @@ constexpr std::uint32_t kBatchSize = 20000;
 // CRC over the targets of the whole batch; the same at every level.
 constexpr std::uint32_t kBatchCrc = 0xd59735c6u;
 
-const char* levelName(int level) {
-  return level == NV_BLIT_AVX2 ? "avx2" : level == NV_BLIT_SSE2 ? "sse2" : "scalar";
-}
+const char* levelName(int level) { return level == NV_BLIT_AVX2 ? "avx2" : level == NV_BLIT_SSE2 ? "sse2" : "scalar"; }
 
 struct LevelGuard {
   explicit LevelGuard(int level) { nvBlitSetMaxLevel(level); }
@@ -53,8 +51,8 @@ int reportDifferences(std::uint32_t iteration, const BlitCase& c, const std::vec
   for (std::size_t i = 0; i < got.size(); ++i) {
     if (got[i] != want[i] && (count++ < 8 || verbose)) {
       std::printf("  word %zu (row %zu, column %zu): got %08x, reference %08x, before %08x\n", i,
-                  i / std::size_t(c.params.target.stride), i % std::size_t(c.params.target.stride), got[i],
-                  want[i], c.target[i]);
+                  i / std::size_t(c.params.target.stride), i % std::size_t(c.params.target.stride), got[i], want[i],
+                  c.target[i]);
     }
   }
   if (count > 0 || verbose) {
@@ -89,8 +87,8 @@ TEST(BlitBatch, ChecksumAtEveryLevel) {
       drawn += target != c.target;
       crc = crc32Words(crc, target);
     }
-    EXPECT_EQ(crc, kBatchCrc) << "level " << levelName(level) << std::hex << " crc 0x" << crc << std::dec
-                              << ", " << drawn << " blits drew";
+    EXPECT_EQ(crc, kBatchCrc) << "level " << levelName(level) << std::hex << " crc 0x" << crc << std::dec << ", "
+                              << drawn << " blits drew";
     // A batch whose blits mostly draw nothing would check next to nothing.
     EXPECT_GT(drawn, kBatchSize / 3) << "level " << levelName(level);
   }

@@ -149,9 +149,8 @@ TEST(Blitters, LayoutTwoWritesPictureRowZeroIntoLastBufferRow) {
 }
 
 TEST(Blitters, SingularOrHugeMappingsDrawNothing) {
-  const NVBlitMatrix matrices[] = {{0, 0, 0, 0, 0, 0}, {1, 2, 0, 2, 4, 0}, {1e-9, 0, 0, 0, 1e-9, 0},
-                                   {1, 0, 1e12, 0, 1, 0}, {1e-300, 0, 0, 0, 1e-300, 0},
-                                   {std::nan(""), 0, 0, 0, 1, 0}};
+  const NVBlitMatrix matrices[] = {{0, 0, 0, 0, 0, 0},    {1, 2, 0, 2, 4, 0},           {1e-9, 0, 0, 0, 1e-9, 0},
+                                   {1, 0, 1e12, 0, 1, 0}, {1e-300, 0, 0, 0, 1e-300, 0}, {std::nan(""), 0, 0, 0, 1, 0}};
   for (const NVBlitMatrix& matrix : matrices) {
     for (const Member& m : kMembers) {
       Scene s(4, 4, 0, 4, 4, argb(255, 1, 1, 1));

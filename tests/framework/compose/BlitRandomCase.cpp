@@ -155,12 +155,12 @@ std::string BlitCase::describe() const {
       << p.clip.left << ", " << p.clip.top << ")-(" << p.clip.right << ", " << p.clip.bottom << ")\n"
       << "source " << p.sourceWidth << "x" << p.sourceHeight << " offset (" << p.offsetX << ", " << p.offsetY
       << ")\nitem " << p.itemWidth << "x" << p.itemHeight << " at (" << p.absX << ", " << p.absY << ") alpha "
-      << p.alpha << " mode " << p.blendMode << "\nmatrix [" << m.xx << " " << m.xy << " " << m.tx << "; " << m.yx
-      << " " << m.yy << " " << m.ty << "]\n";
+      << p.alpha << " mode " << p.blendMode << "\nmatrix [" << m.xx << " " << m.xy << " " << m.tx << "; " << m.yx << " "
+      << m.yy << " " << m.ty << "]\n";
   for (const NVBlitClipAncestor& a : ancestors) {
     out << "ancestor " << a.width << "x" << a.height << " at (" << a.absX << ", " << a.absY << ") matrix ["
-        << a.matrix.xx << " " << a.matrix.xy << " " << a.matrix.tx << "; " << a.matrix.yx << " " << a.matrix.yy
-        << " " << a.matrix.ty << "]\n";
+        << a.matrix.xx << " " << a.matrix.xy << " " << a.matrix.tx << "; " << a.matrix.yx << " " << a.matrix.yy << " "
+        << a.matrix.ty << "]\n";
   }
   return out.str();
 }

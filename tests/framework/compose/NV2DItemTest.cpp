@@ -186,7 +186,6 @@ TEST_F(ItemTest, AChildIsNotDrawnWhenItsParentsBoxMissesTheClip) {
   delete image;
 }
 
-
 // An item drawn straight into a target of its own: only the area is touched,
 // the toolkit layout stores rows bottom-up with red first, and an unknown
 // layout draws nothing.

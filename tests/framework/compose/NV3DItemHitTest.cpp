@@ -43,7 +43,7 @@ TEST_F(ItemHitTest, OnlyOpaquePixelsOfTheRectangleAreHit) {
     bool hit, wholeRectHit;
   };
   const Case cases[] = {
-      {10, 20, true, true},  {29, 49, true, true},  {30, 20, false, true}, {49, 49, false, true},
+      {10, 20, true, true},  {29, 49, true, true},   {30, 20, false, true},  {49, 49, false, true},
       {9, 20, false, false}, {10, 19, false, false}, {50, 30, false, false}, {20, 50, false, false},
   };
   for (const Case& c : cases) {
@@ -92,17 +92,20 @@ TEST_F(ItemHitTest, ChildrenAreAskedFirstTopmostFirst) {
 TEST_F(ItemHitTest, TheTexelAtTheOffsetLessTheSourcePositionDecides) {
   dv_Image wide = halfOpaque(60, 30, 20);  // texture columns 0..9 opaque below
   dv_Image small = halfOpaque(4, 3, 2);
-  struct Case { dv_Image* source; int sourceX, x, y; bool hit; };
+  struct Case {
+    dv_Image* source;
+    int sourceX, x, y;
+    bool hit;
+  };
   const Case cases[] = {
-      {&wide, 10, 10 + 15, 25, true},   // texel 5
-      {&wide, 10, 10 + 9, 25, false},   // texel -1
-      {&wide, 10, 10 + 19, 25, true},   // texel 9
-      {&wide, 10, 10 + 20, 25, false},  // texel 10
-      {&wide, 0, 10 + 19, 25, true},
-      {&small, 0, 11, 22, true},        // texel (1, 2)
-      {&small, 0, 12, 21, false},       // texel (2, 1): transparent
-      {&small, 0, 11, 23, false},       // texel (1, 3): below the texture
-      {&small, 0, 29, 49, false},       // no stretching over the item
+      {&wide, 10, 10 + 15, 25, true},                              // texel 5
+      {&wide, 10, 10 + 9, 25, false},                              // texel -1
+      {&wide, 10, 10 + 19, 25, true},                              // texel 9
+      {&wide, 10, 10 + 20, 25, false},                             // texel 10
+      {&wide, 0, 10 + 19, 25, true},   {&small, 0, 11, 22, true},  // texel (1, 2)
+      {&small, 0, 12, 21, false},                                  // texel (2, 1): transparent
+      {&small, 0, 11, 23, false},                                  // texel (1, 3): below the texture
+      {&small, 0, 29, 49, false},                                  // no stretching over the item
   };
   for (const Case& c : cases) {
     item.setSourcePosition(c.sourceX, 0);

@@ -71,7 +71,7 @@ TEST_F(ItemPictureTest, WithoutTextTheShownPartOfTheSourceIsCopied) {
     int shownW, shownH;
   };
   const Case cases[] = {
-      {20, 10, 0, 0, 20, 10, 20, 10}, {30, 20, 0, 0, 20, 10, 20, 10}, {30, 20, 5, 4, 20, 10, 20, 10},
+      {20, 10, 0, 0, 20, 10, 20, 10},  {30, 20, 0, 0, 20, 10, 20, 10}, {30, 20, 5, 4, 20, 10, 20, 10},
       {30, 20, 15, 12, 20, 10, 15, 8}, {8, 6, 0, 0, 20, 10, 8, 6},
   };
   unsigned seed = 1;

@@ -15,7 +15,7 @@ class StringStyleTest : public ::testing::Test {
 std::uint32_t px(const NVImage& image, int x, int y) { return image.getPixels()[y * image.getWidth() + x]; }
 
 struct BlendCase {
-  int scratchGrey;    // the scratch pixel, grey level
+  int scratchGrey;  // the scratch pixel, grey level
   bool raiseAlpha;
   std::uint32_t before;
   std::uint32_t after;
@@ -26,8 +26,8 @@ TEST_F(StringStyleTest, BlendFollowsDarknessAndLuminanceCoverage) {
   const BlendCase cases[] = {
       {0, true, 0x00000000u, 0xFFFEFEFEu},
       {0, false, 0x10000000u, 0x10FEFEFEu},
-      {128, true, 0x00000000u, 0x7F7E7E7Eu},   // D = 381, k = 127
-      {255, true, 0x12345678u, 0x12345678u},   // white: no darkness, no change
+      {128, true, 0x00000000u, 0x7F7E7E7Eu},  // D = 381, k = 127
+      {255, true, 0x12345678u, 0x12345678u},  // white: no darkness, no change
   };
   for (const BlendCase& c : cases) {
     NVImage scratch(1, 1), target(1, 1);

@@ -14,10 +14,10 @@ TEST(PixelTypes, StoredBlendModesMapToTheirModesAndUnknownOnesToNormal) {
     NVBlendMode mode;
   };
   const Case cases[] = {
-      {-1, NVBlendMode::Normal},     {0, NVBlendMode::Normal},  {1, NVBlendMode::Inverted},
-      {2, NVBlendMode::Multiply},    {3, NVBlendMode::Screen},  {4, NVBlendMode::Darken},
-      {5, NVBlendMode::Lighten},     {6, NVBlendMode::Overlay}, {7, NVBlendMode::ColourDodge},
-      {8, NVBlendMode::ColourBurn},  {9, NVBlendMode::Normal},  {1000, NVBlendMode::Normal},
+      {-1, NVBlendMode::Normal},    {0, NVBlendMode::Normal},  {1, NVBlendMode::Inverted},
+      {2, NVBlendMode::Multiply},   {3, NVBlendMode::Screen},  {4, NVBlendMode::Darken},
+      {5, NVBlendMode::Lighten},    {6, NVBlendMode::Overlay}, {7, NVBlendMode::ColourDodge},
+      {8, NVBlendMode::ColourBurn}, {9, NVBlendMode::Normal},  {1000, NVBlendMode::Normal},
   };
   for (const Case& c : cases) EXPECT_EQ(nvBlendModeOf(c.stored), c.mode) << c.stored;
 }

@@ -108,8 +108,8 @@ TEST_F(Render3DItemTest, WidgetsAreDrawnOnTheirPixelRectangles) {
     Rgb colour;
   };
   const Probe probes[] = {
-      {40, 60, kRed},   {119, 109, kRed},  {39, 60, kBlack},  {40, 59, kBlack},  {120, 80, kBlack},
-      {40, 110, kBlack}, {50, 70, kBlue},  {69, 89, kBlue},   {70, 89, kRed},    {69, 90, kRed},
+      {40, 60, kRed},    {119, 109, kRed}, {39, 60, kBlack},   {40, 59, kBlack}, {120, 80, kBlack},
+      {40, 110, kBlack}, {50, 70, kBlue},  {69, 89, kBlue},    {70, 89, kRed},   {69, 90, kRed},
       {130, 70, kBlack}, {20, 20, kBlack}, {299, 299, kBlack},
   };
   for (const Probe& p : probes) EXPECT_EQ(drawn(p.x, p.y), p.colour) << p.x << "," << p.y;

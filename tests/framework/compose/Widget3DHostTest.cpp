@@ -22,7 +22,9 @@ class TracingWidget : public NVWidget {
   TracingWidget(std::string name, int x, int y, int w, int h) : NVWidget(x, y, w, h), name_(std::move(name)) {}
   void onAttach() override { gCalls.push_back(name_ + " attach"); }
   void onDetach() override { gCalls.push_back(name_ + " detach"); }
-  void onResize(int w, int h) override { gCalls.push_back(name_ + " resize " + std::to_string(w) + "x" + std::to_string(h)); }
+  void onResize(int w, int h) override {
+    gCalls.push_back(name_ + " resize " + std::to_string(w) + "x" + std::to_string(h));
+  }
   void onEnableChanged(bool on) override { gCalls.push_back(name_ + (on ? " enabled" : " disabled")); }
 
  private:
@@ -164,7 +166,8 @@ TEST_F(Widget3DHostTest, EventsAndFocusReachTheHostedWidget) {
   NullDisplay::movePointer(150, 150);
   runFrames(engine, 3);
   host->requestFocus();
-  ASSERT_TRUE(runFramesUntil(engine, [&] { return !heard.empty(); }, 200));
+  ASSERT_TRUE(runFramesUntil(
+      engine, [&] { return !heard.empty(); }, 200));
   EXPECT_EQ(heard[0].kind, NV_EV_FOCUS);
   EXPECT_EQ(heard[0].item3D, host);
   EXPECT_EQ(heard[0].widget, &widget);
@@ -176,7 +179,8 @@ TEST_F(Widget3DHostTest, EventsAndFocusReachTheHostedWidget) {
   EXPECT_TRUE(heard.empty());
   widget.setEnabled(true);
   raiseWidgetEvent(&widget, NV_EV_CHANGED);
-  ASSERT_TRUE(runFramesUntil(engine, [&] { return !heard.empty(); }, 50));
+  ASSERT_TRUE(runFramesUntil(
+      engine, [&] { return !heard.empty(); }, 50));
   EXPECT_EQ(heard[0].kind, NV_EV_CHANGED);
   EXPECT_EQ(heard[0].stage, window);
   delete connector;

@@ -32,18 +32,21 @@ void madeInAFreshProcess(const std::function<void()>& make) {
 TEST(InitOnce, TheFirstWindowWidgetOrItemMakesTheProgramsFolderCurrent) {
   // Each case re-runs this program from the start, so the set-up is fresh.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  struct Case { const char* name; std::function<void()> make; };
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+  };
   const Case cases[] = {
       {"widget", [] { new NVWidget(0, 0, 10, 10); }},
       {"2D item", [] { new NV2DItem(0, 0, 0, 10, 10); }},
       {"3D item", [] { new NV3DItem(0, 0, 10, 10); }},
-      {"window", [] {
+      {"window",
+       [] {
          useNullDisplay();
          new NVStageBase();
        }},
   };
-  for (const Case& c : cases)
-    EXPECT_EXIT(madeInAFreshProcess(c.make), ::testing::ExitedWithCode(0), "") << c.name;
+  for (const Case& c : cases) EXPECT_EXIT(madeInAFreshProcess(c.make), ::testing::ExitedWithCode(0), "") << c.name;
 }
 
 }  // namespace

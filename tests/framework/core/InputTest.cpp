@@ -90,7 +90,10 @@ TEST_F(InputTest, ClicksMadeBetweenTwoFramesAreEachSeen) {
   const Case cases[] = {
       {"one left click", VK_LBUTTON, 1, 100, {NV_EV_LDOWN, NV_EV_LUP}},
       {"left double click", VK_LBUTTON, 2, 100, {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LDOUBLE, NV_EV_LUP}},
-      {"left triple click", VK_LBUTTON, 3, 100,
+      {"left triple click",
+       VK_LBUTTON,
+       3,
+       100,
        {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LDOUBLE, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LUP}},
       {"two slow left clicks", VK_LBUTTON, 2, 400, {NV_EV_LDOWN, NV_EV_LUP, NV_EV_LDOWN, NV_EV_LUP}},
       {"middle double click", VK_MBUTTON, 2, 100, {NV_EV_MDOWN, NV_EV_MUP, NV_EV_MDOWN, NV_EV_MDOUBLE, NV_EV_MUP}},
@@ -251,7 +254,8 @@ TEST_F(InputTest, SeveralFocusRequestsInOneFrameEachMakeALostGainedPair) {
   for (auto* r : {leftHears.get(), rightHears.get()})
     for (const NVEventState& e : r->events)
       if (e.kind == NV_EV_FOCUS || e.kind == NV_EV_BLUR) focus.push_back({e.kind, e.stage});
-  EXPECT_EQ(focus, (std::vector<std::pair<int, NVStageBase*>>{{NV_EV_FOCUS, left}, {NV_EV_BLUR, left}, {NV_EV_FOCUS, right}}));
+  EXPECT_EQ(focus,
+            (std::vector<std::pair<int, NVStageBase*>>{{NV_EV_FOCUS, left}, {NV_EV_BLUR, left}, {NV_EV_FOCUS, right}}));
 }
 
 TEST_F(InputTest, FocusRequestsWaitWhileThePointerIsOutside) {

@@ -11,11 +11,8 @@ TEST(NVRect, SizesAndEmptiness) {
     bool empty;
   };
   const Case cases[] = {
-      {{0, 0, 10, 5}, 10, 5, false},
-      {{-3, -4, 2, 1}, 5, 5, false},
-      {{4, 4, 4, 9}, 0, 5, true},
-      {{4, 4, 9, 4}, 5, 0, true},
-      {{300, 300, 0, 0}, -300, -300, true},  // the stages' "nothing dirty" value
+      {{0, 0, 10, 5}, 10, 5, false}, {{-3, -4, 2, 1}, 5, 5, false},        {{4, 4, 4, 9}, 0, 5, true},
+      {{4, 4, 9, 4}, 5, 0, true},    {{300, 300, 0, 0}, -300, -300, true},  // the stages' "nothing dirty" value
       {{2, 2, 3, 3}, 1, 1, false},
   };
   for (const Case& c : cases) {

@@ -12,10 +12,9 @@ struct MidCase {
 
 TEST(NVString, Mid) {
   const MidCase cases[] = {
-      {"abcdefg", 2, 5, "cde"}, {"abcdefg", -3, 2, "ab"}, {"abcdefg", 4, 100, "efg"},
-      {"abcdefg", 7, 9, ""},    {"abcdefg", 8, 9, ""},    {"abcdefg", 3, 3, ""},
-      {"abcdefg", 5, 2, ""},    {"abcdefg", 0, 7, "abcdefg"}, {"", 0, 1, ""},
-      {"abc", -5, -1, ""},
+      {"abcdefg", 2, 5, "cde"}, {"abcdefg", -3, 2, "ab"}, {"abcdefg", 4, 100, "efg"}, {"abcdefg", 7, 9, ""},
+      {"abcdefg", 8, 9, ""},    {"abcdefg", 3, 3, ""},    {"abcdefg", 5, 2, ""},      {"abcdefg", 0, 7, "abcdefg"},
+      {"", 0, 1, ""},           {"abc", -5, -1, ""},
   };
   for (const MidCase& c : cases)
     EXPECT_EQ(NVString(c.text).mid(c.start, c.end), c.expected) << c.text << " " << c.start << " " << c.end;
@@ -33,9 +32,11 @@ struct FindCase {
 
 TEST(NVString, Find) {
   const FindCase cases[] = {
-      {"abc", "", -1},          // an empty needle is never found
-      {"", "a", -1},            {"", "", -1},
-      {"abcabc", "bc", 1},      {"abc", "abcd", -1},
+      {"abc", "", -1},  // an empty needle is never found
+      {"", "a", -1},
+      {"", "", -1},
+      {"abcabc", "bc", 1},
+      {"abc", "abcd", -1},
       {"3 V(0 1 2) UV(0 0)", "UV(", 11},
       {std::string("ab\0cd", 5), "cd", -1},  // bytes after a zero take no part
       {std::string("ab\0cd", 5), "b", 1},

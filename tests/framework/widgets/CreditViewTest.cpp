@@ -186,10 +186,10 @@ TEST_F(CreditViewTest, LabelsListsAndButtonSitWhereTheyBelong) {
     int x, y, width, height;
   };
   const Case cases[] = {
-      {view.nameLabel, 10, 20, 480, 35},      {view.versionLabel, 10, 55, 480, 20},
-      {view.rightsLabel, 10, 85, 480, 40},    {view.creditHeading, 10, 130, 480, 16},
-      {view.creditList, 10, 146, 480, 90},    {view.libraryHeading, 10, 246, 480, 16},
-      {view.libraryList, 10, 262, 480, 98},   {view.okButton, 390, 370, 100, 20},
+      {view.nameLabel, 10, 20, 480, 35},    {view.versionLabel, 10, 55, 480, 20},
+      {view.rightsLabel, 10, 85, 480, 40},  {view.creditHeading, 10, 130, 480, 16},
+      {view.creditList, 10, 146, 480, 90},  {view.libraryHeading, 10, 246, 480, 16},
+      {view.libraryList, 10, 262, 480, 98}, {view.okButton, 390, 370, 100, 20},
   };
   for (const Case& c : cases) {
     ASSERT_NE(c.widget, nullptr);

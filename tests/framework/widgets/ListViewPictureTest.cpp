@@ -53,7 +53,11 @@ TEST_F(ListViewPicture, OutlineBandAndAddLine) {
   const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
   EXPECT_TRUE(refpic::matchesReference("framework/widgets/listview", picture,
                                        refpic::forText(picture, nvhost::text::rasterizerVersion())));
-  struct Expect { int x, y; std::uint32_t colour; const char* what; };
+  struct Expect {
+    int x, y;
+    std::uint32_t colour;
+    const char* what;
+  };
   const Expect expects[] = {
       {200, 0, rgb(110, 117, 118), "top outline"},
       {200, 199, rgb(155, 162, 173), "bottom outline"},
@@ -76,7 +80,10 @@ TEST_F(ListViewPicture, OutlineBandAndAddLine) {
 }
 
 TEST_F(ListViewPicture, TheBandCanSitOnTheAddLine) {
-  struct Case { int selected; std::uint32_t border, inner; };
+  struct Case {
+    int selected;
+    std::uint32_t border, inner;
+  };
   const Case cases[] = {
       {3, rgb(113, 177, 139), rgb(250, 253, 233)},
       {0, rgb(247, 250, 255), rgb(247, 250, 255)},

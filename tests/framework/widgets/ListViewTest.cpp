@@ -52,7 +52,10 @@ TEST(ListViewItems, IndicesOutOfRangeAreHarmless) {
 
 // Removing items leaves the selection where it was, also past the last line.
 TEST(ListViewItems, RemovalsLeaveTheSelectionAlone) {
-  struct Case { bool editable; int selected, removed; };
+  struct Case {
+    bool editable;
+    int selected, removed;
+  };
   const Case cases[] = {
       {false, 2, 2}, {false, 2, 0}, {false, 1, 2}, {false, 0, 0},
       {true, 2, 2},  {true, 3, 1},  {true, 0, 2},  {false, -1, 1},
@@ -98,27 +101,27 @@ class ListViewTest : public WidgetWindow {
 };
 
 TEST_F(ListViewTest, KeyboardMovesReordersAndDeletes) {
-  struct Case { bool editable; int start; BYTE key; bool control; int selected; const char* order; };
+  struct Case {
+    bool editable;
+    int start;
+    BYTE key;
+    bool control;
+    int selected;
+    const char* order;
+  };
   const Case cases[] = {
-      {false, 2, kDown, false, 2, "a,b,c,"},   // the last item keeps the selection
-      {true, 2, kDown, false, 3, "a,b,c,"},    // onto the add line
-      {true, 3, kDown, false, 3, "a,b,c,"},
-      {false, 0, kUp, false, 0, "a,b,c,"},
-      {false, 2, kUp, false, 1, "a,b,c,"},
-      {false, -1, kDown, false, 0, "a,b,c,"},
-      {true, 1, kUp, true, 0, "b,a,c,"},
-      {true, 1, kDown, true, 2, "a,c,b,"},
-      {true, 2, kDown, true, 3, "a,b,c,"},    // no item below the last one
-      {true, 0, kUp, true, 0, "a,b,c,"},
-      {true, 3, kUp, true, 2, "a,b,c,"},      // the add line is not an item
-      {true, -1, kDown, true, 0, "a,b,c,"},   // nothing selected: nothing swapped
-      {false, 1, kUp, true, 0, "a,b,c,"},     // a list that is not editable keeps its order
-      {false, 1, kDelete, false, 1, "a,b,c,"},
-      {true, 1, kDelete, false, 1, "a,c,"},
-      {true, 2, kDelete, false, 2, "a,b,"},
-      {true, 3, kDelete, false, 3, "a,b,c,"},
-      {true, -1, kDelete, false, -1, "a,b,c,"},
-      {false, 1, 0x41, false, 1, "a,b,c,"},
+      {false, 2, kDown, false, 2, "a,b,c,"},  // the last item keeps the selection
+      {true, 2, kDown, false, 3, "a,b,c,"},   // onto the add line
+      {true, 3, kDown, false, 3, "a,b,c,"},     {false, 0, kUp, false, 0, "a,b,c,"},
+      {false, 2, kUp, false, 1, "a,b,c,"},      {false, -1, kDown, false, 0, "a,b,c,"},
+      {true, 1, kUp, true, 0, "b,a,c,"},        {true, 1, kDown, true, 2, "a,c,b,"},
+      {true, 2, kDown, true, 3, "a,b,c,"},                                          // no item below the last one
+      {true, 0, kUp, true, 0, "a,b,c,"},        {true, 3, kUp, true, 2, "a,b,c,"},  // the add line is not an item
+      {true, -1, kDown, true, 0, "a,b,c,"},                                         // nothing selected: nothing swapped
+      {false, 1, kUp, true, 0, "a,b,c,"},  // a list that is not editable keeps its order
+      {false, 1, kDelete, false, 1, "a,b,c,"},  {true, 1, kDelete, false, 1, "a,c,"},
+      {true, 2, kDelete, false, 2, "a,b,"},     {true, 3, kDelete, false, 3, "a,b,c,"},
+      {true, -1, kDelete, false, -1, "a,b,c,"}, {false, 1, 0x41, false, 1, "a,b,c,"},
   };
   focusList();
   for (const Case& c : cases) {
@@ -166,13 +169,17 @@ TEST_F(ListViewTest, InputMethodTextIsNoKey) {
 
 TEST_F(ListViewTest, PressesSelectLines) {
   fill(*list, {"a", "b", "c"});
-  struct Step { bool editable; int line; int selected; bool editing; };
+  struct Step {
+    bool editable;
+    int line;
+    int selected;
+    bool editing;
+  };
   const Step steps[] = {
-      {false, 1, 1, false}, {false, 1, 1, false},  // again: no editor on a plain list
-      {false, 3, -1, false},                       // below the last item
-      {true, 3, 3, false},                         // the add line
-      {true, 6, -1, false}, {true, 2, 2, false},
-      {true, 2, 2, true},                          // the selected line again: edit it
+      {false, 1, 1, false},  {false, 1, 1, false},                      // again: no editor on a plain list
+      {false, 3, -1, false},                                            // below the last item
+      {true, 3, 3, false},                                              // the add line
+      {true, 6, -1, false},  {true, 2, 2, false},  {true, 2, 2, true},  // the selected line again: edit it
   };
   for (const Step& s : steps) {
     list->setEditable(s.editable);
@@ -303,7 +310,15 @@ TEST_F(ListViewTest, ReturnOpensTheEditorOnlyWhenEditable) {
 // text and hides; a press below the lines selects nothing and leaves the
 // editor open with nothing written.
 TEST_F(ListEditorTest, PressesOnOtherLinesWhileEditing) {
-  struct Step { int from; const char* typed; int to; const char* order; int selected; bool editing; const char* editorText; };
+  struct Step {
+    int from;
+    const char* typed;
+    int to;
+    const char* order;
+    int selected;
+    bool editing;
+    const char* editorText;
+  };
   const Step steps[] = {
       {0, "q", 2, "q,b,c,", 2, false, "c"},
       {3, "r", 1, "q,b,c,", 1, false, "b"},

@@ -14,9 +14,8 @@ struct Rgb {
 };
 
 // The theme as its table gives it.
-inline constexpr Rgb kBackground{247, 250, 255}, kBase0{110, 117, 118}, kBase1{215, 221, 225},
-    kBase2{248, 255, 255}, kMain0{46, 130, 85}, kMain1{181, 224, 193}, kMain2{255, 255, 236},
-    kAccent2{255, 255, 231}, kWhite{255, 255, 255};
+inline constexpr Rgb kBackground{247, 250, 255}, kBase0{110, 117, 118}, kBase1{215, 221, 225}, kBase2{248, 255, 255},
+    kMain0{46, 130, 85}, kMain1{181, 224, 193}, kMain2{255, 255, 236}, kAccent2{255, 255, 231}, kWhite{255, 255, 255};
 
 // A picture as 0xAARRGGBB words, top row first; fresh ones are opaque white.
 struct Canvas {

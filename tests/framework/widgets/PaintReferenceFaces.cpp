@@ -10,10 +10,9 @@ static int clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
 
 void Canvas::rgba(int x, int y, Rgb c, int a) {
   if (!inside(x, y)) return;
-  px[static_cast<size_t>(y) * w + x] = (static_cast<std::uint32_t>(clamp255(a)) << 24) |
-                                       (static_cast<std::uint32_t>(clamp255(c.r)) << 16) |
-                                       (static_cast<std::uint32_t>(clamp255(c.g)) << 8) |
-                                       static_cast<std::uint32_t>(clamp255(c.b));
+  px[static_cast<size_t>(y) * w + x] =
+      (static_cast<std::uint32_t>(clamp255(a)) << 24) | (static_cast<std::uint32_t>(clamp255(c.r)) << 16) |
+      (static_cast<std::uint32_t>(clamp255(c.g)) << 8) | static_cast<std::uint32_t>(clamp255(c.b));
 }
 
 void Canvas::rgb(int x, int y, Rgb c) {

@@ -36,8 +36,10 @@ void ring(Canvas& out, const RingRow& r) {
       const double dx = x - r.cx, dy = y - r.cy;
       const double d = std::sqrt(dx * dx + dy * dy);
       double in = 0;
-      if (r.inner < d && d < r.peak) in = (d - r.inner) * r.s1;
-      else if (r.peak <= d && d < r.outer) in = (r.outer - d) * r.s2;
+      if (r.inner < d && d < r.peak)
+        in = (d - r.inner) * r.s1;
+      else if (r.peak <= d && d < r.outer)
+        in = (r.outer - d) * r.s2;
       const Rgb c = out.at(x, y);
       out.rgb(x, y, each([&](int i) { return std::min(255, c[i] + static_cast<int>(std::trunc(in * k[i]))); }));
     }
@@ -74,8 +76,10 @@ Canvas frameSide(int w, int h, bool left) {
   const int half = h / 2;
   for (int y = 0; y < h; ++y) {
     double t = 0.3;
-    if (y < half) t = 0.25 - 0.25 * y / half;
-    else if (half > 0) t = 0.3 + 0.2 * (y - half) / half;
+    if (y < half)
+      t = 0.25 - 0.25 * y / half;
+    else if (half > 0)
+      t = 0.3 + 0.2 * (y - half) / half;
     if (w > 3) {
       out.rgb(2, y, gradient(kMain2, kMain0, t));
       out.rgb(3, y, gradient(kMain2, kMain0, t));

@@ -70,7 +70,9 @@ Canvas textBoxFrame(int w, int h, bool focused) {
   const Rgb c0 = focused ? kMain0 : kBase0, c1 = focused ? kMain1 : kBase1, c2 = focused ? kMain2 : kBase2;
   Canvas out(w, h);
   fillAll(out, c2);
-  const auto shade = [&](int weight) { return each([&](int i) { return ((100 - weight) * c1[i] + weight * c2[i]) / 100; }); };
+  const auto shade = [&](int weight) {
+    return each([&](int i) { return ((100 - weight) * c1[i] + weight * c2[i]) / 100; });
+  };
   for (int x = 1; x <= w - 2; ++x) {
     for (int r = 1; r <= 4; ++r) out.rgb(x, r, shade(70 + 6 * r));
     const int weights[] = {100, 96, 92, 88, 84};

@@ -52,7 +52,8 @@ TEST(ButtonFace, ThreeByThreeCentreTakesTheRingRule) {
   EXPECT_EQ(pixel(image, 1, 1), rgba(plus(ring, 1, 1, 4), 255));
   for (const auto& corner : {std::pair{0, 0}, {2, 0}, {0, 2}, {2, 2}})
     EXPECT_EQ(pixel(image, corner.first, corner.second).a, 0);
-  for (const auto& side : {std::pair{1, 0}, {0, 1}, {2, 1}, {1, 2}}) EXPECT_EQ(pixel(image, side.first, side.second).a, 160);
+  for (const auto& side : {std::pair{1, 0}, {0, 1}, {2, 1}, {1, 2}})
+    EXPECT_EQ(pixel(image, side.first, side.second).a, 160);
 }
 
 TEST(ButtonFace, LowFacesStillGlowWithHalfTwo) {
@@ -70,7 +71,9 @@ TEST(DimToBackground, TransparentPixelsStayAsTheyAre) {
   const Rgba corner = pixel(image, 0, 0), outline = pixel(image, 3, 0);
   dimToBackground(&image, 12, 8);
   EXPECT_EQ(pixel(image, 0, 0), corner);
-  const Rgb washed = each([&](int i) { return ((i == 0 ? outline.r : i == 1 ? outline.g : outline.b) + 3 * kBackground[i]) * 25 / 100; });
+  const Rgb washed = each([&](int i) {
+    return ((i == 0 ? outline.r : i == 1 ? outline.g : outline.b) + 3 * kBackground[i]) * 25 / 100;
+  });
   EXPECT_EQ(pixel(image, 3, 0), rgba(washed, 255));
 }
 
@@ -158,7 +161,8 @@ TEST(FrameTop, GradientAndRingAtTheWindowWidth) {
 using Painter = void (*)(NVImage*, int, int, int);
 
 TEST(FramePainters, WriteColourOnlyAndKeepEveryAlpha) {
-  const Painter painters[] = {paintFrameTop, paintFrameLeft, paintFrameRight, paintFrameBottom, paintMenuBar, paintDropDown};
+  const Painter painters[] = {paintFrameTop,    paintFrameLeft, paintFrameRight,
+                              paintFrameBottom, paintMenuBar,   paintDropDown};
   for (Painter p : painters) {
     NVImage image(40, 30);
     image.fill(0, 0, 0, 7);

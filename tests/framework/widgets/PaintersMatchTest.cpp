@@ -36,8 +36,7 @@ const PainterCase kPainters[] = {
     {"scrollUpPressed", paintScrollUpPressed, [](int w, int h) { return r::scrollButton(w, h, true, 2); }, 16, 16},
     {"scrollDown", paintScrollDown, [](int w, int h) { return r::scrollButton(w, h, false, 0); }, 16, 16},
     {"scrollDownHover", paintScrollDownHover, [](int w, int h) { return r::scrollButton(w, h, false, 1); }, 16, 16},
-    {"scrollDownPressed", paintScrollDownPressed, [](int w, int h) { return r::scrollButton(w, h, false, 2); }, 16,
-     16},
+    {"scrollDownPressed", paintScrollDownPressed, [](int w, int h) { return r::scrollButton(w, h, false, 2); }, 16, 16},
     {"selectorMark", paintSelectorMark, r::selectorMark, 60, 18},
     {"textBoxFrame", paintTextBoxFrame, [](int w, int h) { return r::textBoxFrame(w, h, false); }, 120, 22},
     {"textBoxFrameFocused", paintTextBoxFrameFocused, [](int w, int h) { return r::textBoxFrame(w, h, true); }, 120,
@@ -56,8 +55,8 @@ struct Size {
 
 // Degenerate faces where the edge, ring and interior rules overlap, the sizes
 // the widgets use, and large ones.
-const Size kSizes[] = {{1, 1},  {2, 2},   {3, 3},  {1, 5},   {5, 1},   {2, 7},   {4, 4},    {5, 5},
-                       {6, 6},  {7, 3},   {3, 9},  {9, 11},  {12, 8},  {13, 7},  {16, 16},  {17, 33},
+const Size kSizes[] = {{1, 1},   {2, 2},    {3, 3},    {1, 5},     {5, 1},     {2, 7},     {4, 4},    {5, 5},
+                       {6, 6},   {7, 3},    {3, 9},    {9, 11},    {12, 8},    {13, 7},    {16, 16},  {17, 33},
                        {6, 300}, {312, 28}, {312, 10}, {300, 300}, {640, 480}, {1000, 31}, {31, 1000}};
 
 class PainterMatch : public testing::TestWithParam<PainterCase> {};
@@ -105,7 +104,8 @@ TEST_P(PainterMatch, PictureMatchesItsReference) {
   NVImage image;
   c.painter(&image, c.pictureW, c.pictureH, 0);
   const std::string name = std::string(c.name) + "_" + std::to_string(c.pictureW) + "x" + std::to_string(c.pictureH);
-  EXPECT_TRUE(refpic::matchesReference("framework/widgets/" + name, {image.getWidth(), image.getHeight(), painttest::words(image)}));
+  EXPECT_TRUE(refpic::matchesReference("framework/widgets/" + name,
+                                       {image.getWidth(), image.getHeight(), painttest::words(image)}));
 }
 
 TEST_P(PainterMatch, SeededRandomSizes) {

@@ -13,10 +13,11 @@
 namespace {
 
 TEST(ScrollBarGeometry, HeightIsAtLeastFourWidths) {
-  struct Case { int constructed, width, rectHeight, expected; };
+  struct Case {
+    int constructed, width, rectHeight, expected;
+  };
   const Case cases[] = {
-      {40, 16, -1, 64}, {64, 16, -1, 64}, {150, 16, -1, 150},
-      {150, 16, 30, 64}, {150, 20, 50, 80}, {150, 16, 200, 200},
+      {40, 16, -1, 64}, {64, 16, -1, 64}, {150, 16, -1, 150}, {150, 16, 30, 64}, {150, 20, 50, 80}, {150, 16, 200, 200},
   };
   for (const Case& c : cases) {
     NVVScroll bar(c.constructed);
@@ -104,11 +105,12 @@ class ScrollBarTest : public WidgetWindow {
 };
 
 TEST_F(ScrollBarTest, ThumbLengthFollowsTheMaximum) {
-  struct Case { int maximum, storedMaximum, thumbLength; };
+  struct Case {
+    int maximum, storedMaximum, thumbLength;
+  };
   const Case cases[] = {
-      {-5, 0, 68},   // nothing to scroll: the thumb fills the track
-      {0, 0, 68},    {68, 68, 34}, {100, 100, 27},
-      {400, 400, 10},  // 4624 / 468 = 9, raised to 10
+      {-5, 0, 68},  // nothing to scroll: the thumb fills the track
+      {0, 0, 68},           {68, 68, 34}, {100, 100, 27}, {400, 400, 10},  // 4624 / 468 = 9, raised to 10
       {100000, 100000, 10},
   };
   for (const Case& c : cases) {
@@ -124,11 +126,13 @@ TEST_F(ScrollBarTest, ThumbLengthFollowsTheMaximum) {
 TEST_F(ScrollBarTest, PositionsAndOffsetsAreClamped) {
   bar->setMaximum(100);
   ASSERT_EQ(travel(), 41);
-  struct Case { bool byOffset; int value, position, offset; };
+  struct Case {
+    bool byOffset;
+    int value, position, offset;
+  };
   const Case cases[] = {
-      {false, 150, 100, 41}, {false, -3, 0, 0},   {false, 50, 50, 20},
-      {true, -5, 0, 0},      {true, 0, 0, 0},     {true, 20, 48, 20},
-      {true, 40, 97, 40},    {true, 41, 100, 41}, {true, 500, 100, 41},
+      {false, 150, 100, 41}, {false, -3, 0, 0},  {false, 50, 50, 20}, {true, -5, 0, 0},     {true, 0, 0, 0},
+      {true, 20, 48, 20},    {true, 40, 97, 40}, {true, 41, 100, 41}, {true, 500, 100, 41},
   };
   for (const Case& c : cases) {
     if (c.byOffset)
@@ -179,11 +183,15 @@ TEST_F(ScrollBarTest, ChangeEventsOnlyWhenThePositionMoves) {
 TEST_F(ScrollBarTest, HoldingAButtonRepeatsAfterAPause) {
   setAnimationClock([this] { return now; });
   bar->setMaximum(100);
-  struct Phase { int buttonY, startPosition; int expected[6]; int afterRelease; };
+  struct Phase {
+    int buttonY, startPosition;
+    int expected[6];
+    int afterRelease;
+  };
   const int times[6] = {0, 299, 300, 340, 350, 400};
   const Phase phases[] = {
-      {kY + 84 + 8, 0, {1, 1, 1, 1, 2, 3}, 4},      // down button
-      {kY + 8, 50, {49, 49, 49, 49, 48, 47}, 46},   // up button
+      {kY + 84 + 8, 0, {1, 1, 1, 1, 2, 3}, 4},     // down button
+      {kY + 8, 50, {49, 49, 49, 49, 48, 47}, 46},  // up button
   };
   for (const Phase& phase : phases) {
     bar->setPosition(phase.startPosition);
@@ -224,12 +232,14 @@ TEST_F(ScrollBarTest, DraggingTheThumbMovesThePosition) {
   moveTo(kX + 8, kTrackTop + 13);
   press();
   EXPECT_TRUE(bar->dragging);
-  struct Step { int y, offset, position; };
+  struct Step {
+    int y, offset, position;
+  };
   const Step steps[] = {
-      {kTrackTop + 33, 20, 48},   // 20 pixels down
+      {kTrackTop + 33, 20, 48},    // 20 pixels down
       {kTrackTop + 200, 41, 100},  // past the end, and off the bar
       {kTrackTop + 20, 7, 17},
-      {0, 0, 0},                   // above the start
+      {0, 0, 0},  // above the start
   };
   for (const Step& s : steps) {
     moveTo(kX + 30, s.y);
@@ -246,15 +256,16 @@ TEST_F(ScrollBarTest, DraggingTheThumbMovesThePosition) {
 // press lies more than the up button's height below the thumb's top, up
 // otherwise.
 TEST_F(ScrollBarTest, PressingTheTrackPages) {
-  struct Case { int maximum, position, trackY, offset, newPosition; };
+  struct Case {
+    int maximum, position, trackY, offset, newPosition;
+  };
   const Case cases[] = {
-      {100, 0, 30, 27, 65},    // below the thumb (0..26)
-      {100, 100, 10, 14, 34},  // above the thumb (41..67)
-      {400, 0, 17, 10, 68},    // thumb 0..9: 17 - 16 lies below its top
-      {400, 0, 12, 0, 0},      // 12 - 16 does not: a page up, at the top already
-      {400, 400, 50, 48, 331},
-      {400, 200, 60, 39, 268}, // thumb 29..38
-      {400, 200, 40, 19, 131}, // 40 - 16 = 24 lies above the thumb's top
+      {100, 0, 30, 27, 65},                              // below the thumb (0..26)
+      {100, 100, 10, 14, 34},                            // above the thumb (41..67)
+      {400, 0, 17, 10, 68},                              // thumb 0..9: 17 - 16 lies below its top
+      {400, 0, 12, 0, 0},                                // 12 - 16 does not: a page up, at the top already
+      {400, 400, 50, 48, 331}, {400, 200, 60, 39, 268},  // thumb 29..38
+      {400, 200, 40, 19, 131},                           // 40 - 16 = 24 lies above the thumb's top
   };
   for (const Case& c : cases) {
     bar->setMaximum(c.maximum);

@@ -50,8 +50,8 @@ TEST(TextBoxPicture, TheSelectionBandIsDrawnInTheCaretColour) {
   // The band's first column, in window coordinates: frame side 6, title 28,
   // the box's place and the caret's.
   const int bandX = 6 + 10 + box->caret->getX(), bandY = 28 + 10 + box->caret->getY();
-  const std::uint32_t expected = (std::uint32_t{box->caretColour[2]} << 16) |
-                                 (std::uint32_t{box->caretColour[1]} << 8) | box->caretColour[0];
+  const std::uint32_t expected =
+      (std::uint32_t{box->caretColour[2]} << 16) | (std::uint32_t{box->caretColour[1]} << 8) | box->caretColour[0];
   // Glyphs are drawn over the band; a plain column at its left edge stays.
   EXPECT_EQ(pixels.words[bandY * pixels.width + bandX] & 0xFFFFFFu, expected);
   EXPECT_GT(box->caret->getWidth(), 10);

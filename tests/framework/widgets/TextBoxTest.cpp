@@ -92,13 +92,17 @@ TEST(TextBoxCharacters, LeadBytesAndBoundaries) {
 }
 
 TEST(TextBoxCharacters, JapaneseLayoutMap) {
-  struct Case { int key; bool shifted; char expected; };
+  struct Case {
+    int key;
+    bool shifted;
+    char expected;
+  };
   const Case cases[] = {
-      {0x20, true, ' '},  {0x30, false, '0'}, {0x30, true, 0},     {0x31, true, '!'},  {0x39, true, ')'},
-      {0x41, false, 'a'}, {0x5A, true, 'Z'},  {0x60, true, '0'},   {0x69, false, '9'}, {0x6A, true, '*'},
-      {0x6C, false, 0},   {0x6F, false, '/'}, {0xBA, false, ':'},  {0xBA, true, '*'},  {0xBB, true, '+'},
-      {0xBD, true, '='},  {0xBF, true, '?'},  {0xC0, false, '@'},  {0xC0, true, '`'},  {0xDB, true, '{'},
-      {0xDC, false, '\\'}, {0xDE, true, '~'}, {0xE2, false, '\\'}, {0xE2, true, '_'},  {0x70, false, 0},
+      {0x20, true, ' '},   {0x30, false, '0'}, {0x30, true, 0},     {0x31, true, '!'},  {0x39, true, ')'},
+      {0x41, false, 'a'},  {0x5A, true, 'Z'},  {0x60, true, '0'},   {0x69, false, '9'}, {0x6A, true, '*'},
+      {0x6C, false, 0},    {0x6F, false, '/'}, {0xBA, false, ':'},  {0xBA, true, '*'},  {0xBB, true, '+'},
+      {0xBD, true, '='},   {0xBF, true, '?'},  {0xC0, false, '@'},  {0xC0, true, '`'},  {0xDB, true, '{'},
+      {0xDC, false, '\\'}, {0xDE, true, '~'},  {0xE2, false, '\\'}, {0xE2, true, '_'},  {0x70, false, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(nvtextbox::mapKey(static_cast<std::uint8_t>(c.key), c.shifted), c.expected) << std::hex << c.key;
@@ -348,8 +352,11 @@ TEST_F(TextBoxTest, TheCaretBlinksOverItsPeriodFrameAfterFrame) {
   NVEventState focus;
   focus.widget = box;
   box->onFocusIn(focus);
-  struct Moment { unsigned int at; bool shown; };
-  const Moment moments[] = {{370, true},  {700, true},  {900, false}, {1120, false},
+  struct Moment {
+    unsigned int at;
+    bool shown;
+  };
+  const Moment moments[] = {{370, true},   {700, true},  {900, false},  {1120, false},
                             {1400, false}, {1870, true}, {2620, false}, {3370, true}};
   unsigned int elapsed = 0;
   for (const Moment& m : moments) {

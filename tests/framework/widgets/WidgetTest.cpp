@@ -171,7 +171,9 @@ TEST_F(WidgetTest, AStageItemInAWindowOfItsOwnTakesAnAlpha) {
   item->setWindowParams(WS_POPUP, 0, NVString("NV_TOUMEI"), NVString(""));
   item->attach(true, nullptr, engine);
   ASSERT_TRUE(item->created);
-  struct Case { int given, kept; };
+  struct Case {
+    int given, kept;
+  };
   for (const Case& c : {Case{128, 128}, Case{300, 255}, Case{-5, 0}, Case{51, 51}}) {
     own.setAlpha(c.given);
     EXPECT_EQ(item->alpha, c.kept) << c.given;

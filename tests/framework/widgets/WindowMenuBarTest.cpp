@@ -212,8 +212,7 @@ TEST_F(WindowMenuBarTest, PictureOfAnOpenDropDown) {
   ASSERT_TRUE(face.isValid());
   for (int y : {0, h - 1}) {
     for (int x : {0, w / 2, w - 1}) {
-      EXPECT_EQ(desktop.words[(dy + y) * desktop.width + dx + x] & 0xFFFFFF,
-                face.getPixels()[y * w + x] & 0xFFFFFF)
+      EXPECT_EQ(desktop.words[(dy + y) * desktop.width + dx + x] & 0xFFFFFF, face.getPixels()[y * w + x] & 0xFFFFFF)
           << x << "," << y;
     }
   }

@@ -152,7 +152,11 @@ TEST_F(ExWindowTest, SizesBelowTheMinimumAreRaised) {
 // columns resize, and so do the bottom edge's lowest 4 rows and outer 6
 // columns.
 TEST_F(ExWindowTest, EdgeAndCornerDragsResizeFromTheirSide) {
-  struct Case { const char* name; int x, y, dx, dy; int left, top, width, height; };
+  struct Case {
+    const char* name;
+    int x, y, dx, dy;
+    int left, top, width, height;
+  };
   const Case cases[] = {
       {"top", 400, 302, 0, -40, 300, 260, 300, 340},
       {"bottom", 400, 635, 0, 30, 300, 300, 300, 330},
@@ -183,7 +187,7 @@ TEST_F(ExWindowTest, EdgeAndCornerDragsResizeFromTheirSide) {
 
 TEST_F(ExWindowTest, TheMinimizeButtonMinimizesTheFrame) {
   ASSERT_FALSE(IsIconic(window->frameStage->hwnd));
-  press(300 + 6 + 300 - 82 + 12, 314);  // the minimize button's middle
+  press(300 + 6 + 300 - 82 + 12, 314);               // the minimize button's middle
   EXPECT_FALSE(IsIconic(window->frameStage->hwnd));  // only on the release
   release();
   EXPECT_TRUE(IsIconic(window->frameStage->hwnd));
@@ -206,18 +210,20 @@ TEST_F(ExWindowTest, TheTitleLabelShowsNoResizeCursors) {
       if (ly >= 0 && ly < 6 && lx >= 6 && glyphs->getAlpha(u, v) > 0) glyphX = 306 + lx, glyphY = 306 + ly;
     }
   ASSERT_GE(glyphX, 0) << "no glyph of the title in the label's top rows";
-  struct Case { int x, y; const char* cursor; };
+  struct Case {
+    int x, y;
+    const char* cursor;
+  };
   const Case cases[] = {
-      {400, 302, IDC_SIZENS},        // the title bar's top rows
-      {glyphX, glyphY, IDC_ARROW},   // the label
-      {303, 310, IDC_SIZEWE},        // the title bar's left columns
+      {400, 302, IDC_SIZENS},       // the title bar's top rows
+      {glyphX, glyphY, IDC_ARROW},  // the label
+      {303, 310, IDC_SIZEWE},       // the title bar's left columns
       {glyphX, glyphY, IDC_ARROW},
   };
   for (const Case& c : cases) {
     NullDisplay::movePointer(c.x, c.y);
     settle();
-    EXPECT_EQ(window->edges[NVExWindow::Top].stage->cursor.load(), LoadCursorA(nullptr, c.cursor))
-        << c.x << "," << c.y;
+    EXPECT_EQ(window->edges[NVExWindow::Top].stage->cursor.load(), LoadCursorA(nullptr, c.cursor)) << c.x << "," << c.y;
   }
   // A drag that starts on the label moves the window.
   drag(glyphX, glyphY, glyphX + 20, glyphY + 40);

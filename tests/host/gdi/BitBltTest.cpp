@@ -19,8 +19,8 @@ void pattern(MemoryBitmap& b, std::uint32_t seed) {
 // The reference: each target pixel in the rectangle and inside the target
 // takes the source pixel at the same offset, if that one exists.
 std::vector<std::uint32_t> referenceCopy(std::vector<std::uint32_t> target, int tw, int th,
-                                         const std::vector<std::uint32_t>& source, int sw, int sh, int x, int y,
-                                         int w, int h, int sx, int sy) {
+                                         const std::vector<std::uint32_t>& source, int sw, int sh, int x, int y, int w,
+                                         int h, int sx, int sy) {
   for (int j = 0; j < h; ++j)
     for (int i = 0; i < w; ++i) {
       const int tx = x + i, ty = y + j, px = sx + i, py = sy + j;
@@ -53,8 +53,8 @@ TEST(BitBltMemory, CopiesBetweenBitmapsMatchTheReference) {
     MemoryBitmap target(kW, kH, 0);
     pattern(source, 0x01000000u);
     pattern(target, 0x02000000u);
-    const auto expected = referenceCopy(target.copy(), kW, kH, source.copy(), source.width(), source.height(), c.x,
-                                        c.y, c.w, c.h, c.sx, c.sy);
+    const auto expected = referenceCopy(target.copy(), kW, kH, source.copy(), source.width(), source.height(), c.x, c.y,
+                                        c.w, c.h, c.sx, c.sy);
     EXPECT_TRUE(BitBlt(target.dc(), c.x, c.y, c.w, c.h, source.dc(), c.sx, c.sy, SRCCOPY)) << c.what;
     EXPECT_EQ(target.copy(), expected) << c.what;
   }

@@ -46,9 +46,7 @@ const char* colourClass(const char* name, COLORREF color, bool nullBrush = false
 
 // The 0x00RRGGBB value GDI writes for a colour, and the same value opaque,
 // as read back from a window.
-inline std::uint32_t written(COLORREF c) {
-  return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
+inline std::uint32_t written(COLORREF c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
 inline std::uint32_t shown(COLORREF c) { return written(c) | 0xFF000000u; }
 
 // Pixels of a shown window as read back by the null display.

@@ -175,7 +175,10 @@ const Scene kScenes[] = {
     {"text_lines", 12, "「cube.mqo」を処理中です。\nUVを削除しました。\n", {2, 2, 238, 58}, 0},
     {"text_centre_single", 16, "Brisel ばんざい", {0, 0, 240, 30}, DT_CENTER | DT_SINGLELINE | DT_VCENTER},
     {"text_right", 12, "何は無くとも地球は廻る。", {0, 2, 238, 30}, DT_RIGHT},
-    {"text_wordbreak", 12, "Nolva ばんざい 我唯一唯我。何は無くとも地球は廻る。", {10, 2, 110, 58},
+    {"text_wordbreak",
+     12,
+     "Nolva ばんざい 我唯一唯我。何は無くとも地球は廻る。",
+     {10, 2, 110, 58},
      DT_WORDBREAK | DT_CENTER},
 };
 

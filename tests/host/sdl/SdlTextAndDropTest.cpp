@@ -108,9 +108,9 @@ TEST_F(SdlDummyTest, DroppedFilesArriveTogetherAtThePointer) {
 TEST_F(SdlDummyTest, ADropWhereNoWindowAcceptsFilesDeliversNothing) {
   SdlWindowLog w(100, 80, 200, 150, false);
   const Uint32 id = w.sdlId();
-  std::vector<Received> got = w.pushAndSettle(
-      {SdlWindowLog::motion(id, 50, 50), SdlWindowLog::drop(SDL_DROPBEGIN, id),
-       SdlWindowLog::drop(SDL_DROPFILE, id, "/tmp/a.mqo"), SdlWindowLog::drop(SDL_DROPCOMPLETE, id)});
+  std::vector<Received> got =
+      w.pushAndSettle({SdlWindowLog::motion(id, 50, 50), SdlWindowLog::drop(SDL_DROPBEGIN, id),
+                       SdlWindowLog::drop(SDL_DROPFILE, id, "/tmp/a.mqo"), SdlWindowLog::drop(SDL_DROPCOMPLETE, id)});
   for (const Received& r : got) EXPECT_NE(r.message, WM_DROPFILES);
 }
 
@@ -162,8 +162,8 @@ TEST_F(SdlDummyTest, ClipboardTextCrossesBothWays) {
   SDL_Event update{};
   update.type = SDL_CLIPBOARDUPDATE;
   SdlWindowLog::push({update});
-  EXPECT_TRUE(SdlWindowLog::pumpUntil(
-      [] { return programClipboard() == nvrt::utf8ToCp932Text("別のプログラムの文字"); }));
+  EXPECT_TRUE(
+      SdlWindowLog::pumpUntil([] { return programClipboard() == nvrt::utf8ToCp932Text("別のプログラムの文字"); }));
 }
 
 }  // namespace

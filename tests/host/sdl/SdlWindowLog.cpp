@@ -56,8 +56,8 @@ Received dropRecord(HDROP drop) {
 
 std::string imeResult(HWND window) {
   HIMC context = ImmGetContext(window);
-  std::string result(static_cast<size_t>(std::max<LONG>(0, ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0))),
-                     '\0');
+  std::string result(
+      static_cast<size_t>(std::max<LONG>(0, ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0))), '\0');
   ImmGetCompositionStringA(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(result.size()));
   ImmReleaseContext(window, context);
   return result;
@@ -116,8 +116,8 @@ void SdlWindowLog::record(HWND window, const Received& r) {
 
 SdlWindowLog::SdlWindowLog(int x, int y, int width, int height, bool acceptFiles) {
   registerClass();
-  window_ = CreateWindowExA(0, kClassName, "sdl test", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr,
-                            nullptr, nullptr, nullptr);
+  window_ = CreateWindowExA(0, kClassName, "sdl test", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                            nullptr, nullptr);
   if (acceptFiles) DragAcceptFiles(window_, TRUE);
   SetFocus(window_);
   pumpUntil([] { return true; });

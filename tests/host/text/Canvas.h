@@ -64,8 +64,8 @@ class Canvas {
 };
 
 // Draws black text with `flags` into `rect` of the canvas.
-inline int drawBlack(const nvhost::text::Font& font, Canvas& canvas, const std::string& cp932,
-                     nvhost::text::Rect rect, unsigned flags) {
+inline int drawBlack(const nvhost::text::Font& font, Canvas& canvas, const std::string& cp932, nvhost::text::Rect rect,
+                     unsigned flags) {
   nvhost::text::Surface surface = canvas.surface();
   return nvhost::text::drawText(font, cp932, rect, flags, nvhost::text::DrawOptions{}, &surface);
 }

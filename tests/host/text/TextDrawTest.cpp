@@ -120,12 +120,9 @@ TEST_F(TextDraw, ReturnsTheHeightAndCalcRectMeasures) {
     unsigned flags;
     int widest, lines;
   } cases[] = {
-      {"ab\ncd", 0, std::max(width("ab"), width("cd")), 2},
-      {"ab\ncd\n", 0, std::max(width("ab"), width("cd")), 2},
-      {"ab\ncd", format::kSingleLine, width("ab\ncd"), 1},
-      {"aaa bbb ccc", format::kWordBreak, width("aaa bbb"), 2},
-      {"aaa bbb ccc", 0, width("aaa bbb ccc"), 1},
-      {"", 0, 0, 0},
+      {"ab\ncd", 0, std::max(width("ab"), width("cd")), 2}, {"ab\ncd\n", 0, std::max(width("ab"), width("cd")), 2},
+      {"ab\ncd", format::kSingleLine, width("ab\ncd"), 1},  {"aaa bbb ccc", format::kWordBreak, width("aaa bbb"), 2},
+      {"aaa bbb ccc", 0, width("aaa bbb ccc"), 1},          {"", 0, 0, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

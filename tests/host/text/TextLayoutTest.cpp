@@ -81,8 +81,8 @@ TEST(TextLayout, LinesBreakLikeDrawText) {
     const std::vector<LineSpan> lines = breakLines(c.text, fixed.pen, c.rules);
     ASSERT_EQ(lines.size(), c.lines.size());
     for (size_t i = 0; i < lines.size(); ++i)
-      EXPECT_TRUE(c.lines[i] == lines[i]) << "line " << i << ": " << lines[i].begin << ".." << lines[i].end
-                                          << " width " << lines[i].width;
+      EXPECT_TRUE(c.lines[i] == lines[i])
+          << "line " << i << ": " << lines[i].begin << ".." << lines[i].end << " width " << lines[i].width;
   }
 }
 

@@ -28,22 +28,62 @@ struct Scene {
 };
 
 const Scene kScenes[] = {
-    {"prompt", "ＭＳ Ｐゴシック", 12, false, false, "MQOファイルをここにD&Dしてください。", {4, 4, 236, 28},
-     format::kNoPrefix, {0, 0, 0}},
-    {"log", "ＭＳ Ｐゴシック", 12, false, false,
-     "「cube.mqo」を処理中です。\nUVを削除しました。\n「cube_noUV.mqo」に保存しました。\n", {2, 2, 238, 58},
-     format::kNoPrefix, {40, 40, 40}},
-    {"title_bold", "ＭＳ Ｐゴシック", 13, true, false, "Brisel", {0, 0, 240, 30},
-     format::kSingleLine | format::kCenter | format::kVCenter, {255, 255, 255}},
-    {"credit_name", "ＭＳ Ｐゴシック", 23, true, false, "Brisel ばんざい", {0, 0, 240, 40}, format::kCenter,
-     {30, 60, 120}},
-    {"meiryo", "メイリオ", 16, false, false, "何は無くとも地球は廻る。", {2, 2, 238, 30}, format::kRight,
+    {"prompt",
+     "ＭＳ Ｐゴシック",
+     12,
+     false,
+     false,
+     "MQOファイルをここにD&Dしてください。",
+     {4, 4, 236, 28},
+     format::kNoPrefix,
      {0, 0, 0}},
+    {"log",
+     "ＭＳ Ｐゴシック",
+     12,
+     false,
+     false,
+     "「cube.mqo」を処理中です。\nUVを削除しました。\n「cube_noUV.mqo」に保存しました。\n",
+     {2, 2, 238, 58},
+     format::kNoPrefix,
+     {40, 40, 40}},
+    {"title_bold",
+     "ＭＳ Ｐゴシック",
+     13,
+     true,
+     false,
+     "Brisel",
+     {0, 0, 240, 30},
+     format::kSingleLine | format::kCenter | format::kVCenter,
+     {255, 255, 255}},
+    {"credit_name",
+     "ＭＳ Ｐゴシック",
+     23,
+     true,
+     false,
+     "Brisel ばんざい",
+     {0, 0, 240, 40},
+     format::kCenter,
+     {30, 60, 120}},
+    {"meiryo", "メイリオ", 16, false, false, "何は無くとも地球は廻る。", {2, 2, 238, 30}, format::kRight, {0, 0, 0}},
     {"ime_gothic", "ＭＳ ゴシック", 13, false, false, "ＭＳ ゴシック 13 ~\\", {2, 2, 238, 30}, 0, {0, 0, 0}},
-    {"mnemonic_tabs_italic", "ＭＳ Ｐゴシック", 14, false, true, "&File\t&&\tD&D", {2, 2, 238, 30},
-     format::kExpandTabs, {0, 0, 0}},
-    {"wordbreak", "ＭＳ Ｐゴシック", 12, false, false, "Nolvaばんざい　ヾ(´ー｀)ﾉﾞ 我唯一唯我。何は無くとも地球は廻る。",
-     {10, 2, 110, 58}, format::kWordBreak | format::kCenter, {0, 0, 0}},
+    {"mnemonic_tabs_italic",
+     "ＭＳ Ｐゴシック",
+     14,
+     false,
+     true,
+     "&File\t&&\tD&D",
+     {2, 2, 238, 30},
+     format::kExpandTabs,
+     {0, 0, 0}},
+    {"wordbreak",
+     "ＭＳ Ｐゴシック",
+     12,
+     false,
+     false,
+     "Nolvaばんざい　ヾ(´ー｀)ﾉﾞ 我唯一唯我。何は無くとも地球は廻る。",
+     {10, 2, 110, 58},
+     format::kWordBreak | format::kCenter,
+     {0, 0, 0}},
 };
 
 refpic::Picture render(const Scene& scene, const std::string& text) {
@@ -51,7 +91,8 @@ refpic::Picture render(const Scene& scene, const std::string& text) {
   hosttext::Canvas canvas(240, 60);
   // Light text needs a dark ground to be seen.
   if (scene.colour.red > 128)
-    for (size_t i = 0; i < canvas.pixels().size(); i += 4) canvas.pixels()[i] = canvas.pixels()[i + 1] = canvas.pixels()[i + 2] = 60;
+    for (size_t i = 0; i < canvas.pixels().size(); i += 4)
+      canvas.pixels()[i] = canvas.pixels()[i + 1] = canvas.pixels()[i + 2] = 60;
   Surface surface = canvas.surface();
   Rect rect = scene.rect;
   drawText(*font, text, rect, scene.flags, DrawOptions{scene.colour, std::nullopt}, &surface);

@@ -13,8 +13,7 @@ namespace hosttext {
 inline std::string sjis(const char* utf8) { return nvrt::utf8ToCp932Text(utf8); }
 
 // The framework's fonts: face, height, weight 500 (900 bold), Shift-JIS.
-inline nvhost::text::FontRef frameworkFont(const char* faceUtf8, int height, bool bold = false,
-                                           bool italic = false) {
+inline nvhost::text::FontRef frameworkFont(const char* faceUtf8, int height, bool bold = false, bool italic = false) {
   nvhost::text::FontRequest request;
   request.height = height;
   request.weight = bold ? 900 : 500;

@@ -24,8 +24,8 @@ class WindowThread {
     auto window = created.get_future();
     thread_ = std::thread([this, &created] {
       threadId_ = GetCurrentThreadId();
-      HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                               nullptr, nullptr, nullptr);
+      HWND w =
+          CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
       created.set_value(w);
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0)) {
@@ -75,9 +75,7 @@ TEST_F(CrossThreadSend, TheReceivingThreadRunsTheProcedureAndAnswers) {
 TEST_F(CrossThreadSend, AThreadWaitingForAReplyAnswersSendsToItself) {
   WindowThread other;
   HWND mine = MessageLog::create(0, 0, 10, 10);
-  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
-    return static_cast<LRESULT>(wp + 1);
-  });
+  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
   MessageLog::react(other.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
     // Sends back to the thread that is waiting for this very reply.
     return SendMessageA(mine, kAskBack, wp, 0) * 10;
@@ -91,9 +89,7 @@ TEST_F(CrossThreadSend, TwoThreadsSendingToEachOtherAtOnceBothGetAnswers) {
   WindowThread first;
   WindowThread second;
   for (HWND w : {first.window(), second.window()}) {
-    MessageLog::react(w, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
-      return static_cast<LRESULT>(wp + 100);
-    });
+    MessageLog::react(w, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 100); });
   }
   MessageLog::react(first.window(), kAsk, [&second](HWND, WPARAM wp, LPARAM) -> LRESULT {
     return SendMessageA(second.window(), kAskBack, wp, 0);
@@ -102,10 +98,8 @@ TEST_F(CrossThreadSend, TwoThreadsSendingToEachOtherAtOnceBothGetAnswers) {
     return SendMessageA(first.window(), kAskBack, wp, 0);
   });
   for (int round = 0; round < 50; ++round) {
-    auto a = std::async(std::launch::async,
-                        [&] { return SendMessageA(first.window(), kAsk, round, 0); });
-    auto b = std::async(std::launch::async,
-                        [&] { return SendMessageA(second.window(), kAsk, round, 0); });
+    auto a = std::async(std::launch::async, [&] { return SendMessageA(first.window(), kAsk, round, 0); });
+    auto b = std::async(std::launch::async, [&] { return SendMessageA(second.window(), kAsk, round, 0); });
     EXPECT_EQ(a.get(), round + 100);
     EXPECT_EQ(b.get(), round + 100);
   }
@@ -115,12 +109,9 @@ TEST_F(CrossThreadSend, ASendAroundACycleOfThreeThreadsComesBack) {
   WindowThread second;
   WindowThread third;
   HWND mine = MessageLog::create(0, 0, 10, 10);
-  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
-    return static_cast<LRESULT>(wp + 1);
-  });
-  MessageLog::react(third.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
-    return SendMessageA(mine, kAskBack, wp, 0) + 10;
-  });
+  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
+  MessageLog::react(third.window(), kAsk,
+                    [mine](HWND, WPARAM wp, LPARAM) -> LRESULT { return SendMessageA(mine, kAskBack, wp, 0) + 10; });
   MessageLog::react(second.window(), kAsk, [&third](HWND, WPARAM wp, LPARAM) -> LRESULT {
     return SendMessageA(third.window(), kAsk, wp, 0) + 100;
   });
@@ -134,9 +125,8 @@ TEST_F(CrossThreadSend, ASendAroundACycleOfThreeThreadsComesBack) {
 TEST_F(CrossThreadSend, ManySendersAndPostersShareOneReceiver) {
   WindowThread receiver;
   std::atomic<int> posted{0};
-  MessageLog::react(receiver.window(), kAsk, [](HWND, WPARAM wp, LPARAM) -> LRESULT {
-    return static_cast<LRESULT>(wp);
-  });
+  MessageLog::react(receiver.window(), kAsk,
+                    [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp); });
   MessageLog::react(receiver.window(), kAskBack, [&posted](HWND, WPARAM, LPARAM) -> LRESULT {
     ++posted;
     return 0;
@@ -163,8 +153,8 @@ TEST_F(CrossThreadSend, ASendEndsWhenTheReceivingThreadEnds) {
   std::promise<HWND> created;
   std::promise<void> mayEnd;
   std::thread silent([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                             nullptr, nullptr, nullptr);
+    HWND w =
+        CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     created.set_value(w);
     // Never looks at its queue; its window dies with the thread.
     mayEnd.get_future().wait();
@@ -181,8 +171,8 @@ TEST_F(CrossThreadSend, ASendEndsWhenItsWindowIsDestroyed) {
   std::promise<HWND> created;
   std::promise<void> mayDestroy;
   std::thread owner([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                             nullptr, nullptr, nullptr);
+    HWND w =
+        CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     created.set_value(w);
     mayDestroy.get_future().wait();
     // Destroys the window without looking at the message sent to it.
@@ -200,8 +190,8 @@ TEST_F(CrossThreadSend, AnInvalidationWakesAThreadWaitingForMessages) {
   std::promise<HWND> created;
   std::promise<void> painted;
   std::thread painter([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 0, 0, 10,
-                             10, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                             nullptr, nullptr);
     pumpMessages();
     created.set_value(w);
     MSG msg;

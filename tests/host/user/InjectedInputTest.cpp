@@ -33,8 +33,7 @@ class InjectedInput : public ::testing::Test {
     pumpMessages();
     MessageLog::clear();
   }
-  HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0,
-            DWORD exStyle = 0) {
+  HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0, DWORD exStyle = 0) {
     HWND window = MessageLog::create(x, y, w, h, parent, style, exStyle);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
@@ -49,10 +48,9 @@ class InjectedInput : public ::testing::Test {
 };
 
 const std::vector<UINT> kKeys = {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP};
-const std::vector<UINT> kMouse = {WM_LBUTTONDOWN,    WM_LBUTTONUP,      WM_LBUTTONDBLCLK,
-                                  WM_RBUTTONDOWN,    WM_RBUTTONUP,      WM_MBUTTONDOWN,
-                                  WM_MBUTTONUP,      WM_NCLBUTTONDOWN,  WM_NCLBUTTONUP,
-                                  WM_NCRBUTTONDOWN,  WM_NCRBUTTONUP,    WM_NCRBUTTONDBLCLK,
+const std::vector<UINT> kMouse = {WM_LBUTTONDOWN,    WM_LBUTTONUP,     WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+                                  WM_RBUTTONUP,      WM_MBUTTONDOWN,   WM_MBUTTONUP,     WM_NCLBUTTONDOWN,
+                                  WM_NCLBUTTONUP,    WM_NCRBUTTONDOWN, WM_NCRBUTTONUP,   WM_NCRBUTTONDBLCLK,
                                   WM_NCLBUTTONDBLCLK};
 
 TEST_F(InjectedInput, KeysReachTheFocusWindowWithCharacters) {
@@ -63,9 +61,8 @@ TEST_F(InjectedInput, KeysReachTheFocusWindowWithCharacters) {
     int character;  // -1: none
   };
   const Case cases[] = {
-      {'A', false, false, 'a'}, {'A', true, false, 'A'}, {'A', false, true, 1},
-      {'7', false, false, '7'}, {'7', true, false, '&'}, {VK_LEFT, false, false, -1},
-      {VK_RETURN, false, false, '\r'},
+      {'A', false, false, 'a'}, {'A', true, false, 'A'},     {'A', false, true, 1},           {'7', false, false, '7'},
+      {'7', true, false, '&'},  {VK_LEFT, false, false, -1}, {VK_RETURN, false, false, '\r'},
   };
   HWND w = make(0, 0, 100, 100);
   ASSERT_EQ(GetFocus(), w);
@@ -94,8 +91,7 @@ TEST_F(InjectedInput, KeysWithAltAreSystemKeys) {
   NullDisplay::pressKey(VK_MENU);
   NullDisplay::typeKey('F');
   NullDisplay::releaseKey(VK_MENU);
-  std::vector<Logged> expected = {{w, WM_SYSKEYDOWN}, {w, WM_SYSKEYDOWN}, {w, WM_SYSKEYUP},
-                                  {w, WM_SYSKEYUP}};
+  std::vector<Logged> expected = {{w, WM_SYSKEYDOWN}, {w, WM_SYSKEYDOWN}, {w, WM_SYSKEYUP}, {w, WM_SYSKEYUP}};
   auto log = run({WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP});
   ASSERT_EQ(log, expected);
   EXPECT_EQ(log[1].wParam, static_cast<WPARAM>('F'));
@@ -164,9 +160,8 @@ TEST_F(InjectedInput, ClicksBecomeClientMessagesAndDoubleClicks) {
   NullDisplay::click(151, 160, VK_LBUTTON, t + 200);
   NullDisplay::click(151, 160, VK_LBUTTON, t + 2000);
   auto log = run(kMouse);
-  std::vector<Logged> expected = {
-      {w, WM_LBUTTONDOWN}, {w, WM_LBUTTONUP}, {w, WM_LBUTTONDBLCLK}, {w, WM_LBUTTONUP},
-      {w, WM_LBUTTONDOWN}, {w, WM_LBUTTONUP}, {w, WM_LBUTTONDOWN},   {w, WM_LBUTTONUP}};
+  std::vector<Logged> expected = {{w, WM_LBUTTONDOWN}, {w, WM_LBUTTONUP}, {w, WM_LBUTTONDBLCLK}, {w, WM_LBUTTONUP},
+                                  {w, WM_LBUTTONDOWN}, {w, WM_LBUTTONUP}, {w, WM_LBUTTONDOWN},   {w, WM_LBUTTONUP}};
   ASSERT_EQ(log, expected);
   EXPECT_EQ(GET_X_LPARAM(log[0].lParam), 50);
   EXPECT_EQ(GET_Y_LPARAM(log[0].lParam), 60);
@@ -188,9 +183,8 @@ TEST_F(InjectedInput, CaptionPressesAreNonClientMessages) {
   NullDisplay::click(150, captionY, VK_RBUTTON, t + 50);
   NullDisplay::click(150, captionY, VK_LBUTTON, t + 1000);
   auto log = run(kMouse);
-  std::vector<Logged> expected = {
-      {w, WM_NCRBUTTONDOWN}, {w, WM_NCRBUTTONUP}, {w, WM_NCRBUTTONDBLCLK},
-      {w, WM_NCRBUTTONUP},   {w, WM_NCLBUTTONDOWN}, {w, WM_NCLBUTTONUP}};
+  std::vector<Logged> expected = {{w, WM_NCRBUTTONDOWN}, {w, WM_NCRBUTTONUP},   {w, WM_NCRBUTTONDBLCLK},
+                                  {w, WM_NCRBUTTONUP},   {w, WM_NCLBUTTONDOWN}, {w, WM_NCLBUTTONUP}};
   ASSERT_EQ(log, expected);
   EXPECT_EQ(log[0].wParam, static_cast<WPARAM>(HTCAPTION));
   EXPECT_EQ(GET_X_LPARAM(log[0].lParam), 150);
@@ -220,8 +214,7 @@ TEST_F(InjectedInput, APressActivatesTheWindowUnderThePointer) {
   MessageLog::clear();
   NullDisplay::click(50, 50);
   auto log = run({WM_ACTIVATE, WM_SETFOCUS, WM_LBUTTONDOWN});
-  std::vector<Logged> expected = {
-      {b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {a, WM_SETFOCUS}, {a, WM_LBUTTONDOWN}};
+  std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {a, WM_SETFOCUS}, {a, WM_LBUTTONDOWN}};
   ASSERT_EQ(log, expected);
   EXPECT_EQ(LOWORD(log[1].wParam), WA_CLICKACTIVE);
   EXPECT_EQ(GetActiveWindow(), a);
@@ -236,8 +229,8 @@ TEST_F(InjectedInput, WheelNotchesGoToTheFocusAndUpToItsParent) {
   NullDisplay::turnWheel(2);
   NullDisplay::turnWheel(-1);
   auto log = run({WM_MOUSEWHEEL});
-  std::vector<Logged> expected = {{child, WM_MOUSEWHEEL}, {parent, WM_MOUSEWHEEL},
-                                  {child, WM_MOUSEWHEEL}, {parent, WM_MOUSEWHEEL}};
+  std::vector<Logged> expected = {
+      {child, WM_MOUSEWHEEL}, {parent, WM_MOUSEWHEEL}, {child, WM_MOUSEWHEEL}, {parent, WM_MOUSEWHEEL}};
   ASSERT_EQ(log, expected);
   EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(log[0].wParam), 2 * WHEEL_DELTA);
   EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(log[2].wParam), -WHEEL_DELTA);
@@ -259,8 +252,7 @@ TEST_F(InjectedInput, AnImeCommitArrivesAsACompositionWithItsResult) {
   });
   MessageLog::clear();
   NullDisplay::commitIme(text);
-  std::vector<Logged> expected = {
-      {w, WM_IME_STARTCOMPOSITION}, {w, WM_IME_COMPOSITION}, {w, WM_IME_ENDCOMPOSITION}};
+  std::vector<Logged> expected = {{w, WM_IME_STARTCOMPOSITION}, {w, WM_IME_COMPOSITION}, {w, WM_IME_ENDCOMPOSITION}};
   EXPECT_EQ(run({WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION}), expected);
   EXPECT_EQ(seen, text);
 }
@@ -276,9 +268,7 @@ TEST_F(InjectedInput, AnImeCommitKeepsItsPlaceAmongTheKeys) {
                                   {w, WM_IME_COMPOSITION},
                                   {w, WM_IME_ENDCOMPOSITION},
                                   {w, WM_KEYUP}};
-  EXPECT_EQ(run({WM_KEYDOWN, WM_KEYUP, WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION,
-                 WM_IME_ENDCOMPOSITION}),
-            expected);
+  EXPECT_EQ(run({WM_KEYDOWN, WM_KEYUP, WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION}), expected);
 }
 
 TEST_F(InjectedInput, TheCompositionFontAndWindowAreKept) {
@@ -331,11 +321,9 @@ TEST_F(InjectedInput, ADropGoesToTheNearestWindowThatAcceptsFiles) {
   HWND child = make(10, 10, 100, 100, parent);
   DragAcceptFiles(parent, TRUE);
   DropResult result;
-  MessageLog::react(parent, WM_DROPFILES,
-                    [&result](HWND, WPARAM wp, LPARAM) { return readDrop(result, wp); });
+  MessageLog::react(parent, WM_DROPFILES, [&result](HWND, WPARAM wp, LPARAM) { return readDrop(result, wp); });
   const std::string longName = "/tmp/" + std::string(600, 'x') + ".mqo";
-  const std::vector<std::string> paths = {"/tmp/a.mqo", "/tmp/\xe6\x97\xa5\xe6\x9c\xac.mqo",
-                                          longName};
+  const std::vector<std::string> paths = {"/tmp/a.mqo", "/tmp/\xe6\x97\xa5\xe6\x9c\xac.mqo", longName};
   MessageLog::clear();
   ASSERT_TRUE(NullDisplay::dropFiles(130, 140, paths));
   std::vector<Logged> expected = {{parent, WM_DROPFILES}};
@@ -486,14 +474,13 @@ TEST_F(InjectedInput, AWindowThreadReceivesInputThroughItsOwnLoop) {
   std::promise<HWND> created;
   std::promise<std::vector<UINT>> received;
   std::thread windowThread([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 500, 500,
-                             100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 500, 500, 100, 100, nullptr,
+                             nullptr, nullptr, nullptr);
     created.set_value(w);
     std::vector<UINT> seen;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0)) {
-      if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN ||
-          msg.message == WM_DROPFILES) {
+      if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN || msg.message == WM_DROPFILES) {
         seen.push_back(msg.message);
       }
       if (msg.message == WM_DROPFILES) DragFinish(reinterpret_cast<HDROP>(msg.wParam));

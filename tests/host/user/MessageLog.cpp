@@ -39,8 +39,7 @@ std::vector<Logged> MessageLog::take(const std::vector<UINT>& interesting) {
   std::lock_guard<std::mutex> lock(mutex());
   std::vector<Logged> result;
   for (const Logged& m : log()) {
-    if (interesting.empty() ||
-        std::find(interesting.begin(), interesting.end(), m.message) != interesting.end()) {
+    if (interesting.empty() || std::find(interesting.begin(), interesting.end(), m.message) != interesting.end()) {
       result.push_back(m);
     }
   }
@@ -65,15 +64,13 @@ void MessageLog::forget(HWND window) {
   }
 }
 
-HWND MessageLog::create(int x, int y, int width, int height, HWND parent, DWORD style,
-                        DWORD exStyle, LPVOID param) {
+HWND MessageLog::create(int x, int y, int width, int height, HWND parent, DWORD style, DWORD exStyle, LPVOID param) {
   DWORD kind = parent ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP;
-  return CreateWindowExA(exStyle, className(), "test", kind | WS_VISIBLE | style, x, y, width,
-                         height, parent, nullptr, nullptr, param);
+  return CreateWindowExA(exStyle, className(), "test", kind | WS_VISIBLE | style, x, y, width, height, parent, nullptr,
+                         nullptr, param);
 }
 
-LRESULT CALLBACK MessageLog::procedure(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
+LRESULT CALLBACK MessageLog::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Reaction reaction;
   {
     std::lock_guard<std::mutex> lock(mutex());

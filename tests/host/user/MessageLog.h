@@ -38,8 +38,8 @@ class MessageLog {
   static void forget(HWND window);
 
   // A visible top-level popup or child window of the recording class.
-  static HWND create(int x, int y, int width, int height, HWND parent = nullptr,
-                     DWORD style = 0, DWORD exStyle = 0, LPVOID param = nullptr);
+  static HWND create(int x, int y, int width, int height, HWND parent = nullptr, DWORD style = 0, DWORD exStyle = 0,
+                     LPVOID param = nullptr);
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

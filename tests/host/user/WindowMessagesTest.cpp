@@ -7,8 +7,7 @@
 namespace hosttest {
 namespace {
 
-const std::vector<UINT> kLifecycle = {WM_NCCREATE, WM_CREATE,  WM_SIZE,
-                                      WM_MOVE,     WM_DESTROY, WM_NCDESTROY};
+const std::vector<UINT> kLifecycle = {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_DESTROY, WM_NCDESTROY};
 const std::vector<UINT> kActivation = {WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS};
 
 class WindowMessages : public ::testing::Test {
@@ -25,16 +24,15 @@ class WindowMessages : public ::testing::Test {
     pumpMessages();
     MessageLog::clear();
   }
-  HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0,
-            DWORD exStyle = 0) {
+  HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0, DWORD exStyle = 0) {
     HWND window = MessageLog::create(x, y, w, h, parent, style, exStyle);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
     return window;
   }
   HWND makeHidden(int x, int y, int w, int h, LPVOID param = nullptr) {
-    HWND window = CreateWindowExA(0, MessageLog::className(), "hidden", WS_POPUP, x, y, w, h,
-                                  nullptr, nullptr, nullptr, param);
+    HWND window =
+        CreateWindowExA(0, MessageLog::className(), "hidden", WS_POPUP, x, y, w, h, nullptr, nullptr, nullptr, param);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
     return window;
@@ -74,8 +72,7 @@ TEST_F(WindowMessages, CreationParameterReachesCreate) {
   wc.lpszClassName = "BriselHostParamProbe";
   RegisterClassA(&wc);
   int marker = 0;
-  HWND w = CreateWindowExA(0, "BriselHostParamProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                           nullptr, nullptr, &marker);
+  HWND w = CreateWindowExA(0, "BriselHostParamProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, &marker);
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(seenParam, &marker);
   DestroyWindow(w);
@@ -86,9 +83,9 @@ TEST_F(WindowMessages, CreateReturningMinusOneFailsTheCreation) {
   wc.lpfnWndProc = refusingProc;
   wc.lpszClassName = "BriselHostRefusingClass";
   RegisterClassA(&wc);
-  EXPECT_EQ(CreateWindowExA(0, "BriselHostRefusingClass", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                            nullptr, nullptr, nullptr),
-            nullptr);
+  EXPECT_EQ(
+      CreateWindowExA(0, "BriselHostRefusingClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr),
+      nullptr);
 }
 
 TEST_F(WindowMessages, RegisteringAClassTwiceFailsQuietly) {
@@ -109,11 +106,8 @@ TEST_F(WindowMessages, ShowingActivatesAndFocuses) {
   HWND w = makeHidden(0, 0, 50, 50);
   MessageLog::clear();
   EXPECT_FALSE(ShowWindow(w, SW_SHOW));
-  std::vector<Logged> expected = {{w, WM_SHOWWINDOW}, {w, WM_NCACTIVATE}, {w, WM_ACTIVATE},
-                                  {w, WM_SETFOCUS}};
-  EXPECT_EQ(MessageLog::take({WM_SHOWWINDOW, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_SIZE,
-                              WM_MOVE}),
-            expected);
+  std::vector<Logged> expected = {{w, WM_SHOWWINDOW}, {w, WM_NCACTIVATE}, {w, WM_ACTIVATE}, {w, WM_SETFOCUS}};
+  EXPECT_EQ(MessageLog::take({WM_SHOWWINDOW, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_SIZE, WM_MOVE}), expected);
   EXPECT_TRUE(IsWindowVisible(w));
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(GetFocus(), w);
@@ -212,9 +206,8 @@ TEST_F(WindowMessages, DestructionGoesParentFirstThenFinishesChildrenFirst) {
   MessageLog::clear();
   DestroyWindow(parent);
   std::vector<Logged> expected = {
-      {parent, WM_DESTROY},       {first, WM_DESTROY},        {grandchild, WM_DESTROY},
-      {second, WM_DESTROY},       {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
-      {second, WM_NCDESTROY},     {parent, WM_NCDESTROY},
+      {parent, WM_DESTROY},       {first, WM_DESTROY},   {grandchild, WM_DESTROY}, {second, WM_DESTROY},
+      {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY}, {second, WM_NCDESTROY},   {parent, WM_NCDESTROY},
   };
   EXPECT_EQ(MessageLog::take({WM_DESTROY, WM_NCDESTROY}), expected);
   for (HWND w : {parent, first, grandchild, second}) EXPECT_FALSE(IsWindow(w));
@@ -222,8 +215,8 @@ TEST_F(WindowMessages, DestructionGoesParentFirstThenFinishesChildrenFirst) {
 
 TEST_F(WindowMessages, DestroyingAnOwnerDestroysItsOwnedWindowsFirst) {
   HWND owner = make(0, 0, 100, 100);
-  HWND owned = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, owner,
-                               nullptr, nullptr, nullptr);
+  HWND owned =
+      CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
   windows_.push_back(owned);
   EXPECT_EQ(GetParent(owned), owner);
   MessageLog::clear();
@@ -257,9 +250,8 @@ TEST_F(WindowMessages, ActivationAndFocusMoveBetweenWindows) {
   EXPECT_EQ(MessageLog::take(kActivation), toA);
   MessageLog::clear();
   SetFocus(c);
-  std::vector<Logged> toC = {{a, WM_NCACTIVATE}, {a, WM_ACTIVATE},  {b, WM_NCACTIVATE},
-                             {b, WM_ACTIVATE},   {a, WM_KILLFOCUS}, {b, WM_SETFOCUS},
-                             {b, WM_KILLFOCUS},  {c, WM_SETFOCUS}};
+  std::vector<Logged> toC = {{a, WM_NCACTIVATE}, {a, WM_ACTIVATE}, {b, WM_NCACTIVATE}, {b, WM_ACTIVATE},
+                             {a, WM_KILLFOCUS},  {b, WM_SETFOCUS}, {b, WM_KILLFOCUS},  {c, WM_SETFOCUS}};
   auto log = MessageLog::take(kActivation);
   EXPECT_EQ(log, toC);
   EXPECT_EQ(LOWORD(log[1].wParam), WA_INACTIVE);
@@ -276,8 +268,7 @@ TEST_F(WindowMessages, HidingTheActiveWindowActivatesTheNextOne) {
   ShowWindow(b, SW_HIDE);
   EXPECT_EQ(GetActiveWindow(), a);
   EXPECT_EQ(GetFocus(), a);
-  std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {b, WM_KILLFOCUS},
-                                  {a, WM_SETFOCUS}};
+  std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {b, WM_KILLFOCUS}, {a, WM_SETFOCUS}};
   EXPECT_EQ(MessageLog::take({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}), expected);
 }
 
@@ -371,11 +362,11 @@ TEST_F(WindowMessages, MinimizeReportsItAndRestoreComesBack) {
 }
 
 TEST_F(WindowMessages, FramesMatchAdjustWindowRectEx) {
-  const DWORD styles[] = {WS_POPUP, WS_POPUP | WS_BORDER, WS_POPUP | WS_CAPTION,
-                          WS_OVERLAPPEDWINDOW, WS_POPUP | WS_DLGFRAME};
+  const DWORD styles[] = {WS_POPUP, WS_POPUP | WS_BORDER, WS_POPUP | WS_CAPTION, WS_OVERLAPPEDWINDOW,
+                          WS_POPUP | WS_DLGFRAME};
   for (DWORD style : styles) {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", style, 50, 60, 300, 200, nullptr,
-                             nullptr, nullptr, nullptr);
+    HWND w =
+        CreateWindowExA(0, MessageLog::className(), "", style, 50, 60, 300, 200, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
     RECT outer, client;
     GetWindowRect(w, &outer);
@@ -417,22 +408,22 @@ TEST_F(WindowMessages, WindowFromPointFollowsZOrderThenChildren) {
   HWND second = make(50, 50, 100, 100, lower);
   HWND nested = make(5, 5, 20, 20, first);
   HWND disabled = make(150, 10, 30, 30, lower, WS_DISABLED);
-  HWND hidden = CreateWindowExA(0, MessageLog::className(), "", WS_CHILD, 10, 150, 30, 30,
-                                lower, nullptr, nullptr, nullptr);
+  HWND hidden =
+      CreateWindowExA(0, MessageLog::className(), "", WS_CHILD, 10, 150, 30, 30, lower, nullptr, nullptr, nullptr);
   windows_.push_back(hidden);
   struct Case {
     POINT at;
     HWND expected;
   };
   const Case cases[] = {
-      {{150, 150}, upper},   // over both top-level windows: the later shown is on top
-      {{60, 60}, first},     // overlapping children: the first created is on top
-      {{120, 120}, upper},   // the second child is under the upper top-level window
-      {{55, 140}, second},   // only the second child
-      {{17, 17}, nested},    // a grandchild
-      {{160, 20}, lower},    // a disabled child is passed over
-      {{15, 155}, lower},    // so is a hidden one
-      {{5, 5}, lower},       // the parent outside its children
+      {{150, 150}, upper},  // over both top-level windows: the later shown is on top
+      {{60, 60}, first},    // overlapping children: the first created is on top
+      {{120, 120}, upper},  // the second child is under the upper top-level window
+      {{55, 140}, second},  // only the second child
+      {{17, 17}, nested},   // a grandchild
+      {{160, 20}, lower},   // a disabled child is passed over
+      {{15, 155}, lower},   // so is a hidden one
+      {{5, 5}, lower},      // the parent outside its children
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WindowFromPoint(c.at), c.expected) << c.at.x << "," << c.at.y;

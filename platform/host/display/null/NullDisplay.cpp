@@ -121,9 +121,7 @@ void NullDisplay::placeWindow(HWND window, const RECT& screen) {
   input::windowPlaced(window, screen);
 }
 
-void NullDisplay::offerClipboard(const std::string& cp932Text) {
-  input::clipboardOffered(cp932Text);
-}
+void NullDisplay::offerClipboard(const std::string& cp932Text) { input::clipboardOffered(cp932Text); }
 
 bool NullDisplay::isShown(HWND window) {
   NullDisplay* self = instance();

@@ -112,10 +112,11 @@ bool SdlSession::initialise(std::string& reason) {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const char* display = std::getenv("DISPLAY");
-    reason = std::string("no desktop display could be opened (") +
-             (display != nullptr && *display != '\0' ? std::string("the X server at DISPLAY=") + display + " did not answer"
-                                                    : std::string("DISPLAY is not set")) +
-             "; SDL: " + SDL_GetError() + ")";
+    reason =
+        std::string("no desktop display could be opened (") +
+        (display != nullptr && *display != '\0' ? std::string("the X server at DISPLAY=") + display + " did not answer"
+                                                : std::string("DISPLAY is not set")) +
+        "; SDL: " + SDL_GetError() + ")";
     return false;
   }
   cleanUpOnLostConnection();

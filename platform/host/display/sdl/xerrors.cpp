@@ -24,9 +24,9 @@ int report(Display* display, XErrorEvent* error) {
   char text[160] = {};
   XGetErrorText(display, error->error_code, text, sizeof text - 1);
   const bool gone = error->error_code == BadWindow || error->error_code == BadDrawable;
-  std::fprintf(stderr, "X error ignored%s: %s (request %u.%u, resource 0x%lx)\n",
-               gone ? " (the window is gone)" : "", text, static_cast<unsigned>(error->request_code),
-               static_cast<unsigned>(error->minor_code), static_cast<unsigned long>(error->resourceid));
+  std::fprintf(stderr, "X error ignored%s: %s (request %u.%u, resource 0x%lx)\n", gone ? " (the window is gone)" : "",
+               text, static_cast<unsigned>(error->request_code), static_cast<unsigned>(error->minor_code),
+               static_cast<unsigned long>(error->resourceid));
   return 0;
 }
 
