@@ -40,24 +40,16 @@ zip_source_t* ConvertedMemberSource::create(zip_t* output) {
 zip_int64_t ConvertedMemberSource::callback(void* self, void* data, zip_uint64_t length, zip_source_cmd_t command) {
   ConvertedMemberSource& source = *static_cast<ConvertedMemberSource*>(self);
   switch (command) {
-    case ZIP_SOURCE_OPEN:
-      return source.open();
-    case ZIP_SOURCE_READ:
-      return source.read(data, length);
-    case ZIP_SOURCE_CLOSE:
-      source.run_.reset();
-      return 0;
-    case ZIP_SOURCE_STAT:
-      return source.stat(data, length);
-    case ZIP_SOURCE_ERROR:
-      return zip_error_to_data(&source.error_, data, length);
-    case ZIP_SOURCE_FREE:
-      return 0;
+    case ZIP_SOURCE_OPEN: return source.open();
+    case ZIP_SOURCE_READ: return source.read(data, length);
+    case ZIP_SOURCE_CLOSE: source.run_.reset(); return 0;
+    case ZIP_SOURCE_STAT: return source.stat(data, length);
+    case ZIP_SOURCE_ERROR: return zip_error_to_data(&source.error_, data, length);
+    case ZIP_SOURCE_FREE: return 0;
     case ZIP_SOURCE_SUPPORTS:
       return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
                                             ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SUPPORTS, -1);
-    default:
-      return source.fail(ZIP_ER_OPNOTSUPP);
+    default: return source.fail(ZIP_ER_OPNOTSUPP);
   }
 }
 

@@ -14,25 +14,18 @@ zip_int64_t ZipInputSource::callback(void* self, void* data, zip_uint64_t length
       if (source.size_ < 0 || !source.file_.seek(0)) return source.fail(ZIP_ER_OPEN);
       source.position_ = 0;
       return 0;
-    case ZIP_SOURCE_READ:
-      return source.read(data, length);
-    case ZIP_SOURCE_SEEK:
-      return source.seek(data, length);
-    case ZIP_SOURCE_TELL:
-      return source.position_;
-    case ZIP_SOURCE_STAT:
-      return source.stat(data, length);
-    case ZIP_SOURCE_ERROR:
-      return zip_error_to_data(&source.error_, data, length);
+    case ZIP_SOURCE_READ: return source.read(data, length);
+    case ZIP_SOURCE_SEEK: return source.seek(data, length);
+    case ZIP_SOURCE_TELL: return source.position_;
+    case ZIP_SOURCE_STAT: return source.stat(data, length);
+    case ZIP_SOURCE_ERROR: return zip_error_to_data(&source.error_, data, length);
     case ZIP_SOURCE_CLOSE:
-    case ZIP_SOURCE_FREE:
-      return 0;
+    case ZIP_SOURCE_FREE: return 0;
     case ZIP_SOURCE_SUPPORTS:
       return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
                                             ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL,
                                             ZIP_SOURCE_SUPPORTS, -1);
-    default:
-      return source.fail(ZIP_ER_OPNOTSUPP);
+    default: return source.fail(ZIP_ER_OPNOTSUPP);
   }
 }
 

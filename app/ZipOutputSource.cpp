@@ -15,22 +15,14 @@ zip_int64_t ZipOutputSource::callback(void* self, void* data, zip_uint64_t lengt
     case ZIP_SOURCE_BEGIN_WRITE:
       source.position_ = source.end_ = 0;
       return source.file_.isOpen() ? 0 : source.fail(ZIP_ER_OPEN, 0);
-    case ZIP_SOURCE_WRITE:
-      return source.write(data, length);
-    case ZIP_SOURCE_SEEK_WRITE:
-      return source.seek(data, length);
-    case ZIP_SOURCE_TELL_WRITE:
-      return source.position_;
-    case ZIP_SOURCE_COMMIT_WRITE:
-      return source.commit();
+    case ZIP_SOURCE_WRITE: return source.write(data, length);
+    case ZIP_SOURCE_SEEK_WRITE: return source.seek(data, length);
+    case ZIP_SOURCE_TELL_WRITE: return source.position_;
+    case ZIP_SOURCE_COMMIT_WRITE: return source.commit();
     case ZIP_SOURCE_ROLLBACK_WRITE:
-    case ZIP_SOURCE_REMOVE:
-      source.file_.discard();
-      return 0;
-    case ZIP_SOURCE_ERROR:
-      return zip_error_to_data(&source.error_, data, length);
-    case ZIP_SOURCE_FREE:
-      return 0;
+    case ZIP_SOURCE_REMOVE: source.file_.discard(); return 0;
+    case ZIP_SOURCE_ERROR: return zip_error_to_data(&source.error_, data, length);
+    case ZIP_SOURCE_FREE: return 0;
     case ZIP_SOURCE_SUPPORTS:
       // The read commands are listed because libzip opens only sources that
       // claim them; they are never used for a new archive.
@@ -39,8 +31,7 @@ zip_int64_t ZipOutputSource::callback(void* self, void* data, zip_uint64_t lengt
                                             ZIP_SOURCE_SUPPORTS, ZIP_SOURCE_BEGIN_WRITE, ZIP_SOURCE_WRITE,
                                             ZIP_SOURCE_COMMIT_WRITE, ZIP_SOURCE_ROLLBACK_WRITE, ZIP_SOURCE_SEEK_WRITE,
                                             ZIP_SOURCE_TELL_WRITE, ZIP_SOURCE_REMOVE, -1);
-    default:
-      return source.fail(ZIP_ER_OPNOTSUPP, 0);
+    default: return source.fail(ZIP_ER_OPNOTSUPP, 0);
   }
 }
 

@@ -33,12 +33,9 @@ struct Palette {
 // The palette index of pixel x in a row of 1, 4 or 8 bits per pixel.
 unsigned indexAt(const uint8_t* row, int x, int bits) {
   switch (bits) {
-    case 1:
-      return (row[x / 8] >> (7 - x % 8)) & 1u;
-    case 4:
-      return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu;
-    default:
-      return row[x];
+    case 1: return (row[x / 8] >> (7 - x % 8)) & 1u;
+    case 4: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu;
+    default: return row[x];
   }
 }
 

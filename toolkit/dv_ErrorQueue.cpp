@@ -76,28 +76,19 @@ bool dv_ErrorQueue::flushOne() {
 void dv_ErrorQueue::write(const std::string& text) {
   switch (mode_) {
     case 1:
-    case 2:
-      firstOutputHook(text);
-      break;
+    case 2: firstOutputHook(text); break;
     case 3:
-    case 4:
-      std::fprintf(stderr, "%s\n", text.c_str());
-      break;
+    case 4: std::fprintf(stderr, "%s\n", text.c_str()); break;
     case 5:
-    case 6:
-      std::fprintf(stdout, "%s\n", text.c_str());
-      break;
+    case 6: std::fprintf(stdout, "%s\n", text.c_str()); break;
     case 7:
-    case 8:
-      secondOutputHook(text);
-      break;
+    case 8: secondOutputHook(text); break;
     case 9:
       if (logFile_ != nullptr) {
         std::fprintf(logFile_, "%s\n", text.c_str());
         std::fflush(logFile_);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }

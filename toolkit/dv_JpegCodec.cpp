@@ -42,10 +42,8 @@ void failOnDamage(j_common_ptr cinfo, int level) {
   switch (cinfo->err->msg_code) {
     case JWRN_ADOBE_XFORM:
     case JWRN_JFIF_MAJOR:
-    case JWRN_BOGUS_ICC:
-      return;
-    default:
-      leave(cinfo);
+    case JWRN_BOGUS_ICC: return;
+    default: leave(cinfo);
   }
 }
 

@@ -33,17 +33,10 @@ void dv_Matrix::setRotation(double angle, int axis) {
   int i = 0;
   int j = 0;
   switch (axis) {
-    case 0:
-      i = 1, j = 2;
-      break;
-    case 1:
-      i = 2, j = 0;
-      break;
-    case 2:
-      i = 0, j = 1;
-      break;
-    default:
-      return;
+    case 0: i = 1, j = 2; break;
+    case 1: i = 2, j = 0; break;
+    case 2: i = 0, j = 1; break;
+    default: return;
   }
   m[i][i] = c;
   m[i][j] = -s;

@@ -15,14 +15,10 @@ dv_MatrixAdmin::dv_MatrixAdmin(int type) : dv_BaseObject(type) { rebuild(); }
 
 double dv_MatrixAdmin::getScale(int axis) const {
   switch (axis) {
-    case 0:
-      return xScale_;
-    case 1:
-      return yScale_;
-    case 2:
-      return zScale_;
-    default:
-      return 0.0;
+    case 0: return xScale_;
+    case 1: return yScale_;
+    case 2: return zScale_;
+    default: return 0.0;
   }
 }
 

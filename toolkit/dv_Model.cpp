@@ -21,16 +21,12 @@ int drawPartsFor(int type) {
     case 17:
     case 18:
     case 19:
-    case 54:
-      return dv_Model::DrawFaces;
+    case 54: return dv_Model::DrawFaces;
     case 10:
     case 11:
-    case 16:
-      return dv_Model::DrawLines;
-    case 12:
-      return dv_Model::DrawPoints;
-    default:
-      return 0;
+    case 16: return dv_Model::DrawLines;
+    case 12: return dv_Model::DrawPoints;
+    default: return 0;
   }
 }
 

@@ -72,12 +72,9 @@ bool supported(int colorType, int bitDepth) {
   switch (colorType) {
     case PNG_COLOR_TYPE_RGB:
     case PNG_COLOR_TYPE_RGB_ALPHA:
-    case PNG_COLOR_TYPE_PALETTE:
-      return bitDepth == 8;
-    case PNG_COLOR_TYPE_GRAY:
-      return bitDepth == 8 || bitDepth == 1;
-    default:
-      return false;
+    case PNG_COLOR_TYPE_PALETTE: return bitDepth == 8;
+    case PNG_COLOR_TYPE_GRAY: return bitDepth == 8 || bitDepth == 1;
+    default: return false;
   }
 }
 
@@ -86,12 +83,8 @@ void convertRow(const uint8_t* in, int width, int colorType, int bitDepth, png_c
   for (int x = 0; x < width; ++x, out += 4) {
     out[3] = 255;
     switch (colorType) {
-      case PNG_COLOR_TYPE_RGB:
-        std::memcpy(out, in + 3 * x, 3);
-        break;
-      case PNG_COLOR_TYPE_RGB_ALPHA:
-        std::memcpy(out, in + 4 * x, 4);
-        break;
+      case PNG_COLOR_TYPE_RGB: std::memcpy(out, in + 3 * x, 3); break;
+      case PNG_COLOR_TYPE_RGB_ALPHA: std::memcpy(out, in + 4 * x, 4); break;
       case PNG_COLOR_TYPE_GRAY: {
         const uint8_t grey = bitDepth == 1 ? (((in[x / 8] >> (7 - x % 8)) & 1) ? 255 : 0) : in[x];
         out[0] = out[1] = out[2] = grey;

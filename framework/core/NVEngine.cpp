@@ -145,15 +145,9 @@ void NVEngine::handleThreadMessage(const MSG& msg) {
   // A stage named in a message may have gone since it was posted.
   const bool live = stage != nullptr && hasWindow(stage);
   switch (msg.message) {
-    case NVM_CREATE:
-      processCreateQueue();
-      break;
-    case NVM_DESTROY:
-      processDestroyQueue();
-      break;
-    case NVM_FOCUS:
-      SetFocus(live ? stage->hwnd.load() : nullptr);
-      break;
+    case NVM_CREATE: processCreateQueue(); break;
+    case NVM_DESTROY: processDestroyQueue(); break;
+    case NVM_FOCUS: SetFocus(live ? stage->hwnd.load() : nullptr); break;
     case NVM_CURSOR:
       if (live) SetCursor(stage->cursor);
       break;
@@ -164,8 +158,7 @@ void NVEngine::handleThreadMessage(const MSG& msg) {
         stage->enabled = msg.message == NVM_ENABLE;
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

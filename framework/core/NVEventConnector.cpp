@@ -59,17 +59,10 @@ NVEventConnector::NVEventConnector(NVWidget* widget) {
   const NVTargetHooks& hooks = targetHooks();
   if (widget && hooks.widgetHostKind) {
     switch (hooks.widgetHostKind(widget)) {
-      case NVHostKind::StageItem:
-        registries().stages.emplace(hooks.widgetStage(widget), this);
-        break;
-      case NVHostKind::Item2D:
-        registries().items2D.emplace(hooks.widgetItem2D(widget), this);
-        break;
-      case NVHostKind::Item3D:
-        registries().items3D.emplace(hooks.widgetItem3D(widget), this);
-        break;
-      default:
-        break;
+      case NVHostKind::StageItem: registries().stages.emplace(hooks.widgetStage(widget), this); break;
+      case NVHostKind::Item2D: registries().items2D.emplace(hooks.widgetItem2D(widget), this); break;
+      case NVHostKind::Item3D: registries().items3D.emplace(hooks.widgetItem3D(widget), this); break;
+      default: break;
     }
   }
   registerLive();

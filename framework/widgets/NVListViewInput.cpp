@@ -95,18 +95,13 @@ void NVListView::onKey(NVEventState event) {
     case kDelete:
       if (editable && isItem(selected)) removeItem(selected);
       return;
-    case kUp:
-      moveSelectionUp(editable && controlHeld());
-      break;
-    case kDown:
-      moveSelectionDown(editable && controlHeld());
-      break;
+    case kUp: moveSelectionUp(editable && controlHeld()); break;
+    case kDown: moveSelectionDown(editable && controlHeld()); break;
     case kReturn:
       if (!editable || (!isItem(selected) && !isAddLine(selected))) return;
       openEditor(selected);
       break;
-    default:
-      return;
+    default: return;
   }
   refreshList();
 }

@@ -50,9 +50,7 @@ bool NVTextBox::controlKey(Edit& edit) {
   if (letter == std::end(kLetters)) return false;
   switch (*letter) {
     case 'Z':
-    case 'Y':
-      edit.kind = NVTextEditKind::UndoPoint;
-      return true;
+    case 'Y': edit.kind = NVTextEditKind::UndoPoint; return true;
     case 'A':
       edit.start = 0;
       edit.end = edit.text.length();
@@ -118,8 +116,7 @@ bool NVTextBox::plainKey(Edit& edit, std::uint8_t keyCode) {
       edit.kind = NVTextEditKind::NoChange;
       return true;
     }
-    default:
-      return typeText(edit, keyCode);
+    default: return typeText(edit, keyCode);
   }
 }
 

@@ -46,18 +46,12 @@ char mapKey(std::uint8_t key, bool shifted) {
   if (key >= 0x41 && key <= 0x5A) return static_cast<char>(shifted ? key : key + 0x20);
   if (key >= 0x60 && key <= 0x69) return static_cast<char>('0' + key - 0x60);
   switch (key) {
-    case 0x6A:
-      return '*';
-    case 0x6B:
-      return '+';
-    case 0x6D:
-      return '-';
-    case 0x6E:
-      return '.';
-    case 0x6F:
-      return '/';
-    default:
-      return mapPunctuation(key, shifted);
+    case 0x6A: return '*';
+    case 0x6B: return '+';
+    case 0x6D: return '-';
+    case 0x6E: return '.';
+    case 0x6F: return '/';
+    default: return mapPunctuation(key, shifted);
   }
 }
 

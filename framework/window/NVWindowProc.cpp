@@ -143,31 +143,19 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
       return true;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-    case WM_NCRBUTTONDOWN:
-      return true;
-    case WM_PAINT:
-      stage->paintFromWindow(hwnd);
-      return true;
-    case WM_CLOSE:
-      raise(stage, NV_EV_CLOSE);
-      return true;
+    case WM_NCRBUTTONDOWN: return true;
+    case WM_PAINT: stage->paintFromWindow(hwnd); return true;
+    case WM_CLOSE: raise(stage, NV_EV_CLOSE); return true;
     case WM_NCLBUTTONDOWN:
       if (engine) engine->requestFocus({stage, nullptr, stage->widget, nullptr});
       return false;
-    case WM_NCRBUTTONDBLCLK:
-      raise(stage, NV_EV_RDOUBLE, -12345, 1);
-      return true;
-    case WM_COMMAND:
-      raise(stage, NV_EV_COMMAND, static_cast<int>(wParam & 0xFFFF));
-      return true;
-    case WM_CTLCOLORSTATIC:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return true;
+    case WM_NCRBUTTONDBLCLK: raise(stage, NV_EV_RDOUBLE, -12345, 1); return true;
+    case WM_COMMAND: raise(stage, NV_EV_COMMAND, static_cast<int>(wParam & 0xFFFF)); return true;
+    case WM_CTLCOLORSTATIC: SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return true;
     case WM_DROPFILES:
       if (engine) takeDroppedFiles(stage, reinterpret_cast<HDROP>(wParam));
       return true;
-    default:
-      break;
+    default: break;
   }
   if (!engine) return false;
   std::lock_guard lock(engineLock);
@@ -176,14 +164,9 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
       engine->pendingInput.keyCode = static_cast<std::uint8_t>(wParam & 0xFF);
       engine->pendingInput.keyDown = true;
       return true;
-    case WM_KEYUP:
-      engine->pendingInput.keyUp = true;
-      return true;
-    case WM_MOUSEWHEEL:
-      engine->pendingInput.wheel = static_cast<short>((wParam >> 16) & 0xFFFF);
-      return true;
-    default:
-      return false;
+    case WM_KEYUP: engine->pendingInput.keyUp = true; return true;
+    case WM_MOUSEWHEEL: engine->pendingInput.wheel = static_cast<short>((wParam >> 16) & 0xFFFF); return true;
+    default: return false;
   }
 }
 

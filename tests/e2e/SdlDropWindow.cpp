@@ -47,30 +47,19 @@ std::string pointLine(const char* what, LPARAM lParam) {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_DROPFILES:
-      say(dropLine(reinterpret_cast<HDROP>(wParam)));
-      return 0;
+    case WM_DROPFILES: say(dropLine(reinterpret_cast<HDROP>(wParam))); return 0;
     case WM_MOUSEMOVE:
       SetCursor(LoadCursorA(nullptr, static_cast<short>(LOWORD(lParam)) < 100 ? IDC_IBEAM : IDC_ARROW));
       return 0;
-    case WM_LBUTTONDOWN:
-      say(pointLine("down", lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      say(pointLine("up", lParam));
-      return 0;
+    case WM_LBUTTONDOWN: say(pointLine("down", lParam)); return 0;
+    case WM_LBUTTONUP: say(pointLine("up", lParam)); return 0;
     case WM_KEYDOWN:
       say("key " + std::to_string(wParam));
       if (wParam == VK_ESCAPE) DestroyWindow(window);
       return 0;
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CLOSE: DestroyWindow(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
 

@@ -26,12 +26,9 @@ enum class Format { Bmp, Png, Jpeg };
 
 int load(Format format, const std::vector<uint8_t>& bytes, dv_Image& image) {
   switch (format) {
-    case Format::Bmp:
-      return image.loadBMPData(bytes.data(), bytes.size());
-    case Format::Png:
-      return image.loadPNGData(bytes.data(), bytes.size());
-    default:
-      return image.loadJPEGData(bytes.data(), bytes.size()) ? dv_Image::LoadOk : dv_Image::LoadFormatError;
+    case Format::Bmp: return image.loadBMPData(bytes.data(), bytes.size());
+    case Format::Png: return image.loadPNGData(bytes.data(), bytes.size());
+    default: return image.loadJPEGData(bytes.data(), bytes.size()) ? dv_Image::LoadOk : dv_Image::LoadFormatError;
   }
 }
 

@@ -13,12 +13,9 @@ namespace {
 dv_Vector rotateReference(const dv_Vector& v, double a, int axis) {
   const double c = std::cos(a), s = std::sin(a);
   switch (axis) {
-    case 0:
-      return dv_Vector(v.x, c * v.y - s * v.z, s * v.y + c * v.z);
-    case 1:
-      return dv_Vector(c * v.x + s * v.z, v.y, -s * v.x + c * v.z);
-    default:
-      return dv_Vector(c * v.x - s * v.y, s * v.x + c * v.y, v.z);
+    case 0: return dv_Vector(v.x, c * v.y - s * v.z, s * v.y + c * v.z);
+    case 1: return dv_Vector(c * v.x + s * v.z, v.y, -s * v.x + c * v.z);
+    default: return dv_Vector(c * v.x - s * v.y, s * v.x + c * v.y, v.z);
   }
 }
 

@@ -209,18 +209,12 @@ int GetDeviceCaps(HDC /*dc*/, int index) {
     desktop = nvhost::WindowRegistry::get().desktop().desktop;
   }
   switch (index) {
-    case HORZRES:
-      return desktop.right - desktop.left;
-    case VERTRES:
-      return desktop.bottom - desktop.top;
-    case BITSPIXEL:
-      return 32;
-    case PLANES:
-      return 1;
+    case HORZRES: return desktop.right - desktop.left;
+    case VERTRES: return desktop.bottom - desktop.top;
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
     case LOGPIXELSX:
-    case LOGPIXELSY:
-      return 96;
-    default:
-      return 0;
+    case LOGPIXELSY: return 96;
+    default: return 0;
   }
 }

@@ -89,20 +89,11 @@ LRESULT eraseBackground(HWND window, HDC dc) {
 
 LRESULT systemCommand(HWND window, WPARAM command) {
   switch (command & 0xFFF0) {
-    case SC_CLOSE:
-      SendMessageA(window, WM_CLOSE, 0, 0);
-      break;
-    case SC_MINIMIZE:
-      ShowWindow(window, SW_MINIMIZE);
-      break;
-    case SC_MAXIMIZE:
-      ShowWindow(window, SW_MAXIMIZE);
-      break;
-    case SC_RESTORE:
-      ShowWindow(window, SW_RESTORE);
-      break;
-    default:
-      break;
+    case SC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case SC_MINIMIZE: ShowWindow(window, SW_MINIMIZE); break;
+    case SC_MAXIMIZE: ShowWindow(window, SW_MAXIMIZE); break;
+    case SC_RESTORE: ShowWindow(window, SW_RESTORE); break;
+    default: break;
   }
   return 0;
 }
@@ -145,43 +136,30 @@ LRESULT wheelToParent(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE:
-      return TRUE;
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return 0;
-    case WM_SYSCOMMAND:
-      return systemCommand(window, wParam);
+    case WM_NCCREATE: return TRUE;
+    case WM_CLOSE: DestroyWindow(window); return 0;
+    case WM_SYSCOMMAND: return systemCommand(window, wParam);
     case WM_PAINT: {
       PAINTSTRUCT ps;
       if (BeginPaint(window, &ps)) EndPaint(window, &ps);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return eraseBackground(window, reinterpret_cast<HDC>(wParam));
-    case WM_WINDOWPOSCHANGED:
-      sendMoveAndSize(window, *reinterpret_cast<const WINDOWPOS*>(lParam));
-      return 0;
+    case WM_ERASEBKGND: return eraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_WINDOWPOSCHANGED: sendMoveAndSize(window, *reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) SetFocus(window);
       return 0;
-    case WM_MOUSEWHEEL:
-      return wheelToParent(window, wParam, lParam);
-    case WM_NCHITTEST:
-      return hitTest(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCACTIVATE:
-      return TRUE;
-    case WM_SETTEXT:
-      return setText(window, reinterpret_cast<LPCSTR>(lParam));
-    case WM_GETTEXT:
-      return getText(window, reinterpret_cast<LPSTR>(lParam), wParam);
+    case WM_MOUSEWHEEL: return wheelToParent(window, wParam, lParam);
+    case WM_NCHITTEST: return hitTest(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCACTIVATE: return TRUE;
+    case WM_SETTEXT: return setText(window, reinterpret_cast<LPCSTR>(lParam));
+    case WM_GETTEXT: return getText(window, reinterpret_cast<LPSTR>(lParam), wParam);
     case WM_GETTEXTLENGTH: {
       HostLock lock(nvhost::hostMutex());
       WindowRecord* r = WindowRegistry::get().find(window);
       return r ? static_cast<LRESULT>(r->title.size()) : 0;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
@@ -207,21 +185,13 @@ LONG_PTR GetWindowLongPtrA(HWND window, int index) {
     return 0;
   }
   switch (index) {
-    case GWL_STYLE:
-      return static_cast<LONG>(r->style);
-    case GWL_EXSTYLE:
-      return static_cast<LONG>(r->exStyle);
-    case GWLP_WNDPROC:
-      return reinterpret_cast<LONG_PTR>(r->proc);
-    case GWLP_USERDATA:
-      return r->userData;
-    case GWLP_ID:
-      return r->id;
-    case GWLP_HINSTANCE:
-      return reinterpret_cast<LONG_PTR>(r->cls.instance);
-    default:
-      SetLastError(ERROR_INVALID_PARAMETER);
-      return 0;
+    case GWL_STYLE: return static_cast<LONG>(r->style);
+    case GWL_EXSTYLE: return static_cast<LONG>(r->exStyle);
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(r->proc);
+    case GWLP_USERDATA: return r->userData;
+    case GWLP_ID: return r->id;
+    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(r->cls.instance);
+    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
   }
 }
 
@@ -254,9 +224,7 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
       old = r->id;
       r->id = value;
       break;
-    default:
-      SetLastError(ERROR_INVALID_PARAMETER);
-      return 0;
+    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
   }
   return old;
 }

@@ -83,12 +83,9 @@ MouseTarget mouseTargetLocked() {
 
 UINT buttonBase(int button, bool client) {
   switch (button) {
-    case VK_RBUTTON:
-      return client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN;
-    case VK_MBUTTON:
-      return client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN;
-    default:
-      return client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
+    case VK_RBUTTON: return client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN;
+    case VK_MBUTTON: return client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN;
+    default: return client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
   }
 }
 
@@ -135,16 +132,12 @@ void setKeyLocked(nvhost::DesktopState& d, BYTE vk, bool down) {
 BYTE genericKey(BYTE vk) {
   switch (vk) {
     case VK_LSHIFT:
-    case VK_RSHIFT:
-      return VK_SHIFT;
+    case VK_RSHIFT: return VK_SHIFT;
     case VK_LCONTROL:
-    case VK_RCONTROL:
-      return VK_CONTROL;
+    case VK_RCONTROL: return VK_CONTROL;
     case VK_LMENU:
-    case VK_RMENU:
-      return VK_MENU;
-    default:
-      return vk;
+    case VK_RMENU: return VK_MENU;
+    default: return vk;
   }
 }
 

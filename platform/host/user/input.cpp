@@ -108,25 +108,17 @@ int GetSystemMetrics(int index) {
   HostLock lock(nvhost::hostMutex());
   const RECT& desk = WindowRegistry::get().desktop().desktop;
   switch (index) {
-    case SM_CXSCREEN:
-      return desk.right - desk.left;
-    case SM_CYSCREEN:
-      return desk.bottom - desk.top;
+    case SM_CXSCREEN: return desk.right - desk.left;
+    case SM_CYSCREEN: return desk.bottom - desk.top;
     case SM_CXBORDER:
-    case SM_CYBORDER:
-      return nvhost::frameInsets(WS_BORDER, 0).left;
+    case SM_CYBORDER: return nvhost::frameInsets(WS_BORDER, 0).left;
     case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-      return nvhost::frameInsets(WS_DLGFRAME, 0).left;
+    case SM_CYDLGFRAME: return nvhost::frameInsets(WS_DLGFRAME, 0).left;
     case SM_CXFRAME:
-    case SM_CYFRAME:
-      return nvhost::frameInsets(WS_THICKFRAME, 0).left;
-    case SM_CYCAPTION:
-      return nvhost::frameInsets(WS_CAPTION, 0).top - nvhost::frameInsets(WS_CAPTION, 0).left;
+    case SM_CYFRAME: return nvhost::frameInsets(WS_THICKFRAME, 0).left;
+    case SM_CYCAPTION: return nvhost::frameInsets(WS_CAPTION, 0).top - nvhost::frameInsets(WS_CAPTION, 0).left;
     case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-      return 4;
-    default:
-      return 0;
+    case SM_CYDOUBLECLK: return 4;
+    default: return 0;
   }
 }

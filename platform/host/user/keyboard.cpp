@@ -25,18 +25,12 @@ int characterFor(WPARAM vk, const BYTE* keys) {
     return shift ? shifted[vk - '0'] : static_cast<int>(vk);
   }
   switch (vk) {
-    case VK_SPACE:
-      return ' ';
-    case VK_RETURN:
-      return '\r';
-    case VK_TAB:
-      return '\t';
-    case VK_BACK:
-      return '\b';
-    case VK_ESCAPE:
-      return 0x1B;
-    default:
-      return -1;
+    case VK_SPACE: return ' ';
+    case VK_RETURN: return '\r';
+    case VK_TAB: return '\t';
+    case VK_BACK: return '\b';
+    case VK_ESCAPE: return 0x1B;
+    default: return -1;
   }
 }
 

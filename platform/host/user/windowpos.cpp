@@ -151,18 +151,14 @@ enum class Placement { Keep, Normal, Maximized, Minimized };
 
 Placement placementFor(int command) {
   switch (command) {
-    case SW_SHOWMAXIMIZED:
-      return Placement::Maximized;
+    case SW_SHOWMAXIMIZED: return Placement::Maximized;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-      return Placement::Minimized;
+    case SW_SHOWMINNOACTIVE: return Placement::Minimized;
     case SW_SHOWNORMAL:
     case SW_RESTORE:
-    case SW_SHOWDEFAULT:
-      return Placement::Normal;
-    default:
-      return Placement::Keep;
+    case SW_SHOWDEFAULT: return Placement::Normal;
+    default: return Placement::Keep;
   }
 }
 

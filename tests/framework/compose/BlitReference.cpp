@@ -55,24 +55,15 @@ bool span(i64 u, i64 ux, i64 lo, i64 hi, i64 n, i64& first, i64& last) {
 
 int blendChannel(int mode, int s, int t) {
   switch (mode) {
-    case 1:
-      return 255 - s;
-    case 2:
-      return (s * t) >> 8;
-    case 3:
-      return std::min(255, s + t - ((t * s) >> 8));
-    case 4:
-      return std::min(s, t);
-    case 5:
-      return std::max(s, t);
-    case 6:
-      return t < 128 ? std::min(255, (s * t) >> 7) : std::clamp(2 * (t + s - ((t * s) >> 8)) - 255, 0, 255);
-    case 7:
-      return s == 255 ? 255 : std::min(255, t * 255 / (255 - s));
-    case 8:
-      return s == 0 ? 0 : std::max(0, (t - 255) * 255 / s + 255);
-    default:
-      return s;
+    case 1: return 255 - s;
+    case 2: return (s * t) >> 8;
+    case 3: return std::min(255, s + t - ((t * s) >> 8));
+    case 4: return std::min(s, t);
+    case 5: return std::max(s, t);
+    case 6: return t < 128 ? std::min(255, (s * t) >> 7) : std::clamp(2 * (t + s - ((t * s) >> 8)) - 255, 0, 255);
+    case 7: return s == 255 ? 255 : std::min(255, t * 255 / (255 - s));
+    case 8: return s == 0 ? 0 : std::max(0, (t - 255) * 255 / s + 255);
+    default: return s;
   }
 }
 

@@ -90,21 +90,14 @@ LRESULT CALLBACK SdlWindowLog::procedure(HWND window, UINT message, WPARAM wPara
     case WM_MOUSEWHEEL:
     case WM_KEYDOWN:
     case WM_KEYUP:
-    case WM_CHAR:
-      record(window, Received{message, wParam, lParam, {}, {}});
-      break;
-    case WM_DROPFILES:
-      record(window, dropRecord(reinterpret_cast<HDROP>(wParam)));
-      return 0;
-    case WM_IME_COMPOSITION:
-      record(window, Received{message, wParam, lParam, {imeResult(window)}, {}});
-      return 0;
+    case WM_CHAR: record(window, Received{message, wParam, lParam, {}, {}}); break;
+    case WM_DROPFILES: record(window, dropRecord(reinterpret_cast<HDROP>(wParam))); return 0;
+    case WM_IME_COMPOSITION: record(window, Received{message, wParam, lParam, {imeResult(window)}, {}}); return 0;
     case WM_CLOSE:
       // Recorded, not obeyed: the test destroys its own windows.
       record(window, Received{message, wParam, lParam, {}, {}});
       return 0;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -29,56 +29,23 @@ namespace nvhost::sdl {
 void SdlTranslator::translate(const SDL_Event& event) {
   if (event.type != SDL_TEXTINPUT) flushCommit();
   switch (event.type) {
-    case SDL_MOUSEMOTION:
-      pointer(event.motion.windowID, event.motion.x, event.motion.y);
-      break;
-    case SDL_MOUSEBUTTONDOWN:
-      button(event.button, true);
-      break;
-    case SDL_MOUSEBUTTONUP:
-      button(event.button, false);
-      break;
-    case SDL_MOUSEWHEEL:
-      wheel(event.wheel);
-      break;
-    case SDL_KEYDOWN:
-      key(event.key, true);
-      break;
-    case SDL_KEYUP:
-      key(event.key, false);
-      break;
-    case SDL_TEXTEDITING:
-      textEditing(event.edit);
-      break;
-    case SDL_TEXTINPUT:
-      textInput(event.text);
-      break;
-    case SDL_DROPBEGIN:
-      dropBegun_ = true;
-      break;
-    case SDL_DROPFILE:
-      dropFile(event.drop);
-      break;
-    case SDL_DROPTEXT:
-      SDL_free(event.drop.file);
-      break;
-    case SDL_DROPCOMPLETE:
-      flushDrop();
-      break;
-    case SDL_WINDOWEVENT:
-      windowEvent(event.window);
-      break;
-    case SDL_SYSWMEVENT:
-      systemMessage(event.syswm);
-      break;
-    case SDL_DISPLAYEVENT:
-      desktopChanged();
-      break;
-    case SDL_CLIPBOARDUPDATE:
-      clipboardUpdated();
-      break;
-    default:
-      break;
+    case SDL_MOUSEMOTION: pointer(event.motion.windowID, event.motion.x, event.motion.y); break;
+    case SDL_MOUSEBUTTONDOWN: button(event.button, true); break;
+    case SDL_MOUSEBUTTONUP: button(event.button, false); break;
+    case SDL_MOUSEWHEEL: wheel(event.wheel); break;
+    case SDL_KEYDOWN: key(event.key, true); break;
+    case SDL_KEYUP: key(event.key, false); break;
+    case SDL_TEXTEDITING: textEditing(event.edit); break;
+    case SDL_TEXTINPUT: textInput(event.text); break;
+    case SDL_DROPBEGIN: dropBegun_ = true; break;
+    case SDL_DROPFILE: dropFile(event.drop); break;
+    case SDL_DROPTEXT: SDL_free(event.drop.file); break;
+    case SDL_DROPCOMPLETE: flushDrop(); break;
+    case SDL_WINDOWEVENT: windowEvent(event.window); break;
+    case SDL_SYSWMEVENT: systemMessage(event.syswm); break;
+    case SDL_DISPLAYEVENT: desktopChanged(); break;
+    case SDL_CLIPBOARDUPDATE: clipboardUpdated(); break;
+    default: break;
   }
 }
 
@@ -121,17 +88,10 @@ void SdlTranslator::pointerAt(POINT screen) {
 void SdlTranslator::button(const SDL_MouseButtonEvent& event, bool down) {
   int virtualKey = 0;
   switch (event.button) {
-    case SDL_BUTTON_LEFT:
-      virtualKey = VK_LBUTTON;
-      break;
-    case SDL_BUTTON_RIGHT:
-      virtualKey = VK_RBUTTON;
-      break;
-    case SDL_BUTTON_MIDDLE:
-      virtualKey = VK_MBUTTON;
-      break;
-    default:
-      return;
+    case SDL_BUTTON_LEFT: virtualKey = VK_LBUTTON; break;
+    case SDL_BUTTON_RIGHT: virtualKey = VK_RBUTTON; break;
+    case SDL_BUTTON_MIDDLE: virtualKey = VK_MBUTTON; break;
+    default: return;
   }
   if (windows_.hostWindow(event.windowID) == nullptr) return;
   // The host presses at its own pointer position, so it must be where the
@@ -233,26 +193,17 @@ void SdlTranslator::windowEvent(const SDL_WindowEvent& event) {
   HWND window = windows_.hostWindow(event.windowID);
   if (window == nullptr) return;
   switch (event.event) {
-    case SDL_WINDOWEVENT_CLOSE:
-      input::closeRequested(window);
-      break;
-    case SDL_WINDOWEVENT_EXPOSED:
-      windows_.presentWhole(window);
-      break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-      input::activationRequested(window);
-      break;
+    case SDL_WINDOWEVENT_CLOSE: input::closeRequested(window); break;
+    case SDL_WINDOWEVENT_EXPOSED: windows_.presentWhole(window); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: input::activationRequested(window); break;
     case SDL_WINDOWEVENT_MOVED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-      placedByDesktop(window, event);
-      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: placedByDesktop(window, event); break;
     case SDL_WINDOWEVENT_RESTORED:
       // The desktop's taskbar button brings back a window the host keeps
       // minimized.
       if (windows_.isMinimized(window)) input::restoreRequested(window);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

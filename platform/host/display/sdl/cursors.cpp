@@ -15,30 +15,18 @@ int resourceOf(HCURSOR cursor) { return static_cast<int>(reinterpret_cast<ULONG_
 
 SDL_SystemCursor systemCursorFor(int resource) {
   switch (resource) {
-    case 32513:
-      return SDL_SYSTEM_CURSOR_IBEAM;
-    case 32514:
-      return SDL_SYSTEM_CURSOR_WAIT;
-    case 32515:
-      return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 32642:
-      return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 32643:
-      return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 32644:
-      return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 32645:
-      return SDL_SYSTEM_CURSOR_SIZENS;
-    case 32646:
-      return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 32648:
-      return SDL_SYSTEM_CURSOR_NO;
-    case 32649:
-      return SDL_SYSTEM_CURSOR_HAND;
-    case 32650:
-      return SDL_SYSTEM_CURSOR_WAITARROW;
-    default:
-      return SDL_SYSTEM_CURSOR_ARROW;
+    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648: return SDL_SYSTEM_CURSOR_NO;
+    case 32649: return SDL_SYSTEM_CURSOR_HAND;
+    case 32650: return SDL_SYSTEM_CURSOR_WAITARROW;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
   }
 }
 

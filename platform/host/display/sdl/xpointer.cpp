@@ -23,8 +23,7 @@ bool xPointerEvent(const SDL_SysWMmsg* message, XPointerEvent& out) {
     case ButtonRelease:
       out = {event.xbutton.x, event.xbutton.y, event.xbutton.x_root, event.xbutton.y_root, false};
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
