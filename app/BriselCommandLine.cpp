@@ -1,7 +1,5 @@
 #include "app/BriselCommandLine.h"
 
-#include "app/BuildVersion.h"
-
 namespace {
 
 const char kUsage[] =
@@ -13,31 +11,8 @@ const char kUsage[] =
     "Exit status: 0 when the window was closed, 2 on a usage error or when no\n"
     "window could be opened. brisel-nouv converts files without a window.\n";
 
-int flushed(std::FILE* out) { return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1; }
-
 }  // namespace
 
-BriselCommandLine readBriselCommandLine(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-  BriselCommandLine line;
-  bool optionsDone = false;
-  for (const std::string& arg : args) {
-    if (!optionsDone && arg == "--") {
-      optionsDone = true;
-    } else if (!optionsDone && arg == "--help") {
-      std::fputs(kUsage, out);
-      line.exitStatus = flushed(out);
-      return line;
-    } else if (!optionsDone && arg == "--version") {
-      std::fprintf(out, "brisel %s (commit %s)\n", buildVersion(), buildCommit());
-      line.exitStatus = flushed(out);
-      return line;
-    } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(err, "brisel: unknown option '%s'\n%s", arg.c_str(), kUsage);
-      line.exitStatus = 2;
-      return line;
-    } else {
-      line.files.push_back(arg);
-    }
-  }
-  return line;
+CommandLine readBriselCommandLine(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+  return readCommandLine(args, "brisel", kUsage, out, err);
 }

@@ -6,15 +6,7 @@
 #include <string>
 #include <vector>
 
-struct BriselCommandLine {
-  // The status to exit with at once (--help, --version, a usage error), or
-  // -1 when the window is to be opened with `files`.
-  int exitStatus = -1;
-  std::vector<std::string> files;
-};
+#include "app/CommandLine.h"
 
-// Reads `args` (code page 932): --help prints the usage to `out`, --version
-// the version and commit, both exiting 0 (1 when `out` cannot be written);
-// an unknown option prints a complaint and the usage to `err` and exits 2.
-// Every other argument, and each one after "--", is a file.
-BriselCommandLine readBriselCommandLine(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+// readCommandLine with brisel's name and usage; `files` are for the window.
+CommandLine readBriselCommandLine(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);

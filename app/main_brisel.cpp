@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   nvrt::reserveStandardDescriptors();
   // The options are answered without a desktop; files open the window.
-  const BriselCommandLine line = readBriselCommandLine(nvrt::commandLineArguments(argc, argv), stdout, stderr);
+  const CommandLine line = readBriselCommandLine(nvrt::commandLineArguments(argc, argv), stdout, stderr);
   if (line.exitStatus >= 0) return line.exitStatus;
   // The window's connection lost or the program killed by a signal: the
   // conversion under way leaves no temporary file behind.

@@ -80,7 +80,7 @@ TEST(BriselOptions, FilesReachTheWindowInOrder) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     ASSERT_TRUE(out && err);
-    const BriselCommandLine line = readBriselCommandLine(c.args, out, err);
+    const CommandLine line = readBriselCommandLine(c.args, out, err);
     EXPECT_EQ(line.exitStatus, -1) << ::testing::PrintToString(c.args);
     EXPECT_EQ(line.files, c.files) << ::testing::PrintToString(c.args);
     EXPECT_EQ(std::ftell(out), 0L);
