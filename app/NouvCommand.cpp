@@ -1,6 +1,6 @@
 #include "app/NouvCommand.h"
 
-#include "app/BuildVersion.h"
+#include "app/CommandLine.h"
 #include "app/MessageLog.h"
 #include "app/RemoveUV.h"
 #include "platform/runtime/Console.h"
@@ -20,24 +20,9 @@ const char kUsage[] =
 }  // namespace
 
 int runNouv(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-  std::vector<std::string> files;
-  bool optionsDone = false;
-  for (const std::string& arg : args) {
-    if (!optionsDone && arg == "--") {
-      optionsDone = true;
-    } else if (!optionsDone && arg == "--help") {
-      std::fputs(kUsage, out);
-      return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
-    } else if (!optionsDone && arg == "--version") {
-      std::fprintf(out, "brisel-nouv %s (commit %s)\n", buildVersion(), buildCommit());
-      return std::fflush(out) == 0 && !std::ferror(out) ? 0 : 1;
-    } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(err, "brisel-nouv: unknown option '%s'\n%s", arg.c_str(), kUsage);
-      return 2;
-    } else {
-      files.push_back(arg);
-    }
-  }
+  const CommandLine command = readCommandLine(args, "brisel-nouv", kUsage, out, err);
+  if (command.exitStatus >= 0) return command.exitStatus;
+  const std::vector<std::string>& files = command.files;
   if (files.empty()) {
     std::fputs(kUsage, err);
     return 2;

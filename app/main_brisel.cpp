@@ -2,18 +2,16 @@
 #include <string>
 
 #include "app/BriselApp.h"
-#include "app/BuildVersion.h"
+#include "app/BriselCommandLine.h"
 #include "platform/runtime/Console.h"
 #include "platform/runtime/Desktop.h"
 #include "platform/runtime/ProcessGuards.h"
 
 int main(int argc, char** argv) {
   nvrt::reserveStandardDescriptors();
-  // Answered without a desktop. Any other argument is a file to convert.
-  if (argc == 2 && std::string(argv[1]) == "--version") {
-    std::printf("brisel %s (commit %s)\n", buildVersion(), buildCommit());
-    return 0;
-  }
+  // The options are answered without a desktop; files open the window.
+  const CommandLine line = readBriselCommandLine(nvrt::commandLineArguments(argc, argv), stdout, stderr);
+  if (line.exitStatus >= 0) return line.exitStatus;
   // The window's connection lost or the program killed by a signal: the
   // conversion under way leaves no temporary file behind.
   nvrt::removeTemporaryFileOnSignals(true);
@@ -25,5 +23,5 @@ int main(int argc, char** argv) {
                  reason.c_str());
     return 2;
   }
-  return briselMain(nvrt::commandLineArguments(argc, argv));
+  return briselMain(line.files);
 }

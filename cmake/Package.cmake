@@ -1,6 +1,7 @@
 # What a Linux package carries besides the programs, the desktop entry and the
-# file types (cmake/Install.cmake): the icon, the README and the manual page
-# of brisel-nouv; and the Debian package itself, built by CPack
+# file types (cmake/Install.cmake): the icon, the README, the licence with
+# Debian's copyright file and changelog, the manual pages, the AppStream
+# metadata; and the Debian package itself, built by CPack
 # (scripts/package): brisel_VERSION_ARCH.deb, its dependencies taken from the
 # programs' shared libraries.
 if(WIN32)
@@ -9,26 +10,47 @@ endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/brisel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/data/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brisel)
-# Manual pages are installed compressed, as Debian's tools expect.
-find_program(GZIP_PROGRAM gzip)
-if(GZIP_PROGRAM)
-  set(_man ${CMAKE_CURRENT_BINARY_DIR}/brisel-nouv.1.gz)
-  add_custom_command(OUTPUT ${_man}
-    COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/data/brisel-nouv.1 > ${_man}
-    DEPENDS ${PROJECT_SOURCE_DIR}/data/brisel-nouv.1
-    VERBATIM)
-  add_custom_target(brisel_manual ALL DEPENDS ${_man})
-  install(FILES ${_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
-  install(FILES ${PROJECT_SOURCE_DIR}/data/brisel-nouv.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.brisel.Brisel.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The package's version is the project's; its changelog must agree.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/debian/changelog _changelog_top LIMIT_COUNT 1)
+if(NOT _changelog_top MATCHES "^brisel \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "data/debian/changelog begins with '${_changelog_top}': "
+                      "give version ${PROJECT_VERSION} an entry at its top")
 endif()
+
+# Manual pages and the changelog are installed compressed, without a time
+# stamp (the same package from the same sources), as Debian's tools expect.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(_compressed)
+foreach(entry "brisel.1|man1" "brisel-nouv.1|man1" "debian/changelog|doc")
+  string(REPLACE "|" ";" _parts "${entry}")
+  list(GET _parts 0 _source)
+  list(GET _parts 1 _place)
+  get_filename_component(_name ${_source} NAME)
+  set(_output ${CMAKE_CURRENT_BINARY_DIR}/${_name}.gz)
+  add_custom_command(OUTPUT ${_output}
+    COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/data/${_source} > ${_output}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/${_source}
+    VERBATIM)
+  list(APPEND _compressed ${_output})
+  if(_place STREQUAL "doc")
+    install(FILES ${_output} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brisel)
+  else()
+    install(FILES ${_output} DESTINATION ${CMAKE_INSTALL_MANDIR}/${_place})
+  endif()
+endforeach()
+add_custom_target(brisel_manual ALL DEPENDS ${_compressed})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brisel)
 set(CPACK_PACKAGE_VENDOR "The Brisel developers")
-set(CPACK_PACKAGE_CONTACT "The Brisel developers <brisel@localhost>")
+# There is no mail address to publish: the reserved domain .invalid says so
+# and cannot reach anybody by mistake.
+set(CPACK_PACKAGE_CONTACT "The Brisel developers <brisel@brisel.invalid>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "removes texture coordinates from Metasequoia model files")
 set(CPACK_PACKAGE_DESCRIPTION "Drop .mqo files on Brisel's window: for every file whose face lines

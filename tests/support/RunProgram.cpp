@@ -30,7 +30,7 @@ void readUntilClosed(int outFd, int errFd, std::string& out, std::string& err) {
 }
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& workingDirectory) {
+                         const std::string& workingDirectory, const std::vector<std::string>& unset) {
   int outPipe[2], errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
   const pid_t pid = fork();
@@ -40,6 +40,7 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
     dup2(errPipe[1], 2);
     close(outPipe[0]), close(outPipe[1]), close(errPipe[0]), close(errPipe[1]);
     if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0) _exit(126);
+    for (const std::string& name : unset) unsetenv(name.c_str());
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));

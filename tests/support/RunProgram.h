@@ -1,5 +1,6 @@
 // Runs a program with arguments (no shell) and collects its exit status and
-// standard output and error.
+// standard output and error. The variables named in `unset` are taken out of
+// the environment it inherits.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@ struct ProgramResult {
 };
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& workingDirectory = "");
+                         const std::string& workingDirectory = "", const std::vector<std::string>& unset = {});
 
 // Reads a child's output and error pipes (either may be -1) until both
 // close, so that neither can fill up and stall the child; closes them.
