@@ -37,29 +37,6 @@ SDL_Rect sdlPlace(Uint32 id) {
   return r;
 }
 
-Uint32 shownPixel(Uint32 id, int x, int y) {
-  Uint32 rgb = 0xFFFFFFFF;
-  session().call([&] {
-    SDL_Surface* s = SDL_GetWindowSurface(SDL_GetWindowFromID(id));
-    if (s == nullptr || s->format->BytesPerPixel != 4 || x >= s->w || y >= s->h) return;
-    Uint32 p = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
-    Uint8 r, g, b;
-    SDL_GetRGB(p, s->format, &r, &g, &b);
-    rgb = (Uint32{r} << 16) | (Uint32{g} << 8) | b;
-  });
-  return rgb;
-}
-
-SDL_Event placed(Uint32 id, Uint8 kind, int a, int b) {
-  SDL_Event e{};
-  e.type = SDL_WINDOWEVENT;
-  e.window.windowID = id;
-  e.window.event = kind;
-  e.window.data1 = a;
-  e.window.data2 = b;
-  return e;
-}
-
 bool sameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
@@ -88,21 +65,21 @@ TEST_F(SdlScaledTest, WindowsAreShownAtTwiceTheirPlaceAndSize) {
 TEST_F(SdlScaledTest, EachPixelIsShownAsATwoByTwoBlock) {
   SdlWindowLog w(100, 80, 200, 150, false);
   const Uint32 id = w.sdlId();
-  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return shownPixel(id, 399, 299) == 0x0AC81E; }));
+  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return SdlWindowLog::shownPixel(id, 399, 299) == 0x0AC81E; }));
   HDC dc = GetDC(w.window());
   HBRUSH red = CreateSolidBrush(RGB(250, 0, 0));
   RECT area{20, 30, 60, 70};
   FillRect(dc, &area, red);
   ReleaseDC(w.window(), dc);
   DeleteObject(red);
-  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return shownPixel(id, 40, 60) == 0xFA0000; }));
+  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return SdlWindowLog::shownPixel(id, 40, 60) == 0xFA0000; }));
   struct Probe {
     int x, y;
     Uint32 rgb;
   };
   const Probe probes[] = {{40, 60, 0xFA0000}, {41, 61, 0xFA0000},   {119, 139, 0xFA0000}, {39, 60, 0x0AC81E},
                           {40, 59, 0x0AC81E}, {120, 139, 0x0AC81E}, {119, 140, 0x0AC81E}, {0, 0, 0x0AC81E}};
-  for (const Probe& p : probes) EXPECT_EQ(shownPixel(id, p.x, p.y), p.rgb) << p.x << "," << p.y;
+  for (const Probe& p : probes) EXPECT_EQ(SdlWindowLog::shownPixel(id, p.x, p.y), p.rgb) << p.x << "," << p.y;
 }
 
 TEST_F(SdlScaledTest, PointerPositionsAreHalved) {
@@ -186,29 +163,29 @@ TEST_F(SdlScaledTest, MovesByTheDesktopAndByTheProgramKeepAgreeing) {
   };
   const Step steps[] = {
       {"late report of the first place",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 200, 160)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 200, 160)},
        {-1, -1},
        RECT{100, 80, 300, 230},
        SDL_Point{200, 160}},
       {"a move by the desktop to an odd place",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 301, 203)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 301, 203)},
        {-1, -1},
        RECT{150, 101, 350, 251},
        SDL_Point{200, 160}},
       {"the program's move keeps the odd part", {}, {160, 111}, RECT{160, 111, 360, 261}, SDL_Point{321, 223}},
       {"its late report changes nothing",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 321, 223)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 321, 223)},
        {-1, -1},
        RECT{160, 111, 360, 261},
        SDL_Point{321, 223}},
       {"an even place clears it",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 40, 20)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 40, 20)},
        {-1, -1},
        RECT{20, 10, 220, 160},
        SDL_Point{321, 223}},
       {"and the program's moves are plain doubles again", {}, {30, 12}, RECT{30, 12, 230, 162}, SDL_Point{60, 24}},
       {"a size by the desktop is halved",
-       {placed(id, SDL_WINDOWEVENT_SIZE_CHANGED, 521, 340)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_SIZE_CHANGED, 521, 340)},
        {-1, -1},
        RECT{30, 12, 290, 182},
        SDL_Point{60, 24}},
@@ -237,7 +214,7 @@ TEST_F(SdlScaledTest, MovesByTheDesktopAndByTheProgramKeepAgreeing) {
 TEST_F(SdlScaledTest, ThePointerOverAWindowAtAnOddPlaceNamesThePixelShownThere) {
   SdlWindowLog w(100, 80, 200, 150, false);
   const Uint32 id = w.sdlId();
-  w.pushAndSettle({placed(id, SDL_WINDOWEVENT_MOVED, 301, 203)});
+  w.pushAndSettle({SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 301, 203)});
   std::vector<Received> got = w.pushAndSettle(
       {SdlWindowLog::button(id, SDL_BUTTON_LEFT, true, 5, 3), SdlWindowLog::button(id, SDL_BUTTON_LEFT, false, 5, 3)});
   ASSERT_FALSE(got.empty());
