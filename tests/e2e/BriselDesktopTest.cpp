@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "ChildProcess.h"
+#include "ModelDrops.h"
 #include "XvfbScreen.h"
 
 namespace e2e {
@@ -26,35 +27,6 @@ constexpr int kClientDX = 6, kClientDY = 28;
 constexpr int kCloseDX = 312 - 6 - 15, kCloseDY = 6 + 10;
 constexpr int kCreditCloseDX = 512 - 6 - 15, kCreditCloseDY = 6 + 10;
 const char* kCreditTitle = "クレジット情報";
-
-const char* kModel =
-    "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n"
-    "\t\t0 0 0\r\n\t\t1 0 0\r\n\t\t0 1 0\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 0 1)\r\n"
-    "\t}\r\n}\r\nEof\r\n";
-
-bool waitFor(const std::function<bool()>& done, int limitMs = 20000) {
-  for (int waited = 0; waited < limitMs; waited += 10) {
-    if (done()) return true;
-    usleep(10000);
-  }
-  return done();
-}
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-fs::path converted(const fs::path& input) {
-  return input.parent_path() / (input.stem().string() + "_noUV" + input.extension().string());
-}
-
-bool convertedWhole(const fs::path& input) {
-  const std::string out = readAll(converted(input));
-  return out.find("Eof") != std::string::npos && out.find("UV(") == std::string::npos;
-}
 
 class BriselDesktopTest : public ::testing::TestWithParam<bool> {
  protected:
@@ -101,11 +73,7 @@ class BriselDesktopTest : public ::testing::TestWithParam<bool> {
 
   bool ended(int& status, int limitMs = 20000) { return brisel_->wait(status, limitMs); }
 
-  fs::path model(const std::string& name) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << kModel;
-    return path;
-  }
+  fs::path model(const std::string& name) { return writeModel(dir_, name); }
 
   std::vector<fs::path> models(const std::string& stem, int count) {
     std::vector<fs::path> paths;
@@ -113,13 +81,7 @@ class BriselDesktopTest : public ::testing::TestWithParam<bool> {
     return paths;
   }
 
-  int drop(int x, int y, const std::vector<fs::path>& files) {
-    std::vector<std::string> argv = {kBin + "/brisel_xdnd_source", std::to_string(x), std::to_string(y)};
-    for (const fs::path& f : files) argv.push_back(f.string());
-    ChildProcess source(argv, {screen_.environment()});
-    int status = -1;
-    return source.wait(status, 20000) ? status : -1;
-  }
+  int drop(int x, int y, const std::vector<fs::path>& files) { return dropFiles(screen_, x, y, files); }
 
   int dropOnClient(const std::vector<fs::path>& files) {
     return drop(x_ + kClientDX + 150, y_ + kClientDY + 150, files);

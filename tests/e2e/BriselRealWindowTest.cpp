@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "ChildProcess.h"
+#include "ModelDrops.h"
 #include "XvfbScreen.h"
 
 namespace e2e {
@@ -51,26 +52,6 @@ std::string screenshotPath(const std::string& name) {
 constexpr int kFrameX = 300, kFrameY = 300, kFrameW = 312, kFrameH = 338;
 constexpr int kClientX = kFrameX + 6, kClientY = kFrameY + 28;
 constexpr int kCloseX = kFrameX + kFrameW - 6 - 15, kCloseY = kFrameY + 6 + 10;
-
-const char* kModel =
-    "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n"
-    "\t\t0 0 0\r\n\t\t1 0 0\r\n\t\t0 1 0\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 0 1)\r\n"
-    "\t}\r\n}\r\nEof\r\n";
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-bool waitFor(const std::function<bool()>& done, int limitMs = 20000) {
-  for (int waited = 0; waited < limitMs; waited += 25) {
-    if (done()) return true;
-    usleep(25000);
-  }
-  return done();
-}
 
 class BriselRealWindowTest : public ::testing::Test {
  protected:
@@ -113,23 +94,9 @@ class BriselRealWindowTest : public ::testing::Test {
     if (!dir_.empty()) fs::remove_all(dir_, ignored);
   }
 
-  fs::path model(const std::string& name) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << kModel;
-    return path;
-  }
+  fs::path model(const std::string& name) { return writeModel(dir_, name); }
 
-  int drop(int x, int y, const std::vector<fs::path>& files) {
-    std::vector<std::string> argv = {kBin + "/brisel_xdnd_source", std::to_string(x), std::to_string(y)};
-    for (const fs::path& f : files) argv.push_back(f.string());
-    ChildProcess source(argv, {screen_.environment()});
-    int status = -1;
-    return source.wait(status, 20000) ? status : -1;
-  }
-
-  static fs::path converted(const fs::path& input) {
-    return input.parent_path() / (input.stem().string() + "_noUV" + input.extension().string());
-  }
+  int drop(int x, int y, const std::vector<fs::path>& files) { return dropFiles(screen_, x, y, files); }
 
   XvfbScreen screen_;
   fs::path dir_;

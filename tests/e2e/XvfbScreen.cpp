@@ -12,7 +12,7 @@
 
 namespace e2e {
 
-bool XvfbScreen::start(std::string& whyNot) {
+bool XvfbScreen::start(std::string& whyNot, int width, int height) {
   // A screen shared with programs started outside the test (Wine's desktop
   // processes) is given by the caller.
   if (const char* shared = std::getenv("BRISEL_E2E_DISPLAY"); shared != nullptr && *shared != '\0') {
@@ -28,8 +28,9 @@ bool XvfbScreen::start(std::string& whyNot) {
   }
   // Xvfb picks a free display itself and writes its number: tests of
   // several people can share the machine.
-  server_ = std::make_unique<ChildProcess>(
-      std::vector<std::string>{xvfb, "-displayfd", "1", "-screen", "0", "1024x768x24", "-br", "-nolisten", "tcp"});
+  server_ = std::make_unique<ChildProcess>(std::vector<std::string>{
+      xvfb, "-displayfd", "1", "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24", "-br",
+      "-nolisten", "tcp"});
   std::string number;
   if (!server_->started() || !server_->readLine(number, 20000) || number.empty()) {
     whyNot = "Xvfb could not start here";
@@ -60,6 +61,19 @@ unsigned XvfbScreen::pixel(int x, int y) {
   XDestroyImage(image);
   // The 24-bit TrueColor visual of Xvfb is 0xRRGGBB.
   return static_cast<unsigned>(p & 0xFFFFFF);
+}
+
+std::vector<unsigned> XvfbScreen::pixels(int left, int top, int width, int height) {
+  std::vector<unsigned> out;
+  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), left, top, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return out;
+  out.reserve(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) out.push_back(static_cast<unsigned>(XGetPixel(image, x, y) & 0xFFFFFF));
+  }
+  XDestroyImage(image);
+  return out;
 }
 
 bool XvfbScreen::anyPixelOtherThan(int left, int top, int width, int height, unsigned colour) {
@@ -220,6 +234,27 @@ bool XvfbScreen::originOf(unsigned long window, int& x, int& y) {
   XSync(connection_, False);
   XSetErrorHandler(previous);
   return placed;
+}
+
+bool XvfbScreen::sizeOf(unsigned long window, int& width, int& height) {
+  XWindowAttributes attributes;
+  XErrorHandler previous = XSetErrorHandler(ignoreError);
+  const bool alive = XGetWindowAttributes(connection_, window, &attributes) != 0;
+  XSync(connection_, False);
+  XSetErrorHandler(previous);
+  if (alive) width = attributes.width, height = attributes.height;
+  return alive;
+}
+
+void XvfbScreen::setResources(const std::string& resources) {
+  const Window root = DefaultRootWindow(connection_);
+  if (resources.empty()) {
+    XDeleteProperty(connection_, root, XA_RESOURCE_MANAGER);
+  } else {
+    XChangeProperty(connection_, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(resources.data()), static_cast<int>(resources.size()));
+  }
+  XSync(connection_, False);
 }
 
 void XvfbScreen::moveWindow(unsigned long window, int x, int y) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ChildProcess.h"
 
@@ -13,10 +14,11 @@ namespace e2e {
 
 class XvfbScreen {
  public:
-  // Starts Xvfb (1024 x 768) on a free display, or connects to the display
-  // that BRISEL_E2E_DISPLAY names. False with a reason for a person when it
-  // is not installed or cannot run here.
-  bool start(std::string& whyNot);
+  // Starts Xvfb (1024 x 768 unless asked for another size) on a free
+  // display, or connects to the display that BRISEL_E2E_DISPLAY names.
+  // False with a reason for a person when it is not installed or cannot run
+  // here.
+  bool start(std::string& whyNot, int width = 1024, int height = 768);
   ~XvfbScreen();
 
   // "DISPLAY=:N" for the programs under test.
@@ -25,6 +27,9 @@ class XvfbScreen {
   bool anyPixelOtherThan(int left, int top, int width, int height, unsigned colour);
   // A pixel of the screen as 0xRRGGBB.
   unsigned pixel(int x, int y);
+  // A rectangle of the screen as 0xRRGGBB, row by row; empty when it is not
+  // wholly on the screen.
+  std::vector<unsigned> pixels(int left, int top, int width, int height);
   // Saves the screen as a PNG with ImageMagick's import; false without it.
   bool screenshot(const std::string& path);
   void movePointer(int x, int y);
@@ -49,6 +54,11 @@ class XvfbScreen {
   std::string netWmName(unsigned long window);
   // Where a window's top left corner is on the screen; false when it is gone.
   bool originOf(unsigned long window, int& x, int& y);
+  // A window's size; false when it is gone.
+  bool sizeOf(unsigned long window, int& width, int& height);
+  // Replaces the X resources the server hands to clients as they connect
+  // (what xrdb loads, "Xft.dpi:\t192\n"); empty removes them.
+  void setResources(const std::string& resources);
   // Moves a window as another program would (XMoveWindow).
   void moveWindow(unsigned long window, int x, int y);
   // A key by its X key symbol name ("Escape").

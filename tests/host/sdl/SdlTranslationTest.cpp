@@ -14,21 +14,6 @@ nvhost::sdl::SdlSession& session() {
   return *nvhost::sdl::SdlSession::open(reason);
 }
 
-// The colour of a pixel of an SDL window's surface as 0xRRGGBB, read on the
-// display thread.
-Uint32 shownPixel(Uint32 id, int x, int y) {
-  Uint32 rgb = 0xFFFFFFFF;
-  session().call([&] {
-    SDL_Surface* s = SDL_GetWindowSurface(SDL_GetWindowFromID(id));
-    if (s == nullptr || s->format->BytesPerPixel != 4 || x >= s->w || y >= s->h) return;
-    Uint32 p = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
-    Uint8 r, g, b;
-    SDL_GetRGB(p, s->format, &r, &g, &b);
-    rgb = (Uint32{r} << 16) | (Uint32{g} << 8) | b;
-  });
-  return rgb;
-}
-
 void paintShown(Uint32 id, Uint32 rgb) {
   session().call([&] {
     SDL_Surface* s = SDL_GetWindowSurface(SDL_GetWindowFromID(id));
@@ -67,7 +52,7 @@ TEST_F(SdlDummyTest, PresentationCopiesOnlyTheReportedArea) {
   SdlWindowLog w(100, 80, 200, 150, false);
   const Uint32 id = w.sdlId();
   // The class brush erases the shown window, and that is presented.
-  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return shownPixel(id, 5, 5) == 0x0AC81E; }));
+  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return SdlWindowLog::shownPixel(id, 5, 5) == 0x0AC81E; }));
   paintShown(id, 0x123456);
   HDC dc = GetDC(w.window());
   HBRUSH red = CreateSolidBrush(RGB(250, 0, 0));
@@ -75,10 +60,10 @@ TEST_F(SdlDummyTest, PresentationCopiesOnlyTheReportedArea) {
   FillRect(dc, &area, red);
   ReleaseDC(w.window(), dc);
   DeleteObject(red);
-  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return shownPixel(id, 20, 30) == 0xFA0000; }));
-  EXPECT_EQ(shownPixel(id, 59, 69), 0xFA0000u);
-  EXPECT_EQ(shownPixel(id, 60, 70), 0x123456u);
-  EXPECT_EQ(shownPixel(id, 5, 5), 0x123456u);
+  ASSERT_TRUE(SdlWindowLog::pumpUntil([&] { return SdlWindowLog::shownPixel(id, 20, 30) == 0xFA0000; }));
+  EXPECT_EQ(SdlWindowLog::shownPixel(id, 59, 69), 0xFA0000u);
+  EXPECT_EQ(SdlWindowLog::shownPixel(id, 60, 70), 0x123456u);
+  EXPECT_EQ(SdlWindowLog::shownPixel(id, 5, 5), 0x123456u);
 }
 
 TEST_F(SdlDummyTest, MotionAndButtonsArriveInClientCoordinates) {
@@ -271,16 +256,6 @@ TEST_F(SdlDummyTest, EventsForUnknownWindowsAreIgnored) {
 namespace sdltest {
 namespace {
 
-SDL_Event placed(Uint32 id, Uint8 kind, int a, int b) {
-  SDL_Event e{};
-  e.type = SDL_WINDOWEVENT;
-  e.window.windowID = id;
-  e.window.event = kind;
-  e.window.data1 = a;
-  e.window.data2 = b;
-  return e;
-}
-
 // Where the desktop really puts a window (a window manager, another
 // program's move) reaches the host; late reports of the host's own requests
 // never move it back.
@@ -295,13 +270,18 @@ TEST_F(SdlDummyTest, TheHostFollowsMovesAndSizesMadeByTheDesktopOnly) {
   };
   const Case cases[] = {
       {"late reports of the host's own moves",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 100, 80), placed(id, SDL_WINDOWEVENT_MOVED, 140, 90)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 100, 80),
+        SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 140, 90)},
        RECT{140, 90, 340, 240}},
       {"a report of an earlier own move coming after the later one's",
-       {placed(id, SDL_WINDOWEVENT_MOVED, 100, 80)},
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 100, 80)},
        RECT{140, 90, 340, 240}},
-      {"a move made by the desktop", {placed(id, SDL_WINDOWEVENT_MOVED, 300, 200)}, RECT{300, 200, 500, 350}},
-      {"a size made by the desktop", {placed(id, SDL_WINDOWEVENT_SIZE_CHANGED, 260, 170)}, RECT{300, 200, 560, 370}},
+      {"a move made by the desktop",
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_MOVED, 300, 200)},
+       RECT{300, 200, 500, 350}},
+      {"a size made by the desktop",
+       {SdlWindowLog::windowEvent(id, SDL_WINDOWEVENT_SIZE_CHANGED, 260, 170)},
+       RECT{300, 200, 560, 370}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -233,4 +233,27 @@ SDL_Event SdlWindowLog::drop(Uint32 type, Uint32 id, const char* file) {
   return e;
 }
 
+SDL_Event SdlWindowLog::windowEvent(Uint32 id, Uint8 kind, int data1, int data2) {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = id;
+  e.window.event = kind;
+  e.window.data1 = data1;
+  e.window.data2 = data2;
+  return e;
+}
+
+Uint32 SdlWindowLog::shownPixel(Uint32 id, int x, int y) {
+  Uint32 rgb = 0xFFFFFFFF;
+  session().call([&] {
+    SDL_Surface* s = SDL_GetWindowSurface(SDL_GetWindowFromID(id));
+    if (s == nullptr || s->format->BytesPerPixel != 4 || x >= s->w || y >= s->h) return;
+    Uint32 p = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
+    Uint8 r, g, b;
+    SDL_GetRGB(p, s->format, &r, &g, &b);
+    rgb = (Uint32{r} << 16) | (Uint32{g} << 8) | b;
+  });
+  return rgb;
+}
+
 }  // namespace sdltest

@@ -53,6 +53,11 @@ class SdlWindowLog {
   static SDL_Event key(SDL_Scancode code, bool down, Uint16 modifiers = 0);
   static SDL_Event text(Uint32 type, const char* utf8);
   static SDL_Event drop(Uint32 type, Uint32 id, const char* file = nullptr);
+  // A window event such as the desktop's move (data: the new place).
+  static SDL_Event windowEvent(Uint32 id, Uint8 kind, int data1 = 0, int data2 = 0);
+  // The colour of a pixel of an SDL window's surface as 0xRRGGBB, read on
+  // the display thread.
+  static Uint32 shownPixel(Uint32 id, int x, int y);
 
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -3,10 +3,13 @@
 //  [x] framebuffer acceleration off: presentation through window surfaces
 //  [x] a failed SDL_Init is reported with SDL's reason, never waited on
 //  [x] presentation requests gathered per window and served together
+//  [x] the display's scale chosen once, at start
 #include "platform/host/display/sdl/SdlSession.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 
 #include "platform/host/display/sdl/SdlTranslator.h"
@@ -14,6 +17,7 @@
 #include "platform/host/display/sdl/cursors.h"
 #include "platform/host/display/sdl/xconnection.h"
 #include "platform/host/display/sdl/xerrors.h"
+#include "platform/host/display/sdl/xresources.h"
 
 namespace nvhost::sdl {
 
@@ -28,6 +32,19 @@ constexpr int kIdleWaitMs = 100;
 nvrt::RankedMutex& openMutex() {
   static auto* mutex = new nvrt::RankedMutex(nvrt::LockRank::sdlOpen, "sdlOpenMutex");
   return *mutex;
+}
+
+// The scale the windows are shown at. The desktop's dpi is an X resource;
+// other drivers take the scale from the environment only.
+DisplayScale chooseScale() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
+  std::vector<std::string> complaints;
+  const DisplayScale scale = DisplayScale::choose(
+      std::getenv("BRISEL_SCALE"), std::getenv("GDK_SCALE"), [x11] { return x11 ? xftDpiResource() : std::string(); },
+      complaints);
+  for (const std::string& line : complaints) std::fprintf(stderr, "%s\n", line.c_str());
+  return scale;
 }
 
 }  // namespace
@@ -131,7 +148,7 @@ bool SdlSession::initialise(std::string& reason) {
   SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
   SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
-  windows_ = std::make_unique<SdlWindows>();
+  windows_ = std::make_unique<SdlWindows>(chooseScale());
   translator_ = std::make_unique<SdlTranslator>(*windows_);
   return true;
 }

@@ -1,6 +1,8 @@
 // Event translation of the sdl driver.
 //  [x] pointer motion, the three buttons and the wheel (smooth wheels add up
 //      to whole WHEEL_DELTA steps) in screen coordinates of the host
+//  [x] every position from the desktop (pointer, drop, window places, the
+//      desktop and its work area) divided by the display's scale
 //  [x] keys by scancode; Caps Lock's toggle follows the desktop's
 //  [x] input-method commits (joined when SDL splits them) as imeCommit in
 //      code page 932; plain text input is left to the key messages
@@ -62,22 +64,31 @@ void SdlTranslator::desktopChanged() {
   SDL_Rect usable{0, 0, 0, 0};
   if (SDL_GetDisplayBounds(0, &all) != 0) return;
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) usable = all;
-  input::desktopChanged(RECT{all.x, all.y, all.x + all.w, all.y + all.h},
-                        RECT{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h});
+  const DisplayScale& scale = windows_.scale();
+  input::desktopChanged(scale.areaToHost(all.x, all.y, all.w, all.h),
+                        scale.areaToHost(usable.x, usable.y, usable.w, usable.h));
 }
 
 void SdlTranslator::pointer(Uint32 windowId, int x, int y, bool button) {
-  POINT origin{};
-  if (windows_.hostWindow(windowId, &origin) == nullptr) return;
-  POINT screen{origin.x + x, origin.y + y};
+  POINT screen{};
+  if (!windows_.pointInWindow(windowId, x, y, screen)) return;
   // The server's own screen position, where it is known for this event: the
   // window may have moved since the server made it. A motion's position comes
   // from its X event, so the two must agree; a press or release SDL places
   // where the last motion was, inside the window as it was then.
-  if (haveXPointer_ && (button || (xPointer_.windowX == x && xPointer_.windowY == y)))
-    screen = POINT{xPointer_.rootX, xPointer_.rootY};
+  if (haveXPointer_ && (button || (xPointer_.windowX == x && xPointer_.windowY == y))) screen = xPointerOnHost();
   haveXPointer_ = false;
   pointerAt(screen);
+}
+
+// The X event's screen position in the host's pixels. The window's place
+// when the server made the event tells which desktop pixels make up each
+// of the host's there.
+POINT SdlTranslator::xPointerOnHost() const {
+  const DisplayScale& scale = windows_.scale();
+  const int offsetX = scale.offsetOf(xPointer_.rootX - xPointer_.windowX);
+  const int offsetY = scale.offsetOf(xPointer_.rootY - xPointer_.windowY);
+  return POINT{scale.toHost(xPointer_.rootX, offsetX), scale.toHost(xPointer_.rootY, offsetY)};
 }
 
 void SdlTranslator::pointerAt(POINT screen) {
@@ -164,6 +175,7 @@ void SdlTranslator::flushCommit() {
 
 void SdlTranslator::dropFile(const SDL_DropEvent& event) {
   if (event.file == nullptr) return;
+  dropWindow_ = event.windowID;
   dropped_.emplace_back(event.file);
   SDL_free(event.file);
 }
@@ -177,14 +189,14 @@ void SdlTranslator::flushDrop() {
   if (paths.empty()) return;
   POINT at = pointer_;
   if (havePosition) {
-    at = dropPoint_;
+    at = windows_.fromDesktop(dropWindow_, dropPoint_);
   } else if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
     // The drag held the pointer, so no motion reached the windows: ask the
     // desktop where it is.
     int x = 0;
     int y = 0;
     SDL_GetGlobalMouseState(&x, &y);
-    at = POINT{x, y};
+    at = windows_.fromDesktop(dropWindow_, POINT{x, y});
   }
   input::dropFiles(at, paths);
 }
@@ -224,7 +236,7 @@ void SdlTranslator::systemMessage(const SDL_SysWMEvent& event) {
     // SDL drops a motion that leaves the pointer where it was inside the
     // window, as when the window has just moved with it: on the screen the
     // pointer moved all the same.
-    if (xPointer_.motion) pointerAt(POINT{xPointer_.rootX, xPointer_.rootY});
+    if (xPointer_.motion) pointerAt(xPointerOnHost());
     return;
   }
   int x = 0;
@@ -266,7 +278,8 @@ void SdlTranslator::placeCandidates() {
   HWND top = nullptr;
   POINT origin{};
   if (!candidateSpot(spot, top) || !windows_.originOf(top, origin)) return;
-  const SDL_Rect area{spot.x - origin.x, spot.y - origin.y, 1, 16};
+  const int scale = windows_.scale().factor();
+  const SDL_Rect area{(spot.x - origin.x) * scale, (spot.y - origin.y) * scale, 1, 16 * scale};
   if (area.x == candidates_.x && area.y == candidates_.y) return;
   candidates_ = area;
   SDL_SetTextInputRect(&candidates_);

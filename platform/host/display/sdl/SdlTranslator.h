@@ -31,6 +31,7 @@ class SdlTranslator {
  private:
   void pointer(Uint32 windowId, int x, int y, bool button = false);
   void pointerAt(POINT screen);
+  POINT xPointerOnHost() const;
   void button(const SDL_MouseButtonEvent& event, bool down);
   void wheel(const SDL_MouseWheelEvent& event);
   void key(const SDL_KeyboardEvent& event, bool down);
@@ -62,7 +63,8 @@ class SdlTranslator {
   // Drops gather their files between begin and complete.
   bool dropBegun_ = false;
   bool havePosition_ = false;
-  POINT dropPoint_{};
+  POINT dropPoint_{};  // in the desktop's pixels
+  Uint32 dropWindow_ = 0;
   std::vector<std::string> dropped_;
   // The text this program last put on the desktop's clipboard, so that its
   // own update does not come back as another program's.
@@ -72,7 +74,7 @@ class SdlTranslator {
 
  public:
   // The last place given to the input method's candidate window, in the
-  // coordinates of its SDL window; for tests.
+  // coordinates (desktop pixels) of its SDL window; for tests.
   SDL_Rect candidateArea() const { return candidates_; }
 };
 

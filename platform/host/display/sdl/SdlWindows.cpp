@@ -1,6 +1,8 @@
 // Host top-level windows as borderless SDL windows.
 //  [x] show, hide, move and resize at the host's screen rectangle; titles
 //  [x] presentation of reported areas only, through the window surface
+//  [x] at the display's scale: positions, sizes and pixels times the scale,
+//      the desktop's reports divided by it
 //  [x] a window shown again, resized or exposed is presented whole
 //  [x] a window the host minimizes is minimized on the desktop, and comes
 //      back at its place when the host restores it
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 
+#include "platform/host/display/sdl/scaledcopy.h"
 #include "platform/host/gdi/Surfaces.h"
 #include "platform/runtime/TextCodec.h"
 
@@ -75,23 +78,6 @@ bool settles(std::deque<POINT>& asked, POINT p) {
 int widthOf(const RECT& r) { return std::max(1, static_cast<int>(r.right - r.left)); }
 int heightOf(const RECT& r) { return std::max(1, static_cast<int>(r.bottom - r.top)); }
 
-// Copies the host's pixels inside `area` into the window surface; the area
-// is clipped to both. Returns the rectangle copied (possibly empty).
-SDL_Rect copyArea(const gdi::PixelBuffer& source, SDL_Surface* target, RECT area) {
-  area.left = std::max<LONG>(area.left, 0);
-  area.top = std::max<LONG>(area.top, 0);
-  area.right = std::min<LONG>(area.right, std::min(source.width, target->w));
-  area.bottom = std::min<LONG>(area.bottom, std::min(source.height, target->h));
-  if (isEmpty(area)) return SDL_Rect{0, 0, 0, 0};
-  const int w = area.right - area.left;
-  const int h = area.bottom - area.top;
-  const std::uint32_t* from = source.words.get() + static_cast<size_t>(area.top) * source.width + area.left;
-  auto* to = static_cast<Uint8*>(target->pixels) + static_cast<size_t>(area.top) * target->pitch +
-             static_cast<size_t>(area.left) * target->format->BytesPerPixel;
-  SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, from, source.width * 4, target->format->format, to, target->pitch);
-  return SDL_Rect{static_cast<int>(area.left), static_cast<int>(area.top), w, h};
-}
-
 }  // namespace
 
 SdlWindows::~SdlWindows() {
@@ -102,20 +88,29 @@ SdlWindows::~SdlWindows() {
 
 // Only what changed is asked of the desktop, so that following the
 // desktop's own move never asks it to move the window again.
+// The host's moves keep the offset of a window the desktop put between two
+// of the host's pixels, so that the desktop's move and the program's agree
+// on where the window is.
 void SdlWindows::place(Entry& entry, const RECT& screen) {
   const bool moved = screen.left != entry.screen.left || screen.top != entry.screen.top;
   const bool sized = widthOf(screen) != widthOf(entry.screen) || heightOf(screen) != heightOf(entry.screen);
   entry.screen = screen;
   if (entry.sdl == nullptr) return;
   if (moved) {
-    remember(entry.movesAsked, POINT{screen.left, screen.top});
-    rememberLately(entry.movesLately, POINT{screen.left, screen.top});
-    SDL_SetWindowPosition(entry.sdl, screen.left, screen.top);
+    const POINT at = desktopOrigin(entry);
+    remember(entry.movesAsked, at);
+    rememberLately(entry.movesLately, at);
+    SDL_SetWindowPosition(entry.sdl, at.x, at.y);
   }
   if (sized) {
-    remember(entry.sizesAsked, POINT{widthOf(screen), heightOf(screen)});
-    SDL_SetWindowSize(entry.sdl, widthOf(screen), heightOf(screen));
+    const POINT size{scale_.toDesktop(widthOf(screen)), scale_.toDesktop(heightOf(screen))};
+    remember(entry.sizesAsked, size);
+    SDL_SetWindowSize(entry.sdl, size.x, size.y);
   }
+}
+
+POINT SdlWindows::desktopOrigin(const Entry& entry) const {
+  return POINT{scale_.toDesktop(entry.screen.left, entry.offset.x), scale_.toDesktop(entry.screen.top, entry.offset.y)};
 }
 
 bool SdlWindows::movedByDesktop(HWND window, int x, int y, RECT& screen) {
@@ -123,12 +118,16 @@ bool SdlWindows::movedByDesktop(HWND window, int x, int y, RECT& screen) {
   if (it == windows_.end() || it->second.minimized) return false;
   Entry& entry = it->second;
   if (settles(entry.movesAsked, POINT{x, y})) return false;
-  if (x == entry.screen.left && y == entry.screen.top) return false;
+  const POINT known = desktopOrigin(entry);
+  if (x == known.x && y == known.y) return false;
   if (askedLately(entry.movesLately, POINT{x, y})) return false;
   entry.movesAsked.clear();
   const LONG w = entry.screen.right - entry.screen.left;
   const LONG h = entry.screen.bottom - entry.screen.top;
-  entry.screen = RECT{x, y, x + w, y + h};
+  entry.offset = POINT{scale_.offsetOf(x), scale_.offsetOf(y)};
+  const LONG left = scale_.toHost(x, entry.offset.x);
+  const LONG top = scale_.toHost(y, entry.offset.y);
+  entry.screen = RECT{left, top, left + w, top + h};
   screen = entry.screen;
   return true;
 }
@@ -138,10 +137,11 @@ bool SdlWindows::sizedByDesktop(HWND window, int width, int height, RECT& screen
   if (it == windows_.end() || it->second.minimized || width <= 0 || height <= 0) return false;
   Entry& entry = it->second;
   if (settles(entry.sizesAsked, POINT{width, height})) return false;
-  if (width == widthOf(entry.screen) && height == heightOf(entry.screen)) return false;
+  if (width == scale_.toDesktop(widthOf(entry.screen)) && height == scale_.toDesktop(heightOf(entry.screen)))
+    return false;
   entry.sizesAsked.clear();
-  entry.screen.right = entry.screen.left + width;
-  entry.screen.bottom = entry.screen.top + height;
+  entry.screen.right = entry.screen.left + scale_.sizeToHost(width);
+  entry.screen.bottom = entry.screen.top + scale_.sizeToHost(height);
   screen = entry.screen;
   return true;
 }
@@ -150,8 +150,9 @@ void SdlWindows::show(HWND window, const RECT& screen) {
   Entry& entry = windows_[window];
   if (entry.sdl == nullptr) {
     const std::string title = nvrt::cp932ToUtf8Display(titles_[window]);
-    entry.sdl = SDL_CreateWindow(title.c_str(), screen.left, screen.top, widthOf(screen), heightOf(screen),
-                                 SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    entry.sdl = SDL_CreateWindow(title.c_str(), scale_.toDesktop(screen.left, entry.offset.x),
+                                 scale_.toDesktop(screen.top, entry.offset.y), scale_.toDesktop(widthOf(screen)),
+                                 scale_.toDesktop(heightOf(screen)), SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     // FIXME: a window SDL refuses stays invisible; the host is not told.
     if (entry.sdl == nullptr) return;
   }
@@ -221,7 +222,7 @@ void SdlWindows::present(HWND window, const std::vector<RECT>& areas) {
     if (!source || !source->words) return;
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
     for (const RECT& area : areas) {
-      SDL_Rect r = copyArea(*source, target, area);
+      SDL_Rect r = copyScaled(*source, target, area, scale_.factor(), scratch_);
       if (r.w > 0 && r.h > 0) copied.push_back(r);
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
@@ -235,14 +236,31 @@ void SdlWindows::presentWhole(HWND window) {
   present(window, {RECT{0, 0, widthOf(it->second.screen), heightOf(it->second.screen)}});
 }
 
-HWND SdlWindows::hostWindow(Uint32 windowId, POINT* origin) const {
+HWND SdlWindows::hostWindow(Uint32 windowId) const {
   for (const auto& [window, entry] : windows_) {
-    if (entry.sdl != nullptr && SDL_GetWindowID(entry.sdl) == windowId) {
-      if (origin != nullptr) *origin = POINT{entry.screen.left, entry.screen.top};
-      return window;
-    }
+    if (entry.sdl != nullptr && SDL_GetWindowID(entry.sdl) == windowId) return window;
   }
   return nullptr;
+}
+
+const SdlWindows::Entry* SdlWindows::entryOf(Uint32 windowId) const {
+  for (const auto& [window, entry] : windows_) {
+    if (entry.sdl != nullptr && SDL_GetWindowID(entry.sdl) == windowId) return &entry;
+  }
+  return nullptr;
+}
+
+bool SdlWindows::pointInWindow(Uint32 windowId, int x, int y, POINT& screen) const {
+  const Entry* entry = entryOf(windowId);
+  if (entry == nullptr) return false;
+  screen = POINT{entry->screen.left + scale_.toHost(x), entry->screen.top + scale_.toHost(y)};
+  return true;
+}
+
+POINT SdlWindows::fromDesktop(Uint32 windowId, POINT desktop) const {
+  const Entry* entry = entryOf(windowId);
+  const POINT offset = entry != nullptr ? entry->offset : POINT{0, 0};
+  return POINT{scale_.toHost(desktop.x, offset.x), scale_.toHost(desktop.y, offset.y)};
 }
 
 Uint32 SdlWindows::idOf(HWND window) const {
