@@ -1,15 +1,18 @@
-// AVX2 row kernels for the normal blend mode. They compute exactly the
-// scalar formulas on eight pixels at a time: the blend is rewritten as sums
-// that 16-bit lanes hold without loss, and the bilinear weights are split
-// into a horizontal and a vertical step whose 32-bit sums are exact. Edges and
-// tails go through the scalar pixel code.
+// AVX2 row kernels for every blend mode. They compute exactly the scalar
+// formulas on eight pixels at a time: the blend is rewritten as sums that
+// 16-bit lanes hold without loss, and the bilinear weights are split into a
+// horizontal and a vertical step whose 32-bit sums are exact. The other modes
+// recolour the samples against the target first (NVBlitModesAvx2.h) and then
+// compose as the normal mode does. Edges and tails go through the scalar
+// pixel code.
 #include "framework/compose/NVBlitSimd.h"
 
 #if NV_BLIT_X86
 
-#include <immintrin.h>
+#include <cstddef>
+#include <iterator>
 
-#define NV_AVX2 __attribute__((target("avx2")))
+#include "framework/compose/NVBlitModesAvx2.h"
 
 namespace {
 
@@ -113,11 +116,42 @@ NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, cons
   _mm256_storeu_si256(p + 1, blend8(s1, _mm256_loadu_si256(p + 1), beta1, opaque1, k));
 }
 
+// Eight samples of a mode that reads the target: the target is loaded
+// whenever some sample is not fully transparent.
+template <NVBlendMode Mode>
+NV_AVX2 inline void storeBlend(std::uint32_t* dst, __m256i s, const OverConstants& k) {
+  if (_mm256_testz_si256(s, k.alphaMask)) {
+    return;
+  }
+  __m256i* p = reinterpret_cast<__m256i*>(dst);
+  const __m256i t = _mm256_loadu_si256(p);
+  _mm256_storeu_si256(p, over8(nvModeColour8<Mode>(s, t), t, k));
+}
+
+template <NVBlendMode Mode>
+NV_AVX2 inline void put8(std::uint32_t* dst, __m256i s, const OverConstants& k) {
+  if constexpr (nvModeReadsTarget(Mode)) {
+    storeBlend<Mode>(dst, s, k);
+  } else {
+    storeOver(dst, nvModeColour8<Mode>(s, s), k);
+  }
+}
+
+template <NVBlendMode Mode>
+NV_AVX2 inline void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+  if constexpr (nvModeReadsTarget(Mode)) {
+    storeBlend<Mode>(dst, s0, k);
+    storeBlend<Mode>(dst + 8, s1, k);
+  } else {
+    storeOver16(dst, nvModeColour8<Mode>(s0, s0), nvModeColour8<Mode>(s1, s1), k);
+  }
+}
+
 NV_AVX2 inline __m256i laneSteps(std::int32_t step) {
   return _mm256_mullo_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(step));
 }
 
-template <bool Swap>
+template <NVBlendMode Mode, bool Swap>
 NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
                         std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   const OverConstants m(s.alpha);
@@ -129,11 +163,11 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     for (; j + 16 <= last; j += 16) {
       const __m256i* from = reinterpret_cast<const __m256i*>(src + (j - first));
       const __m256i p0 = _mm256_loadu_si256(from), p1 = _mm256_loadu_si256(from + 1);
-      storeOver16(row + j, Swap ? swapRedBlue(p0) : p0, Swap ? swapRedBlue(p1) : p1, m);
+      put16<Mode>(row + j, Swap ? swapRedBlue(p0) : p0, Swap ? swapRedBlue(p1) : p1, m);
     }
     for (; j + 8 <= last; j += 8) {
       __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + (j - first)));
-      storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
+      put8<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
     }
   } else {
     __m256i u = _mm256_add_epi32(_mm256_set1_epi32(u0 + j * ux - s.ox), laneSteps(ux));
@@ -145,13 +179,13 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
       const __m256i index =
           _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 10), width), _mm256_srai_epi32(u, 10));
       const __m256i p = _mm256_i32gather_epi32(base, index, 4);
-      storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
+      put8<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
       u = _mm256_add_epi32(u, uStep);
       v = _mm256_add_epi32(v, vStep);
     }
   }
   for (; j < last; ++j) {
-    nvNearestPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvNearestPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
@@ -246,15 +280,15 @@ struct Interior {
   }
 };
 
-template <bool Swap>
+template <NVBlendMode Mode, bool Swap>
 NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
                          std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   const Interior interior{s, u0, v0, ux, vx};
   for (; last > first && !interior(last - 1); --last) {
-    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[last - 1], u0 + (last - 1) * ux, v0 + (last - 1) * vx);
+    nvBilinearPixel<Mode, Swap>(s, row[last - 1], u0 + (last - 1) * ux, v0 + (last - 1) * vx);
   }
   for (; first < last && !interior(first); ++first) {
-    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[first], u0 + first * ux, v0 + first * vx);
+    nvBilinearPixel<Mode, Swap>(s, row[first], u0 + first * ux, v0 + first * vx);
   }
   const OverConstants m(s.alpha);
   __m256i u = _mm256_add_epi32(_mm256_set1_epi32(u0 + first * ux), laneSteps(ux));
@@ -282,25 +316,37 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
       sample = vx == 0 ? bilinear8<true>(s.pixels, index, width, fxPair, fy)
                        : bilinear8<false>(s.pixels, index, width, fxPair, fy);
     }
-    storeOver(row + j, Swap ? swapRedBlue(sample) : sample, m);
+    put8<Mode>(row + j, Swap ? swapRedBlue(sample) : sample, m);
     u = _mm256_add_epi32(u, uStep);
     v = _mm256_add_epi32(v, vStep);
   }
   for (; j < last; ++j) {
-    nvBilinearPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvBilinearPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
+
+template <bool Swap, NVBlendMode... Modes>
+struct KernelTable {
+  static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
+  static constexpr NVBlitRowKernel bilinear[] = {&bilinearRow<Modes, Swap>...};
+};
+
+// Indexed by the blend mode's number.
+template <bool Swap>
+using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
+                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
+                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
+static_assert(std::size(ModeTable<false>::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
 NVBlitRowKernel nvBlitAvx2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
-  if (mode != NVBlendMode::Normal) {
-    return nullptr;
+  const auto index = std::size_t(mode);
+  const bool bilinear = filter == NVSampleFilter::Bilinear;
+  if (layout == NVPixelLayout::Rgba) {
+    return bilinear ? ModeTable<true>::bilinear[index] : ModeTable<true>::nearest[index];
   }
-  if (filter == NVSampleFilter::Bilinear) {
-    return layout == NVPixelLayout::Rgba ? &bilinearRow<true> : &bilinearRow<false>;
-  }
-  return layout == NVPixelLayout::Rgba ? &nearestRow<true> : &nearestRow<false>;
+  return bilinear ? ModeTable<false>::bilinear[index] : ModeTable<false>::nearest[index];
 }
 
 #endif

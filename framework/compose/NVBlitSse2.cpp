@@ -1,20 +1,21 @@
-// SSE2 row kernels for the normal blend mode with the nearest filter: the
-// same exact arithmetic as the AVX2 kernels on four pixels at a time, for
-// processors without AVX2. Samples of rotated or scaled mappings are read
-// one by one; the compositing is what runs in vector registers.
+// SSE2 row kernels: the same exact arithmetic as the AVX2 kernels on four
+// pixels at a time, for processors without AVX2. Samples of rotated or
+// scaled mappings, and every bilinear sample, are read one by one; the blend
+// modes and the compositing are what run in vector registers. The normal
+// mode keeps the scalar bilinear kernel, which its compositing alone does
+// not outrun.
 #include "framework/compose/NVBlitSimd.h"
 
 #if NV_BLIT_X86
 
-#include <emmintrin.h>
+#include <cstddef>
+#include <iterator>
 
-#define NV_SSE2 __attribute__((target("sse2")))
+#include "framework/compose/NVBlitModesSse2.h"
 
 namespace {
 
-NV_SSE2 inline __m128i select(__m128i mask, __m128i yes, __m128i no) {
-  return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
-}
+NV_SSE2 inline __m128i select(__m128i mask, __m128i yes, __m128i no) { return nvSelect4(mask, yes, no); }
 
 NV_SSE2 inline __m128i swapRedBlue(__m128i p) {
   const __m128i keep = _mm_set1_epi32(int(0xFF00FF00u)), low = _mm_set1_epi32(0xFF);
@@ -55,7 +56,24 @@ NV_SSE2 inline void storeOver(std::uint32_t* dst, __m128i s, __m128i m) {
   _mm_storeu_si128(p, over4(s, _mm_loadu_si128(p), m));
 }
 
-template <bool Swap>
+// Four samples of a mode that reads the target: the target is loaded
+// whenever some sample is not fully transparent.
+template <NVBlendMode Mode>
+NV_SSE2 inline void put4(std::uint32_t* dst, __m128i s, __m128i m) {
+  if constexpr (nvModeReadsTarget(Mode)) {
+    const __m128i alpha = _mm_and_si128(s, _mm_set1_epi32(int(0xFF000000u)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) == 0xFFFF) {
+      return;
+    }
+    __m128i* p = reinterpret_cast<__m128i*>(dst);
+    const __m128i t = _mm_loadu_si128(p);
+    _mm_storeu_si128(p, over4(nvModeColour4<Mode>(s, t), t, m));
+  } else {
+    storeOver(dst, nvModeColour4<Mode>(s, s), m);
+  }
+}
+
+template <NVBlendMode Mode, bool Swap>
 NV_SSE2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
                         std::int32_t v0, std::int32_t ux, std::int32_t vx) {
   const __m128i m = _mm_set1_epi32(s.alpha);
@@ -65,7 +83,7 @@ NV_SSE2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
         s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) + std::size_t((u0 + first * ux - s.ox) >> 10);
     for (; j + 4 <= last; j += 4) {
       const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + (j - first)));
-      storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
+      put4<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
     }
   } else {
     for (; j + 4 <= last; j += 4) {
@@ -75,21 +93,61 @@ NV_SSE2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
         words[lane] = int(s.pixels[std::size_t(v >> 10) * std::size_t(s.width) + std::size_t(u >> 10)]);
       }
       const __m128i p = _mm_setr_epi32(words[0], words[1], words[2], words[3]);
-      storeOver(row + j, Swap ? swapRedBlue(p) : p, m);
+      put4<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
     }
   }
   for (; j < last; ++j) {
-    nvNearestPixel<NVBlendMode::Normal, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+    nvNearestPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
+
+// A pixel whose bilinear sample is skipped gets a fully transparent sample
+// instead, which leaves the target pixel as it is.
+template <NVBlendMode Mode, bool Swap>
+NV_SSE2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last, std::int32_t u0,
+                         std::int32_t v0, std::int32_t ux, std::int32_t vx) {
+  const __m128i m = _mm_set1_epi32(s.alpha);
+  int j = first;
+  for (; j + 4 <= last; j += 4) {
+    alignas(16) std::uint32_t samples[4];
+    for (int lane = 0; lane < 4; ++lane) {
+      const std::uint32_t t = row[j + lane];
+      if (!nvBilinearSample(s, Swap ? nvSwapRedBlue(t) : t, u0 + (j + lane) * ux, v0 + (j + lane) * vx,
+                            samples[lane])) {
+        samples[lane] = 0;
+      }
+    }
+    const __m128i p = _mm_load_si128(reinterpret_cast<const __m128i*>(samples));
+    put4<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
+  }
+  for (; j < last; ++j) {
+    nvBilinearPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
+  }
+}
+
+template <bool Swap, NVBlendMode... Modes>
+struct KernelTable {
+  static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
+  static constexpr NVBlitRowKernel bilinear[] = {
+      (Modes == NVBlendMode::Normal ? nullptr : &bilinearRow<Modes, Swap>)...};
+};
+
+// Indexed by the blend mode's number.
+template <bool Swap>
+using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
+                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
+                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
+static_assert(std::size(ModeTable<false>::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
 NVBlitRowKernel nvBlitSse2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
-  if (mode != NVBlendMode::Normal || filter != NVSampleFilter::Nearest) {
-    return nullptr;
+  const auto index = std::size_t(mode);
+  const bool bilinear = filter == NVSampleFilter::Bilinear;
+  if (layout == NVPixelLayout::Rgba) {
+    return bilinear ? ModeTable<true>::bilinear[index] : ModeTable<true>::nearest[index];
   }
-  return layout == NVPixelLayout::Rgba ? &nearestRow<true> : &nearestRow<false>;
+  return bilinear ? ModeTable<false>::bilinear[index] : ModeTable<false>::nearest[index];
 }
 
 #endif
