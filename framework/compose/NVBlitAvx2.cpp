@@ -116,34 +116,61 @@ NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, cons
   _mm256_storeu_si256(p + 1, blend8(s1, _mm256_loadu_si256(p + 1), beta1, opaque1, k));
 }
 
-// Eight samples of a mode that reads the target: the target is loaded
-// whenever some sample is not fully transparent.
+// Samples of a mode that reads the target: the target is loaded whenever
+// some sample is not fully transparent. The colours of sixteen pixels are
+// worked out together (see nvModeColour16); eight pass their group twice.
 template <NVBlendMode Mode>
-NV_AVX2 inline void storeBlend(std::uint32_t* dst, __m256i s, const OverConstants& k) {
-  if (_mm256_testz_si256(s, k.alphaMask)) {
+NV_AVX2 inline void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+  if (_mm256_testz_si256(_mm256_or_si256(s0, s1), k.alphaMask)) {
     return;
   }
   __m256i* p = reinterpret_cast<__m256i*>(dst);
-  const __m256i t = _mm256_loadu_si256(p);
-  _mm256_storeu_si256(p, over8(nvModeColour8<Mode>(s, t), t, k));
+  const __m256i s[2] = {s0, s1}, t[2] = {_mm256_loadu_si256(p), _mm256_loadu_si256(p + 1)};
+  __m256i colour[2];
+  nvModeColour16<Mode>(s, t, colour);
+  _mm256_storeu_si256(p, over8(colour[0], t[0], k));
+  _mm256_storeu_si256(p + 1, over8(colour[1], t[1], k));
+}
+
+template <NVBlendMode Mode>
+NV_AVX2 inline void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConstants& k) {
+  if (_mm256_testz_si256(s0, k.alphaMask)) {
+    return;
+  }
+  __m256i* p = reinterpret_cast<__m256i*>(dst);
+  const __m256i t0 = _mm256_loadu_si256(p);
+  const __m256i s[2] = {s0, s0}, t[2] = {t0, t0};
+  __m256i colour[2];
+  nvModeColour16<Mode>(s, t, colour);
+  _mm256_storeu_si256(p, over8(colour[0], t0, k));
+}
+
+// The sample's own colour for the modes that do not read the target.
+template <NVBlendMode Mode>
+NV_AVX2 inline __m256i recoloured(__m256i s) {
+  if constexpr (Mode == NVBlendMode::Inverted) {
+    return _mm256_xor_si256(s, _mm256_set1_epi32(0xFFFFFF));
+  } else {
+    static_assert(Mode == NVBlendMode::Normal);
+    return s;
+  }
 }
 
 template <NVBlendMode Mode>
 NV_AVX2 inline void put8(std::uint32_t* dst, __m256i s, const OverConstants& k) {
   if constexpr (nvModeReadsTarget(Mode)) {
-    storeBlend<Mode>(dst, s, k);
+    storeBlend8<Mode>(dst, s, k);
   } else {
-    storeOver(dst, nvModeColour8<Mode>(s, s), k);
+    storeOver(dst, recoloured<Mode>(s), k);
   }
 }
 
 template <NVBlendMode Mode>
 NV_AVX2 inline void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
   if constexpr (nvModeReadsTarget(Mode)) {
-    storeBlend<Mode>(dst, s0, k);
-    storeBlend<Mode>(dst + 8, s1, k);
+    storeBlend16<Mode>(dst, s0, s1, k);
   } else {
-    storeOver16(dst, nvModeColour8<Mode>(s0, s0), nvModeColour8<Mode>(s1, s1), k);
+    storeOver16(dst, recoloured<Mode>(s0), recoloured<Mode>(s1), k);
   }
 }
 
@@ -175,13 +202,22 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     const __m256i uStep = _mm256_set1_epi32(8 * ux), vStep = _mm256_set1_epi32(8 * vx);
     const __m256i width = _mm256_set1_epi32(s.width);
     const int* base = reinterpret_cast<const int*>(s.pixels);
-    for (; j + 8 <= last; j += 8) {
+    auto next = [&]() NV_AVX2 {
       const __m256i index =
           _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 10), width), _mm256_srai_epi32(u, 10));
       const __m256i p = _mm256_i32gather_epi32(base, index, 4);
-      put8<Mode>(row + j, Swap ? swapRedBlue(p) : p, m);
       u = _mm256_add_epi32(u, uStep);
       v = _mm256_add_epi32(v, vStep);
+      return Swap ? swapRedBlue(p) : p;
+    };
+    if constexpr (nvModeReadsTarget(Mode)) {
+      for (; j + 16 <= last; j += 16) {
+        const __m256i p0 = next();
+        put16<Mode>(row + j, p0, next(), m);
+      }
+    }
+    for (; j + 8 <= last; j += 8) {
+      put8<Mode>(row + j, next(), m);
     }
   }
   for (; j < last; ++j) {
@@ -300,8 +336,8 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
   // lie on it (only formed when there are interior pixels).
   const std::uint32_t* scaleRow =
       vx == 0 && ux > 0 && first < last ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
-  int j = first;
-  for (; j + 8 <= last; j += 8) {
+  // The next eight samples, in the target's channel order.
+  auto next = [&]() NV_AVX2 {
     const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
     const __m256i fx = _mm256_and_si256(u, fraction), fy = _mm256_and_si256(v, fraction);
     const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(one, fx), _mm256_slli_epi32(fx, 16));
@@ -316,9 +352,19 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
       sample = vx == 0 ? bilinear8<true>(s.pixels, index, width, fxPair, fy)
                        : bilinear8<false>(s.pixels, index, width, fxPair, fy);
     }
-    put8<Mode>(row + j, Swap ? swapRedBlue(sample) : sample, m);
     u = _mm256_add_epi32(u, uStep);
     v = _mm256_add_epi32(v, vStep);
+    return Swap ? swapRedBlue(sample) : sample;
+  };
+  int j = first;
+  if constexpr (nvModeReadsTarget(Mode)) {
+    for (; j + 16 <= last; j += 16) {
+      const __m256i s0 = next();
+      put16<Mode>(row + j, s0, next(), m);
+    }
+  }
+  for (; j + 8 <= last; j += 8) {
+    put8<Mode>(row + j, next(), m);
   }
   for (; j < last; ++j) {
     nvBilinearPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);

@@ -17,28 +17,38 @@ NV_AVX2 inline __m256i nvKeepSampleAlpha(__m256i colour, __m256i s) {
   return _mm256_blendv_epi8(colour, s, _mm256_set1_epi32(int(0xFF000000u)));
 }
 
-// Colour dodge and colour burn read the same 65,536-entry tables as the
-// scalar code (one gather per colour channel), so they are exact by
-// construction and need no division. A gather reads four bytes at a byte
-// index; the index is clamped so that no read passes either end of the
-// table, using edges where the table is constant: every dodge entry with
-// s = 255 is 255, so the last entries read the word at 65532 and keep its
-// low byte; every burn entry with s = 0 is 0, so the first entries read the
-// word at 0 and every entry keeps the high byte of the word ending at it.
-template <NVBlendMode Mode>
-NV_AVX2 inline __m256i nvTableChannel(__m256i s, __m256i t, int shift) {
-  const __m256i byte = _mm256_set1_epi32(0xFF);
-  const __m256i sc = _mm256_and_si256(_mm256_srli_epi32(s, shift), byte);
-  const __m256i tc = _mm256_and_si256(_mm256_srli_epi32(t, shift), byte);
-  const __m256i index = _mm256_or_si256(_mm256_slli_epi32(sc, 8), tc);
-  if constexpr (Mode == NVBlendMode::ColourDodge) {
-    const __m256i at = _mm256_min_epi32(index, _mm256_set1_epi32(65532));
-    const __m256i word = _mm256_i32gather_epi32(reinterpret_cast<const int*>(kNvDodgeTable.data()), at, 1);
-    return _mm256_slli_epi32(_mm256_and_si256(word, byte), shift);
-  } else {
-    const __m256i at = _mm256_sub_epi32(_mm256_max_epi32(index, _mm256_set1_epi32(3)), _mm256_set1_epi32(3));
-    const __m256i word = _mm256_i32gather_epi32(reinterpret_cast<const int*>(kNvBurnTable.data()), at, 1);
-    return _mm256_slli_epi32(_mm256_srli_epi32(word, 24), shift);
+// Colour dodge and colour burn divide. Both are one quotient on bytes:
+// dodge(s, t) = q(t, 255 - s) and burn(s, t) = 255 - q(255 - t, s), where
+// q(x, d) = 255 when x >= d (which covers the scalar code's s = 255 and
+// s = 0 cases) and floor(255 * x / d) otherwise. Below d the quotient is
+// exact integer long division: eight restoring steps give Q = floor(256 * x / d)
+// and its remainder r, all in bytes (the running remainder stays below d),
+// and floor(255 * x / d) = Q - (r < x ? 1 : 0), because 255 * x = Q * d + r - x
+// with r - x strictly between -d and d. No table, no division, no floating
+// point; BlitModes.EveryChannelPairMatchesReference checks all 65,536 pairs.
+//
+// Each step depends on the one before, so two groups of eight pixels are
+// divided side by side: their chains overlap.
+NV_AVX2 inline void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], __m256i (&q)[2]) {
+  __m256i half[2], r[2];
+  for (int g = 0; g < 2; ++g) {
+    // 2r >= d, that is r >= ceil(d / 2), without leaving the byte; the new
+    // remainder 2r - d is then below d and comes out right modulo 256.
+    half[g] = _mm256_avg_epu8(d[g], _mm256_setzero_si256());
+    r[g] = x[g];
+    q[g] = _mm256_setzero_si256();
+  }
+  for (int step = 0; step < 8; ++step) {
+    for (int g = 0; g < 2; ++g) {
+      const __m256i fits = _mm256_cmpeq_epi8(_mm256_max_epu8(r[g], half[g]), r[g]);
+      r[g] = _mm256_sub_epi8(_mm256_add_epi8(r[g], r[g]), _mm256_and_si256(fits, d[g]));
+      q[g] = _mm256_sub_epi8(_mm256_add_epi8(q[g], q[g]), fits);
+    }
+  }
+  for (int g = 0; g < 2; ++g) {
+    const __m256i atLeast = _mm256_cmpeq_epi8(_mm256_max_epu8(r[g], x[g]), r[g]);
+    q[g] = _mm256_sub_epi8(_mm256_add_epi8(q[g], _mm256_set1_epi8(-1)), atLeast);  // minus one where r < x
+    q[g] = _mm256_or_si256(q[g], _mm256_cmpeq_epi8(_mm256_max_epu8(x[g], d[g]), x[g]));
   }
 }
 
@@ -61,26 +71,34 @@ NV_AVX2 inline __m256i nvModeWords(__m256i s, __m256i t) {
   }
 }
 
-// Eight samples recoloured by the mode against eight target pixels, both in
-// the target's channel order.
+// Two groups of eight samples recoloured by a mode that reads the target
+// against the target pixels under them, all in the target's channel order.
 template <NVBlendMode Mode>
-NV_AVX2 inline __m256i nvModeColour8(__m256i s, __m256i t) {
-  if constexpr (Mode == NVBlendMode::Normal) {
-    return s;
-  } else if constexpr (Mode == NVBlendMode::Inverted) {
-    return _mm256_xor_si256(s, _mm256_set1_epi32(0xFFFFFF));
+NV_AVX2 inline void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i (&out)[2]) {
+  static_assert(nvModeReadsTarget(Mode));
+  const __m256i ones = _mm256_set1_epi8(-1);
+  if constexpr (Mode == NVBlendMode::ColourDodge) {
+    const __m256i d[2] = {_mm256_xor_si256(s[0], ones), _mm256_xor_si256(s[1], ones)};
+    nvQuotient255(t, d, out);
+  } else if constexpr (Mode == NVBlendMode::ColourBurn) {
+    const __m256i x[2] = {_mm256_xor_si256(t[0], ones), _mm256_xor_si256(t[1], ones)};
+    nvQuotient255(x, s, out);
+    out[0] = _mm256_xor_si256(out[0], ones);
+    out[1] = _mm256_xor_si256(out[1], ones);
   } else if constexpr (Mode == NVBlendMode::Darken) {
-    return nvKeepSampleAlpha(_mm256_min_epu8(s, t), s);
+    out[0] = _mm256_min_epu8(s[0], t[0]);
+    out[1] = _mm256_min_epu8(s[1], t[1]);
   } else if constexpr (Mode == NVBlendMode::Lighten) {
-    return nvKeepSampleAlpha(_mm256_max_epu8(s, t), s);
-  } else if constexpr (Mode == NVBlendMode::ColourDodge || Mode == NVBlendMode::ColourBurn) {
-    const __m256i colour = _mm256_or_si256(
-        _mm256_or_si256(nvTableChannel<Mode>(s, t, 0), nvTableChannel<Mode>(s, t, 8)), nvTableChannel<Mode>(s, t, 16));
-    return _mm256_or_si256(colour, _mm256_and_si256(s, _mm256_set1_epi32(int(0xFF000000u))));
+    out[0] = _mm256_max_epu8(s[0], t[0]);
+    out[1] = _mm256_max_epu8(s[1], t[1]);
   } else {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i low = nvModeWords<Mode>(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(t, zero));
-    const __m256i high = nvModeWords<Mode>(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(t, zero));
-    return nvKeepSampleAlpha(_mm256_packus_epi16(low, high), s);
+    for (int g = 0; g < 2; ++g) {
+      const __m256i low = nvModeWords<Mode>(_mm256_unpacklo_epi8(s[g], zero), _mm256_unpacklo_epi8(t[g], zero));
+      const __m256i high = nvModeWords<Mode>(_mm256_unpackhi_epi8(s[g], zero), _mm256_unpackhi_epi8(t[g], zero));
+      out[g] = _mm256_packus_epi16(low, high);
+    }
   }
+  out[0] = nvKeepSampleAlpha(out[0], s[0]);
+  out[1] = nvKeepSampleAlpha(out[1], s[1]);
 }
