@@ -6,7 +6,6 @@
 
 #include <emmintrin.h>
 
-#include <cstddef>
 #include <cstdint>
 
 #include "framework/compose/NVBlendMode.h"
@@ -40,21 +39,20 @@ NV_SSE2 inline __m128i nvModeWords4(__m128i s, __m128i t) {
   }
 }
 
-// Colour dodge and colour burn read the scalar code's tables one channel at
-// a time: SSE2 has no gather, and the tables need no division.
-template <NVBlendMode Mode>
-NV_SSE2 inline __m128i nvTableColour4(__m128i s, __m128i t) {
-  alignas(16) std::uint32_t sw[4], tw[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(sw), s);
-  _mm_store_si128(reinterpret_cast<__m128i*>(tw), t);
-  for (int lane = 0; lane < 4; ++lane) {
-    std::uint32_t out = sw[lane] & 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-      out |= std::uint32_t(nvBlendChannel<Mode>(nvChannel(sw[lane], shift), nvChannel(tw[lane], shift))) << shift;
-    }
-    sw[lane] = out;
+// Colour dodge and colour burn as one quotient on bytes, by the long
+// division the AVX2 kernels use (see nvQuotient255 there):
+// q(x, d) = 255 when x >= d, floor(255 * x / d) otherwise.
+NV_SSE2 inline __m128i nvQuotient255x4(__m128i x, __m128i d) {
+  const __m128i half = _mm_avg_epu8(d, _mm_setzero_si128());
+  __m128i r = x, q = _mm_setzero_si128();
+  for (int step = 0; step < 8; ++step) {
+    const __m128i fits = _mm_cmpeq_epi8(_mm_max_epu8(r, half), r);
+    r = _mm_sub_epi8(_mm_add_epi8(r, r), _mm_and_si128(fits, d));
+    q = _mm_sub_epi8(_mm_add_epi8(q, q), fits);
   }
-  return _mm_load_si128(reinterpret_cast<const __m128i*>(sw));
+  const __m128i atLeast = _mm_cmpeq_epi8(_mm_max_epu8(r, x), r);
+  q = _mm_sub_epi8(_mm_add_epi8(q, _mm_set1_epi8(-1)), atLeast);  // minus one where r < x
+  return _mm_or_si128(q, _mm_cmpeq_epi8(_mm_max_epu8(x, d), x));
 }
 
 // Four samples recoloured by the mode against four target pixels, both in
@@ -69,8 +67,11 @@ NV_SSE2 inline __m128i nvModeColour4(__m128i s, __m128i t) {
     return nvKeepSampleAlpha4(_mm_min_epu8(s, t), s);
   } else if constexpr (Mode == NVBlendMode::Lighten) {
     return nvKeepSampleAlpha4(_mm_max_epu8(s, t), s);
-  } else if constexpr (Mode == NVBlendMode::ColourDodge || Mode == NVBlendMode::ColourBurn) {
-    return nvTableColour4<Mode>(s, t);
+  } else if constexpr (Mode == NVBlendMode::ColourDodge) {
+    return nvKeepSampleAlpha4(nvQuotient255x4(t, _mm_xor_si128(s, _mm_set1_epi8(-1))), s);
+  } else if constexpr (Mode == NVBlendMode::ColourBurn) {
+    const __m128i ones = _mm_set1_epi8(-1);
+    return nvKeepSampleAlpha4(_mm_xor_si128(nvQuotient255x4(_mm_xor_si128(t, ones), s), ones), s);
   } else {
     const __m128i zero = _mm_setzero_si128();
     const __m128i low = nvModeWords4<Mode>(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(t, zero));
