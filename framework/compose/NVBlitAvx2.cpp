@@ -9,9 +9,7 @@
 
 #if NV_BLIT_X86
 
-#include <cstddef>
-#include <iterator>
-
+#include "framework/compose/NVBlitKernelTable.h"
 #include "framework/compose/NVBlitModesAvx2.h"
 
 namespace {
@@ -174,6 +172,23 @@ NV_AVX2 inline void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const Over
   }
 }
 
+// Draws pixels from j on in groups of eight samples that next() yields in
+// turn, while whole groups fit before last; returns the first pixel left.
+// Modes that read the target take two groups at a time.
+template <NVBlendMode Mode, typename Next>
+NV_AVX2 inline int putGroups(std::uint32_t* row, int j, int last, Next& next, const OverConstants& k) {
+  if constexpr (nvModeReadsTarget(Mode)) {
+    for (; j + 16 <= last; j += 16) {
+      const __m256i s0 = next();
+      put16<Mode>(row + j, s0, next(), k);
+    }
+  }
+  for (; j + 8 <= last; j += 8) {
+    put8<Mode>(row + j, next(), k);
+  }
+  return j;
+}
+
 NV_AVX2 inline __m256i laneSteps(std::int32_t step) {
   return _mm256_mullo_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(step));
 }
@@ -210,15 +225,7 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
       v = _mm256_add_epi32(v, vStep);
       return Swap ? swapRedBlue(p) : p;
     };
-    if constexpr (nvModeReadsTarget(Mode)) {
-      for (; j + 16 <= last; j += 16) {
-        const __m256i p0 = next();
-        put16<Mode>(row + j, p0, next(), m);
-      }
-    }
-    for (; j + 8 <= last; j += 8) {
-      put8<Mode>(row + j, next(), m);
-    }
+    j = putGroups<Mode>(row, j, last, next, m);
   }
   for (; j < last; ++j) {
     nvNearestPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
@@ -356,43 +363,22 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
     v = _mm256_add_epi32(v, vStep);
     return Swap ? swapRedBlue(sample) : sample;
   };
-  int j = first;
-  if constexpr (nvModeReadsTarget(Mode)) {
-    for (; j + 16 <= last; j += 16) {
-      const __m256i s0 = next();
-      put16<Mode>(row + j, s0, next(), m);
-    }
-  }
-  for (; j + 8 <= last; j += 8) {
-    put8<Mode>(row + j, next(), m);
-  }
+  int j = putGroups<Mode>(row, first, last, next, m);
   for (; j < last; ++j) {
     nvBilinearPixel<Mode, Swap>(s, row[j], u0 + j * ux, v0 + j * vx);
   }
 }
 
-template <bool Swap, NVBlendMode... Modes>
-struct KernelTable {
-  static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
-  static constexpr NVBlitRowKernel bilinear[] = {&bilinearRow<Modes, Swap>...};
+template <NVBlendMode Mode, bool Swap>
+struct Kernels {
+  static constexpr NVBlitRowKernel nearest = &nearestRow<Mode, Swap>;
+  static constexpr NVBlitRowKernel bilinear = &bilinearRow<Mode, Swap>;
 };
-
-// Indexed by the blend mode's number.
-template <bool Swap>
-using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
-                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
-                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
-static_assert(std::size(ModeTable<false>::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
 NVBlitRowKernel nvBlitAvx2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
-  const auto index = std::size_t(mode);
-  const bool bilinear = filter == NVSampleFilter::Bilinear;
-  if (layout == NVPixelLayout::Rgba) {
-    return bilinear ? ModeTable<true>::bilinear[index] : ModeTable<true>::nearest[index];
-  }
-  return bilinear ? ModeTable<false>::bilinear[index] : ModeTable<false>::nearest[index];
+  return nvBlitKernelOf<Kernels>(filter, mode, layout);
 }
 
 #endif

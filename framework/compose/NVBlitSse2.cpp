@@ -8,9 +8,7 @@
 
 #if NV_BLIT_X86
 
-#include <cstddef>
-#include <iterator>
-
+#include "framework/compose/NVBlitKernelTable.h"
 #include "framework/compose/NVBlitModesSse2.h"
 
 namespace {
@@ -125,29 +123,17 @@ NV_SSE2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
   }
 }
 
-template <bool Swap, NVBlendMode... Modes>
-struct KernelTable {
-  static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
-  static constexpr NVBlitRowKernel bilinear[] = {
-      (Modes == NVBlendMode::Normal ? nullptr : &bilinearRow<Modes, Swap>)...};
+// The normal mode's bilinear kernel stays the scalar one.
+template <NVBlendMode Mode, bool Swap>
+struct Kernels {
+  static constexpr NVBlitRowKernel nearest = &nearestRow<Mode, Swap>;
+  static constexpr NVBlitRowKernel bilinear = Mode == NVBlendMode::Normal ? nullptr : &bilinearRow<Mode, Swap>;
 };
-
-// Indexed by the blend mode's number.
-template <bool Swap>
-using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
-                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
-                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
-static_assert(std::size(ModeTable<false>::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
 NVBlitRowKernel nvBlitSse2Kernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
-  const auto index = std::size_t(mode);
-  const bool bilinear = filter == NVSampleFilter::Bilinear;
-  if (layout == NVPixelLayout::Rgba) {
-    return bilinear ? ModeTable<true>::bilinear[index] : ModeTable<true>::nearest[index];
-  }
-  return bilinear ? ModeTable<false>::bilinear[index] : ModeTable<false>::nearest[index];
+  return nvBlitKernelOf<Kernels>(filter, mode, layout);
 }
 
 #endif
