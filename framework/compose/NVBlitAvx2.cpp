@@ -14,7 +14,7 @@
 
 namespace {
 
-NV_AVX2 inline __m256i swapRedBlue(__m256i p) {
+NV_AVX2_INLINE __m256i swapRedBlue(__m256i p) {
   const __m256i order = _mm256_setr_epi8(2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15,  //
                                          2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
   return _mm256_shuffle_epi8(p, order);
@@ -22,7 +22,7 @@ NV_AVX2 inline __m256i swapRedBlue(__m256i p) {
 
 // Keeps a constant in its register: left alone, the compiler rebuilds some
 // broadcasts inside the pixel loop on every iteration.
-NV_AVX2 inline __m256i pinned(__m256i v) {
+NV_AVX2_INLINE __m256i pinned(__m256i v) {
   __asm__("" : "+x"(v));
   return v;
 }
@@ -53,15 +53,15 @@ struct OverConstants {
 // sample's and its alpha beta, as stored without blending.
 //
 // Beta of each pixel is held in both 16-bit halves of its lane.
-NV_AVX2 inline __m256i betaOf(__m256i s, const OverConstants& k) {
+NV_AVX2_INLINE __m256i betaOf(__m256i s, const OverConstants& k) {
   return _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_shuffle_epi8(s, k.sampleAlpha), k.alpha), 8);
 }
 
-NV_AVX2 inline __m256i storedOf(__m256i s, __m256i beta, const OverConstants& k) {
+NV_AVX2_INLINE __m256i storedOf(__m256i s, __m256i beta, const OverConstants& k) {
   return _mm256_or_si256(_mm256_and_si256(s, k.colour), _mm256_slli_epi32(beta, 24));
 }
 
-NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque, const OverConstants& k) {
+NV_AVX2_INLINE __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque, const OverConstants& k) {
   const __m256i weight = _mm256_add_epi16(beta, _mm256_and_si256(opaque, k.two));
   const __m256i rest = _mm256_sub_epi16(k.whole, weight);
   const __m256i redBlue = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(t, k.pairs), rest),
@@ -79,7 +79,7 @@ NV_AVX2 inline __m256i blend8(__m256i s, __m256i t, __m256i beta, __m256i opaque
   return _mm256_or_si256(colour, _mm256_slli_epi32(alpha, 24));
 }
 
-NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
+NV_AVX2_INLINE __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
   const __m256i beta = betaOf(s, k);
   const __m256i opaque = _mm256_cmpgt_epi16(beta, k.limit);
   if (_mm256_movemask_epi8(opaque) == -1) {
@@ -88,7 +88,7 @@ NV_AVX2 inline __m256i over8(__m256i s, __m256i t, const OverConstants& k) {
   return blend8(s, t, beta, opaque, k);
 }
 
-NV_AVX2 inline void storeOver(std::uint32_t* dst, __m256i s, const OverConstants& k) {
+NV_AVX2_INLINE void storeOver(std::uint32_t* dst, __m256i s, const OverConstants& k) {
   // Fully transparent samples would leave the target as it is.
   if (_mm256_testz_si256(s, k.alphaMask)) {
     return;
@@ -98,7 +98,7 @@ NV_AVX2 inline void storeOver(std::uint32_t* dst, __m256i s, const OverConstants
 }
 
 // Sixteen pixels with one test for transparency and one for opacity.
-NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+NV_AVX2_INLINE void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
   if (_mm256_testz_si256(_mm256_or_si256(s0, s1), k.alphaMask)) {
     return;
   }
@@ -118,7 +118,7 @@ NV_AVX2 inline void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, cons
 // some sample is not fully transparent. The colours of sixteen pixels are
 // worked out together (see nvModeColour16); eight pass their group twice.
 template <NVBlendMode Mode>
-NV_AVX2 inline void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+NV_AVX2_INLINE void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
   if (_mm256_testz_si256(_mm256_or_si256(s0, s1), k.alphaMask)) {
     return;
   }
@@ -131,7 +131,7 @@ NV_AVX2 inline void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, con
 }
 
 template <NVBlendMode Mode>
-NV_AVX2 inline void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConstants& k) {
+NV_AVX2_INLINE void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConstants& k) {
   if (_mm256_testz_si256(s0, k.alphaMask)) {
     return;
   }
@@ -145,7 +145,7 @@ NV_AVX2 inline void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConsta
 
 // The sample's own colour for the modes that do not read the target.
 template <NVBlendMode Mode>
-NV_AVX2 inline __m256i recoloured(__m256i s) {
+NV_AVX2_INLINE __m256i recoloured(__m256i s) {
   if constexpr (Mode == NVBlendMode::Inverted) {
     return _mm256_xor_si256(s, _mm256_set1_epi32(0xFFFFFF));
   } else {
@@ -155,7 +155,7 @@ NV_AVX2 inline __m256i recoloured(__m256i s) {
 }
 
 template <NVBlendMode Mode>
-NV_AVX2 inline void put8(std::uint32_t* dst, __m256i s, const OverConstants& k) {
+NV_AVX2_INLINE void put8(std::uint32_t* dst, __m256i s, const OverConstants& k) {
   if constexpr (nvModeReadsTarget(Mode)) {
     storeBlend8<Mode>(dst, s, k);
   } else {
@@ -164,7 +164,7 @@ NV_AVX2 inline void put8(std::uint32_t* dst, __m256i s, const OverConstants& k) 
 }
 
 template <NVBlendMode Mode>
-NV_AVX2 inline void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
+NV_AVX2_INLINE void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
   if constexpr (nvModeReadsTarget(Mode)) {
     storeBlend16<Mode>(dst, s0, s1, k);
   } else {
@@ -176,7 +176,7 @@ NV_AVX2 inline void put16(std::uint32_t* dst, __m256i s0, __m256i s1, const Over
 // turn, while whole groups fit before last; returns the first pixel left.
 // Modes that read the target take two groups at a time.
 template <NVBlendMode Mode, typename Next>
-NV_AVX2 inline int putGroups(std::uint32_t* row, int j, int last, Next& next, const OverConstants& k) {
+NV_AVX2_INLINE int putGroups(std::uint32_t* row, int j, int last, Next& next, const OverConstants& k) {
   if constexpr (nvModeReadsTarget(Mode)) {
     for (; j + 16 <= last; j += 16) {
       const __m256i s0 = next();
@@ -189,7 +189,7 @@ NV_AVX2 inline int putGroups(std::uint32_t* row, int j, int last, Next& next, co
   return j;
 }
 
-NV_AVX2 inline __m256i laneSteps(std::int32_t step) {
+NV_AVX2_INLINE __m256i laneSteps(std::int32_t step) {
   return _mm256_mullo_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(step));
 }
 
@@ -217,7 +217,7 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
     const __m256i uStep = _mm256_set1_epi32(8 * ux), vStep = _mm256_set1_epi32(8 * vx);
     const __m256i width = _mm256_set1_epi32(s.width);
     const int* base = reinterpret_cast<const int*>(s.pixels);
-    auto next = [&]() NV_AVX2 {
+    auto next = [&]() NV_AVX2_LAMBDA {
       const __m256i index =
           _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 10), width), _mm256_srai_epi32(u, 10));
       const __m256i p = _mm256_i32gather_epi32(base, index, 4);
@@ -232,13 +232,13 @@ NV_AVX2 void nearestRow(const NVBlitSampler& s, std::uint32_t* row, int first, i
   }
 }
 
-NV_AVX2 inline __m128i loadPair(const std::uint32_t* base, std::int32_t i) {
+NV_AVX2_INLINE __m128i loadPair(const std::uint32_t* base, std::int32_t i) {
   return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i));
 }
 
 // Each pixel's two horizontal neighbours, for four pixels: one 64-bit load
 // per pixel, cheaper here than a gather.
-NV_AVX2 inline __m256i neighbourPairs(const std::uint32_t* base, __m128i index) {
+NV_AVX2_INLINE __m256i neighbourPairs(const std::uint32_t* base, __m128i index) {
   alignas(16) std::int32_t at[4];
   _mm_store_si128(reinterpret_cast<__m128i*>(at), index);
   const __m128i low = _mm_unpacklo_epi64(loadPair(base, at[0]), loadPair(base, at[1]));
@@ -247,13 +247,13 @@ NV_AVX2 inline __m256i neighbourPairs(const std::uint32_t* base, __m128i index) 
 }
 
 // Lane a of v in the low half, lane b in the high half.
-NV_AVX2 inline __m256i spread(__m256i v, int a, int b) {
+NV_AVX2_INLINE __m256i spread(__m256i v, int a, int b) {
   return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(a, a, a, a, b, b, b, b));
 }
 
 // Full-weight bilinear sums of the pixels in the first (or second) pair of
 // each 128-bit half: their four channels as 32-bit values 0..255.
-NV_AVX2 inline __m256i bilinearPixels(__m256i top, __m256i bottom, __m256i order, __m256i fxPair, __m256i fy) {
+NV_AVX2_INLINE __m256i bilinearPixels(__m256i top, __m256i bottom, __m256i order, __m256i fxPair, __m256i fy) {
   const __m256i horizontalTop = _mm256_madd_epi16(_mm256_shuffle_epi8(top, order), fxPair);
   const __m256i horizontalBottom = _mm256_madd_epi16(_mm256_shuffle_epi8(bottom, order), fxPair);
   const __m256i sum = _mm256_add_epi32(_mm256_slli_epi32(horizontalTop, 10),
@@ -266,7 +266,7 @@ NV_AVX2 inline __m256i bilinearPixels(__m256i top, __m256i bottom, __m256i order
 // (left, right) by (1024 - fx, fx) in one madd, the vertical step adds fy times the difference of the two rows; both
 // are exact in 32 bits.
 template <bool SameRow>
-NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fxPair, __m256i fy) {
+NV_AVX2_INLINE __m256i bilinear8(const std::uint32_t* base, __m256i index, __m256i width, __m256i fxPair, __m256i fy) {
   const __m256i below = _mm256_add_epi32(index, width);
   const __m256i top0 = neighbourPairs(base, _mm256_castsi256_si128(index));
   const __m256i top1 = neighbourPairs(base, _mm256_extracti128_si256(index, 1));
@@ -288,7 +288,7 @@ NV_AVX2 inline __m256i bilinear8(const std::uint32_t* base, __m256i index, __m25
 // A plain horizontal scale (one pair of source rows, columns rising by at
 // most six over eight pixels) reads each row's eight-pixel window once and
 // picks every pixel's neighbours from it with permutes.
-NV_AVX2 inline __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bottom, __m256i column, __m256i fxPair,
+NV_AVX2_INLINE __m256i scaled8(const std::uint32_t* top, const std::uint32_t* bottom, __m256i column, __m256i fxPair,
                                __m256i fy) {
   const __m256i next = _mm256_add_epi32(column, _mm256_set1_epi32(1));
   const __m256i t = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top));
@@ -344,7 +344,7 @@ NV_AVX2 void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, 
   const std::uint32_t* scaleRow =
       vx == 0 && ux > 0 && first < last ? s.pixels + std::size_t((v0 - s.oy) >> 10) * std::size_t(s.width) : nullptr;
   // The next eight samples, in the target's channel order.
-  auto next = [&]() NV_AVX2 {
+  auto next = [&]() NV_AVX2_LAMBDA {
     const __m256i column = _mm256_srai_epi32(_mm256_sub_epi32(u, ox), 10);
     const __m256i fx = _mm256_and_si256(u, fraction), fy = _mm256_and_si256(v, fraction);
     const __m256i fxPair = _mm256_or_si256(_mm256_sub_epi32(one, fx), _mm256_slli_epi32(fx, 16));

@@ -12,8 +12,12 @@
 #include "framework/compose/NVBlitPixel.h"
 
 #define NV_AVX2 __attribute__((target("avx2")))
+// The pixel helpers: GCC would otherwise leave some of them out of line in
+// the larger kernels and pass their vectors through memory.
+#define NV_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
+#define NV_AVX2_LAMBDA __attribute__((target("avx2"), always_inline))
 
-NV_AVX2 inline __m256i nvKeepSampleAlpha(__m256i colour, __m256i s) {
+NV_AVX2_INLINE __m256i nvKeepSampleAlpha(__m256i colour, __m256i s) {
   return _mm256_blendv_epi8(colour, s, _mm256_set1_epi32(int(0xFF000000u)));
 }
 
@@ -29,7 +33,7 @@ NV_AVX2 inline __m256i nvKeepSampleAlpha(__m256i colour, __m256i s) {
 //
 // Each step depends on the one before, so two groups of eight pixels are
 // divided side by side: their chains overlap.
-NV_AVX2 inline void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], __m256i (&q)[2]) {
+NV_AVX2_INLINE void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], __m256i (&q)[2]) {
   __m256i half[2], r[2];
   for (int g = 0; g < 2; ++g) {
     // 2r >= d, that is r >= ceil(d / 2), without leaving the byte; the new
@@ -56,7 +60,7 @@ NV_AVX2 inline void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], 
 // scalar formulas fits: (s * t) >> 8 is the high half of (s << 8) * t, and
 // packing with unsigned saturation is the scalar code's clamp to 0..255.
 template <NVBlendMode Mode>
-NV_AVX2 inline __m256i nvModeWords(__m256i s, __m256i t) {
+NV_AVX2_INLINE __m256i nvModeWords(__m256i s, __m256i t) {
   const __m256i product = _mm256_mullo_epi16(s, t);  // at most 65,025: exact as unsigned
   if constexpr (Mode == NVBlendMode::Multiply) {
     return _mm256_srli_epi16(product, 8);
@@ -74,7 +78,7 @@ NV_AVX2 inline __m256i nvModeWords(__m256i s, __m256i t) {
 // Two groups of eight samples recoloured by a mode that reads the target
 // against the target pixels under them, all in the target's channel order.
 template <NVBlendMode Mode>
-NV_AVX2 inline void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i (&out)[2]) {
+NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i (&out)[2]) {
   static_assert(nvModeReadsTarget(Mode));
   const __m256i ones = _mm256_set1_epi8(-1);
   if constexpr (Mode == NVBlendMode::ColourDodge) {

@@ -12,19 +12,22 @@
 #include "framework/compose/NVBlitPixel.h"
 
 #define NV_SSE2 __attribute__((target("sse2")))
+// The pixel helpers: GCC would otherwise leave some of them out of line in
+// the larger kernels and pass their vectors through memory.
+#define NV_SSE2_INLINE __attribute__((target("sse2"), always_inline)) inline
 
-NV_SSE2 inline __m128i nvSelect4(__m128i mask, __m128i yes, __m128i no) {
+NV_SSE2_INLINE __m128i nvSelect4(__m128i mask, __m128i yes, __m128i no) {
   return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
 }
 
-NV_SSE2 inline __m128i nvKeepSampleAlpha4(__m128i colour, __m128i s) {
+NV_SSE2_INLINE __m128i nvKeepSampleAlpha4(__m128i colour, __m128i s) {
   return nvSelect4(_mm_set1_epi32(int(0xFF000000u)), s, colour);
 }
 
 // On 16-bit lanes every intermediate of the scalar formulas fits, and
 // packing with unsigned saturation is the scalar code's clamp to 0..255.
 template <NVBlendMode Mode>
-NV_SSE2 inline __m128i nvModeWords4(__m128i s, __m128i t) {
+NV_SSE2_INLINE __m128i nvModeWords4(__m128i s, __m128i t) {
   const __m128i product = _mm_mullo_epi16(s, t);  // at most 65,025: exact as unsigned
   if constexpr (Mode == NVBlendMode::Multiply) {
     return _mm_srli_epi16(product, 8);
@@ -42,7 +45,7 @@ NV_SSE2 inline __m128i nvModeWords4(__m128i s, __m128i t) {
 // Colour dodge and colour burn as one quotient on bytes, by the long
 // division the AVX2 kernels use (see nvQuotient255 there):
 // q(x, d) = 255 when x >= d, floor(255 * x / d) otherwise.
-NV_SSE2 inline __m128i nvQuotient255x4(__m128i x, __m128i d) {
+NV_SSE2_INLINE __m128i nvQuotient255x4(__m128i x, __m128i d) {
   const __m128i half = _mm_avg_epu8(d, _mm_setzero_si128());
   __m128i r = x, q = _mm_setzero_si128();
   for (int step = 0; step < 8; ++step) {
@@ -58,7 +61,7 @@ NV_SSE2 inline __m128i nvQuotient255x4(__m128i x, __m128i d) {
 // Four samples recoloured by the mode against four target pixels, both in
 // the target's channel order.
 template <NVBlendMode Mode>
-NV_SSE2 inline __m128i nvModeColour4(__m128i s, __m128i t) {
+NV_SSE2_INLINE __m128i nvModeColour4(__m128i s, __m128i t) {
   if constexpr (Mode == NVBlendMode::Normal) {
     return s;
   } else if constexpr (Mode == NVBlendMode::Inverted) {

@@ -13,15 +13,15 @@
 
 namespace {
 
-NV_SSE2 inline __m128i select(__m128i mask, __m128i yes, __m128i no) { return nvSelect4(mask, yes, no); }
+NV_SSE2_INLINE __m128i select(__m128i mask, __m128i yes, __m128i no) { return nvSelect4(mask, yes, no); }
 
-NV_SSE2 inline __m128i swapRedBlue(__m128i p) {
+NV_SSE2_INLINE __m128i swapRedBlue(__m128i p) {
   const __m128i keep = _mm_set1_epi32(int(0xFF00FF00u)), low = _mm_set1_epi32(0xFF);
   return _mm_or_si128(_mm_and_si128(p, keep), _mm_or_si128(_mm_and_si128(_mm_srli_epi32(p, 16), low),
                                                            _mm_slli_epi32(_mm_and_si128(p, low), 16)));
 }
 
-NV_SSE2 inline __m128i blendHalf(__m128i s, __m128i t, __m128i beta) {
+NV_SSE2_INLINE __m128i blendHalf(__m128i s, __m128i t, __m128i beta) {
   const __m128i delta = _mm_slli_epi16(_mm_sub_epi16(s, t), 1);
   const __m128i colour = _mm_add_epi16(t, _mm_mulhi_epi16(delta, _mm_slli_epi16(beta, 7)));
   const __m128i covered = _mm_srli_epi16(_mm_mullo_epi16(t, beta), 8);
@@ -30,7 +30,7 @@ NV_SSE2 inline __m128i blendHalf(__m128i s, __m128i t, __m128i beta) {
   return select(alphaLanes, alpha, colour);
 }
 
-NV_SSE2 inline __m128i over4(__m128i s, __m128i t, __m128i m) {
+NV_SSE2_INLINE __m128i over4(__m128i s, __m128i t, __m128i m) {
   const __m128i beta = _mm_srli_epi16(_mm_mullo_epi16(_mm_srli_epi32(s, 24), m), 8);
   const __m128i opaque = _mm_cmpgt_epi32(beta, _mm_set1_epi32(253));
   const __m128i stored = _mm_or_si128(_mm_and_si128(s, _mm_set1_epi32(0xFFFFFF)), _mm_slli_epi32(beta, 24));
@@ -45,7 +45,7 @@ NV_SSE2 inline __m128i over4(__m128i s, __m128i t, __m128i m) {
   return select(opaque, stored, _mm_packus_epi16(low, high));
 }
 
-NV_SSE2 inline void storeOver(std::uint32_t* dst, __m128i s, __m128i m) {
+NV_SSE2_INLINE void storeOver(std::uint32_t* dst, __m128i s, __m128i m) {
   const __m128i alpha = _mm_and_si128(s, _mm_set1_epi32(int(0xFF000000u)));
   if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) == 0xFFFF) {
     return;  // fully transparent samples leave the target as it is
@@ -57,7 +57,7 @@ NV_SSE2 inline void storeOver(std::uint32_t* dst, __m128i s, __m128i m) {
 // Four samples of a mode that reads the target: the target is loaded
 // whenever some sample is not fully transparent.
 template <NVBlendMode Mode>
-NV_SSE2 inline void put4(std::uint32_t* dst, __m128i s, __m128i m) {
+NV_SSE2_INLINE void put4(std::uint32_t* dst, __m128i s, __m128i m) {
   if constexpr (nvModeReadsTarget(Mode)) {
     const __m128i alpha = _mm_and_si128(s, _mm_set1_epi32(int(0xFF000000u)));
     if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) == 0xFFFF) {
