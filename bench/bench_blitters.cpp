@@ -1,17 +1,20 @@
-// The blitters against pixman on the same work: identity normal-mode blits
-// of opaque and translucent sources, a 30 degree rotation with nearest and
-// bilinear sampling and a 1.5x bilinear scale, all about the picture's
-// centre over a 512x512 target. Rates are in target pixels per second
-// (items_per_second); each blitter case runs at the scalar level and at the
-// best vector level of this processor, so the three compare in one run.
-// On a busy machine add --benchmark_enable_random_interleaving=true, so that
-// load changes hit every case alike, and compare medians.
+// The blitters against pixman on the same work: identity blits of opaque and
+// translucent sources, a 30 degree rotation with nearest and bilinear
+// sampling and a 1.5x bilinear scale, all about the picture's centre over a
+// 512x512 target. Every blend mode runs at every kernel level this processor
+// has (brisel_<level>/<mode>/<work>); pixman runs the matching operator
+// (pixman/<mode>/<work>): OVER for the normal mode and its separable blend
+// operators for multiply to colour burn (it has none for the inverted
+// source). Rates are in target pixels per second (items_per_second). On a
+// busy machine add --benchmark_enable_random_interleaving=true, so that load
+// changes hit every case alike, and compare medians.
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "framework/compose/NVBlitKernels.h"
@@ -61,7 +64,27 @@ NVBlitMatrix itemMatrix(double degrees, double scale) {
   return m;
 }
 
-void blitterCase(benchmark::State& state, Work work, int level) {
+struct Mode {
+  const char* name;
+  int number;
+  pixman_op_t op;  // PIXMAN_OP_CLEAR: pixman has no such operator
+};
+
+const Mode kModes[] = {
+    {"normal", 0, PIXMAN_OP_OVER},
+    {"inverted", 1, PIXMAN_OP_CLEAR},
+    {"multiply", 2, PIXMAN_OP_MULTIPLY},
+    {"screen", 3, PIXMAN_OP_SCREEN},
+    {"darken", 4, PIXMAN_OP_DARKEN},
+    {"lighten", 5, PIXMAN_OP_LIGHTEN},
+    {"overlay", 6, PIXMAN_OP_OVERLAY},
+    {"colour_dodge", 7, PIXMAN_OP_COLOR_DODGE},
+    {"colour_burn", 8, PIXMAN_OP_COLOR_BURN},
+};
+
+const char* const kLevelNames[] = {"brisel_scalar", "brisel_sse2", "brisel_avx2"};
+
+void blitterCase(benchmark::State& state, Work work, Mode mode, int level) {
   const std::vector<std::uint32_t> source = makeSource(work.translucent);
   std::vector<std::uint32_t> target(std::size_t(kSize) * kSize, 0xFF336699u);
   NVBlitParams p;
@@ -71,6 +94,7 @@ void blitterCase(benchmark::State& state, Work work, int level) {
   p.source = source.data();
   p.sourceWidth = p.sourceHeight = p.itemWidth = p.itemHeight = kSize;
   p.alpha = 255;
+  p.blendMode = mode.number;
   p.filter = work.filter;
   p.matrix = itemMatrix(work.degrees, work.scale);
   nvBlitSetMaxLevel(level);
@@ -82,7 +106,7 @@ void blitterCase(benchmark::State& state, Work work, int level) {
   state.SetItemsProcessed(state.iterations() * kSize * kSize);
 }
 
-void pixmanCase(benchmark::State& state, Work work) {
+void pixmanCase(benchmark::State& state, Work work, Mode mode) {
   std::vector<std::uint32_t> source = makeSource(work.translucent);
   for (std::uint32_t& p : source) {  // pixman works on premultiplied pixels
     const std::uint32_t a = p >> 24;
@@ -109,7 +133,7 @@ void pixmanCase(benchmark::State& state, Work work) {
     pixman_image_set_filter(src, work.filter == 1 ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, nullptr, 0);
   }
   for (auto _ : state) {
-    pixman_image_composite32(PIXMAN_OP_OVER, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kSize, kSize);
+    pixman_image_composite32(mode.op, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kSize, kSize);
     benchmark::DoNotOptimize(target.data());
   }
   pixman_image_unref(src);
@@ -118,11 +142,15 @@ void pixmanCase(benchmark::State& state, Work work) {
 }
 
 int registerAll() {
-  for (const Work& w : kWorks) {
-    benchmark::RegisterBenchmark((std::string("pixman/") + w.name).c_str(), pixmanCase, w);
-    benchmark::RegisterBenchmark((std::string("brisel_scalar/") + w.name).c_str(), blitterCase, w, int(NV_BLIT_SCALAR));
-    if (nvBlitCpuLevel() > NV_BLIT_SCALAR) {
-      benchmark::RegisterBenchmark((std::string("brisel_vector/") + w.name).c_str(), blitterCase, w, nvBlitCpuLevel());
+  for (const Mode& m : kModes) {
+    for (const Work& w : kWorks) {
+      const std::string name = std::string("/") + m.name + "/" + w.name;
+      if (m.op != PIXMAN_OP_CLEAR) {
+        benchmark::RegisterBenchmark(("pixman" + name).c_str(), pixmanCase, w, m);
+      }
+      for (int level = NV_BLIT_SCALAR; level <= nvBlitCpuLevel(); ++level) {
+        benchmark::RegisterBenchmark((kLevelNames[level] + name).c_str(), blitterCase, w, m, level);
+      }
     }
   }
   return 0;

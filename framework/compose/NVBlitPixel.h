@@ -72,6 +72,13 @@ inline int nvBlendChannel(int s, int t) {
   }
 }
 
+// Modes whose colour depends on the target. The vector kernels give normal
+// and the inverted source (which only recolour the sample) the normal mode's
+// shortcuts: no target read for opaque samples.
+constexpr bool nvModeReadsTarget(NVBlendMode mode) {
+  return mode != NVBlendMode::Normal && mode != NVBlendMode::Inverted;
+}
+
 // Composes sample s over target t at effective alpha m; both in the same
 // channel order.
 template <NVBlendMode Mode>

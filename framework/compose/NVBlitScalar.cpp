@@ -1,8 +1,7 @@
 // The plain scalar row kernels: one per filter, blend mode and layout.
 #include "framework/compose/NVBlitKernels.h"
 
-#include <cstddef>
-#include <iterator>
+#include "framework/compose/NVBlitKernelTable.h"
 
 namespace {
 
@@ -22,28 +21,14 @@ void bilinearRow(const NVBlitSampler& s, std::uint32_t* row, int first, int last
   }
 }
 
-template <bool Swap, NVBlendMode... Modes>
-struct KernelTable {
-  static constexpr NVBlitRowKernel nearest[] = {&nearestRow<Modes, Swap>...};
-  static constexpr NVBlitRowKernel bilinear[] = {&bilinearRow<Modes, Swap>...};
+template <NVBlendMode Mode, bool Swap>
+struct Kernels {
+  static constexpr NVBlitRowKernel nearest = &nearestRow<Mode, Swap>;
+  static constexpr NVBlitRowKernel bilinear = &bilinearRow<Mode, Swap>;
 };
-
-// Indexed by the blend mode's number.
-template <bool Swap>
-using ModeTable = KernelTable<Swap, NVBlendMode::Normal, NVBlendMode::Inverted, NVBlendMode::Multiply,
-                              NVBlendMode::Screen, NVBlendMode::Darken, NVBlendMode::Lighten, NVBlendMode::Overlay,
-                              NVBlendMode::ColourDodge, NVBlendMode::ColourBurn>;
-using BgraTable = ModeTable<false>;
-using RgbaTable = ModeTable<true>;
-static_assert(std::size(BgraTable::nearest) == kNVBlendModeCount);
 
 }  // namespace
 
 NVBlitRowKernel nvBlitScalarKernel(NVSampleFilter filter, NVBlendMode mode, NVPixelLayout layout) {
-  const auto index = std::size_t(mode);
-  const bool bilinear = filter == NVSampleFilter::Bilinear;
-  if (layout == NVPixelLayout::Rgba) {
-    return bilinear ? RgbaTable::bilinear[index] : RgbaTable::nearest[index];
-  }
-  return bilinear ? BgraTable::bilinear[index] : BgraTable::nearest[index];
+  return nvBlitKernelOf<Kernels>(filter, mode, layout);
 }
