@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/compose/NV2DScene.h"
-#include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVEngineLock.h"
-#include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/core/NVInput.h"
+#include "framework/widgets/NVModal.h"
 #include "platform/host/display/null/NullDisplay.h"
 
 void useNullDisplay() { nvhost::NullDisplay::select(); }
 
 void runFrame(NVEngine* engine) {
-  sampleInput(engine);
-  generateInputEvents(engine);
-  dispatchEvents(engine);
-  updateScenes();
-  flushInvalidations(engine);
-  freeDeferred();
+  runFrameSteps(engine);
   Sleep(2);
 }
 

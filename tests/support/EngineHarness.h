@@ -12,8 +12,8 @@
 // Chooses the null display; call before the first stage is made.
 void useNullDisplay();
 
-// One turn of the frame loop: input, events, dispatch, invalidations,
-// deferred frees, then a short sleep so the window thread runs.
+// One turn of the program's frame loop (runFrameSteps), then a short sleep so
+// the window thread runs.
 void runFrame(NVEngine* engine);
 // Runs frames until `done` holds; false if it never did within `maxFrames`.
 bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int maxFrames = 2000);
