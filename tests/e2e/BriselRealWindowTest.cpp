@@ -17,6 +17,8 @@
 
 #include "ChildProcess.h"
 #include "XvfbScreen.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -48,6 +50,9 @@ std::string screenshotPath(const std::string& name) {
 // The frame window: 300 x 300 client at (300, 300) gives a 312 x 338 frame
 // there, the client area at (6, 28) inside it and the 30 x 20 close button
 // at the right end of the title bar.
+// Reads of the X screen are slow; the waits that make them ask less often.
+constexpr WaitLimits kScreenPoll{.periodMs = 25};
+
 constexpr int kFrameX = 300, kFrameY = 300, kFrameW = 312, kFrameH = 338;
 constexpr int kClientX = kFrameX + 6, kClientY = kFrameY + 28;
 constexpr int kCloseX = kFrameX + kFrameW - 6 - 15, kCloseY = kFrameY + 6 + 10;
@@ -56,21 +61,6 @@ const char* kModel =
     "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\nObject \"obj1\" {\r\n\tvertex 3 {\r\n"
     "\t\t0 0 0\r\n\t\t1 0 0\r\n\t\t0 1 0\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 0 1)\r\n"
     "\t}\r\n}\r\nEof\r\n";
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-bool waitFor(const std::function<bool()>& done, int limitMs = 20000) {
-  for (int waited = 0; waited < limitMs; waited += 25) {
-    if (done()) return true;
-    usleep(25000);
-  }
-  return done();
-}
 
 class BriselRealWindowTest : public ::testing::Test {
  protected:
@@ -82,10 +72,12 @@ class BriselRealWindowTest : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     brisel_ = std::make_unique<ChildProcess>(briselCommand(), std::vector<std::string>{screen_.environment()});
-    const bool shown = waitFor([&] {
-      int status = 0;
-      return screen_.anyPixelOtherThan(kFrameX, kFrameY, 8, 8, 0) || brisel_->wait(status, 0);
-    });
+    const bool shown = waitFor(
+        [&] {
+          int status = 0;
+          return screen_.anyPixelOtherThan(kFrameX, kFrameY, 8, 8, 0) || brisel_->wait(status, 0);
+        },
+        kScreenPoll);
     int status = 0;
     if (brisel_->wait(status, 0)) {
       // A build whose brisel has no window yet ends at once and well; any
@@ -95,7 +87,7 @@ class BriselRealWindowTest : public ::testing::Test {
     }
     ASSERT_TRUE(shown) << "brisel's window never appeared";
     // Ready once the prompt is drawn: its band is not one plain colour.
-    if (!waitFor([&] { return promptShown(); })) {
+    if (!waitFor([&] { return promptShown(); }, kScreenPoll)) {
       const std::string shot = screenshotPath("brisel_no_prompt");
       screen_.screenshot(shot);
       FAIL() << "brisel never showed its prompt; the screen is in " << shot;
@@ -155,15 +147,16 @@ TEST_F(BriselRealWindowTest, FilesDroppedOnTheClientAreaAreConvertedAndATitleBar
   EXPECT_TRUE(tookTheDrop(status)) << "drag source status " << status;
   for (const fs::path& input : {first, second}) {
     ASSERT_TRUE(waitFor([&] { return fs::exists(converted(input)); })) << converted(input);
-    ASSERT_TRUE(waitFor([&] { return readAll(converted(input)).find("Eof") != std::string::npos; }));
-    const std::string out = readAll(converted(input));
+    ASSERT_TRUE(waitFor([&] { return readFileBytes(converted(input)).find("Eof") != std::string::npos; }));
+    const std::string out = readFileBytes(converted(input));
     EXPECT_EQ(out.find("UV("), std::string::npos);
     EXPECT_NE(out.find("V(0 1 2)"), std::string::npos);
   }
   // The title-bar drop came first; by now it would have been converted.
   EXPECT_FALSE(fs::exists(converted(onTitle)));
   // The log grew below the prompt.
-  EXPECT_TRUE(waitFor([&] { return screen_.anyPixelOtherThan(kClientX, kClientY + 40, 300, 100, background); }));
+  EXPECT_TRUE(
+      waitFor([&] { return screen_.anyPixelOtherThan(kClientX, kClientY + 40, 300, 100, background); }, kScreenPoll));
   screen_.screenshot(screenshotPath("brisel_log"));
 }
 

@@ -9,6 +9,12 @@
 
 void useNullDisplay() { nvhost::NullDisplay::select(); }
 
+std::uint32_t windowColour(HWND window, int x, int y) {
+  nvhost::gdi::PixelImage image;
+  if (!nvhost::NullDisplay::windowPixels(window, image)) return 0xDEADBEEF;
+  return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
+}
+
 void runFrame(NVEngine* engine) {
   runFrameSteps(engine);
   Sleep(2);

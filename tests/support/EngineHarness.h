@@ -2,6 +2,7 @@
 // stages, a recorder of delivered events, and frames run until a condition.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -11,6 +12,9 @@
 
 // Chooses the null display; call before the first stage is made.
 void useNullDisplay();
+// A pixel of the window's own picture on the null display as 0xRRGGBB;
+// 0xDEADBEEF when the display has no picture of the window.
+std::uint32_t windowColour(HWND window, int x, int y);
 
 // One turn of the program's frame loop (runFrameSteps), then a short sleep so
 // the window thread runs.

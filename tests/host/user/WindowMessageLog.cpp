@@ -1,4 +1,4 @@
-#include "tests/host/user/MessageLog.h"
+#include "tests/host/user/WindowMessageLog.h"
 
 #include <algorithm>
 
@@ -8,11 +8,11 @@ std::ostream& operator<<(std::ostream& out, const Logged& m) {
   return out << "{" << m.window << ", 0x" << std::hex << m.message << std::dec << "}";
 }
 
-const char* MessageLog::className() {
+const char* WindowMessageLog::className() {
   static const char* name = [] {
     WNDCLASSA wc{};
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &MessageLog::procedure;
+    wc.lpfnWndProc = &WindowMessageLog::procedure;
     wc.lpszClassName = "BriselHostTestWindow";
     RegisterClassA(&wc);
     return "BriselHostTestWindow";
@@ -20,22 +20,22 @@ const char* MessageLog::className() {
   return name;
 }
 
-std::mutex& MessageLog::mutex() {
+std::mutex& WindowMessageLog::mutex() {
   static std::mutex m;
   return m;
 }
 
-std::vector<Logged>& MessageLog::log() {
+std::vector<Logged>& WindowMessageLog::log() {
   static std::vector<Logged> entries;
   return entries;
 }
 
-std::map<std::pair<HWND, UINT>, MessageLog::Reaction>& MessageLog::reactions() {
+std::map<std::pair<HWND, UINT>, WindowMessageLog::Reaction>& WindowMessageLog::reactions() {
   static std::map<std::pair<HWND, UINT>, Reaction> table;
   return table;
 }
 
-std::vector<Logged> MessageLog::take(const std::vector<UINT>& interesting) {
+std::vector<Logged> WindowMessageLog::take(const std::vector<UINT>& interesting) {
   std::lock_guard<std::mutex> lock(mutex());
   std::vector<Logged> result;
   for (const Logged& m : log()) {
@@ -47,30 +47,31 @@ std::vector<Logged> MessageLog::take(const std::vector<UINT>& interesting) {
   return result;
 }
 
-void MessageLog::clear() {
+void WindowMessageLog::clear() {
   std::lock_guard<std::mutex> lock(mutex());
   log().clear();
 }
 
-void MessageLog::react(HWND window, UINT message, Reaction reaction) {
+void WindowMessageLog::react(HWND window, UINT message, Reaction reaction) {
   std::lock_guard<std::mutex> lock(mutex());
   reactions()[{window, message}] = std::move(reaction);
 }
 
-void MessageLog::forget(HWND window) {
+void WindowMessageLog::forget(HWND window) {
   std::lock_guard<std::mutex> lock(mutex());
   for (auto it = reactions().begin(); it != reactions().end();) {
     it = it->first.first == window ? reactions().erase(it) : std::next(it);
   }
 }
 
-HWND MessageLog::create(int x, int y, int width, int height, HWND parent, DWORD style, DWORD exStyle, LPVOID param) {
+HWND WindowMessageLog::create(int x, int y, int width, int height, HWND parent, DWORD style, DWORD exStyle,
+                              LPVOID param) {
   DWORD kind = parent ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP;
   return CreateWindowExA(exStyle, className(), "test", kind | WS_VISIBLE | style, x, y, width, height, parent, nullptr,
                          nullptr, param);
 }
 
-LRESULT CALLBACK MessageLog::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK WindowMessageLog::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Reaction reaction;
   {
     std::lock_guard<std::mutex> lock(mutex());

@@ -14,6 +14,8 @@
 
 #include "ChildProcess.h"
 #include "XvfbScreen.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -32,27 +34,12 @@ const char* kModel =
     "\t\t0 0 0\r\n\t\t1 0 0\r\n\t\t0 1 0\r\n\t}\r\n\tface 1 {\r\n\t\t3 V(0 1 2) UV(0 0 1 0 0 1)\r\n"
     "\t}\r\n}\r\nEof\r\n";
 
-bool waitFor(const std::function<bool()>& done, int limitMs = 20000) {
-  for (int waited = 0; waited < limitMs; waited += 10) {
-    if (done()) return true;
-    usleep(10000);
-  }
-  return done();
-}
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 fs::path converted(const fs::path& input) {
   return input.parent_path() / (input.stem().string() + "_noUV" + input.extension().string());
 }
 
 bool convertedWhole(const fs::path& input) {
-  const std::string out = readAll(converted(input));
+  const std::string out = readFileBytes(converted(input));
   return out.find("Eof") != std::string::npos && out.find("UV(") == std::string::npos;
 }
 
@@ -211,12 +198,12 @@ TEST_P(BriselDesktopTest, TwoDropsDuringALongConversionAreBothConverted) {
   const std::vector<fs::path> batch = models("a", 500);
   const fs::path b = model("b.mqo"), c = model("c.mqo");
   EXPECT_EQ(dropOnClient(batch), 0);
-  ASSERT_TRUE(waitFor([&] { return fs::exists(converted(batch.front())); }, 60000));
+  ASSERT_TRUE(waitFor([&] { return fs::exists(converted(batch.front())); }, {.limitMs = 60000}));
   EXPECT_EQ(dropOnClient({b}), 0);
   EXPECT_EQ(dropOnClient({c}), 0);
   ASSERT_FALSE(fs::exists(converted(batch.back()))) << "the batch ended before the drops were made";
   for (const fs::path& input : {b, c}) {
-    ASSERT_TRUE(waitFor([&] { return convertedWhole(input); }, 60000)) << converted(input);
+    ASSERT_TRUE(waitFor([&] { return convertedWhole(input); }, {.limitMs = 60000})) << converted(input);
   }
   EXPECT_TRUE(convertedWhole(batch.back()));
 }
@@ -235,7 +222,7 @@ TEST_P(BriselDesktopTest, DuringALongDropTheLabelShowsProgress) {
         grew = screen_.anyPixelOtherThan(cx, cy + 40, 300, 200, background);
         return grew || lastDone;
       },
-      60000));
+      {.limitMs = 60000}));
   EXPECT_TRUE(grew && !lastDone) << "the log showed nothing until the last file was converted";
 }
 

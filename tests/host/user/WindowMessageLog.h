@@ -22,7 +22,7 @@ struct Logged {
 };
 std::ostream& operator<<(std::ostream& out, const Logged& m);
 
-class MessageLog {
+class WindowMessageLog {
  public:
   // The registered class; its procedure records and then answers like
   // DefWindowProcA unless a reaction for the message says otherwise.
