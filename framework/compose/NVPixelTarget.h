@@ -8,6 +8,7 @@
 // Byte orders and row orders of a target. The numbers are those the scenes
 // store in their target layout.
 enum class NVPixelLayout : int {
+  None = 0,  // no target bound
   Bgra = 1,  // top-down rows, bytes B, G, R, A (the framework's images)
   Rgba = 2,  // bottom-up rows, bytes R, G, B, A (the toolkit's images)
 };

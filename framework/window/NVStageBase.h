@@ -17,6 +17,12 @@
 class NVEngine;
 class NVWidget;
 
+// What a stage is, for the engine's hit tests and the item hooks.
+enum class NVStageKind : int {
+  Plain = 1,    // a stage without items, or a widget's stage item
+  Scene2D = 2,  // a 2D stage, whose scene holds items
+};
+
 class NVStageBase : public virtual NVGUICoreObject {
  public:
   NVStageBase();
@@ -73,7 +79,7 @@ class NVStageBase : public virtual NVGUICoreObject {
   std::list<NVStageBase*> children;
   std::atomic<int> x{0}, y{0};
   std::atomic<int> width{300}, height{300};
-  int stageKind = 1;  // 1 plain stage, 2 2D stage
+  NVStageKind stageKind = NVStageKind::Plain;
   std::atomic<HWND> hwnd{nullptr};
   NVString title;
   NVString className;

@@ -27,7 +27,12 @@ NVStageBase* lookup(HWND hwnd) {
   return it == gLookup.end() ? nullptr : it->second;
 }
 
-void raise(NVStageBase* stage, int kind, int value = 0, std::uint8_t flag = 0) {
+// A right double click on the frame (non-client area) reaches the stage as
+// kind 9 with this value and the flag set, which no client click carries.
+constexpr int kNonClientDoubleClickValue = -12345;
+
+// Queues an event addressed to the stage itself for the next frame.
+void pushStageEvent(NVStageBase* stage, NVEventKind kind, int value = 0, std::uint8_t flag = 0) {
   if (!stage->engine) return;
   NVEventState event;
   event.kind = kind;
@@ -55,12 +60,13 @@ void takeDroppedFiles(NVStageBase* stage, HDROP drop) {
 
 // Button messages, client and non-client: which button, and whether it went
 // down (a double-click message is a press too). False for other messages.
-bool buttonMessage(UINT message, std::uint8_t& button, bool& down, bool& client) {
+bool buttonMessage(UINT message, NVPointerButton& button, bool& down, bool& client) {
   client = message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK;
   const bool nonClient = message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK;
   if (!client && !nonClient) return false;
   const UINT step = message - (client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN);
-  static const std::uint8_t kButtons[] = {1, 4, 2};  // left, right, middle, in message order
+  // In message order: left, right, middle.
+  static const NVPointerButton kButtons[] = {NVPointerButton::Left, NVPointerButton::Right, NVPointerButton::Middle};
   button = kButtons[step / 3];
   down = step % 3 != 1;
   return true;
@@ -69,7 +75,7 @@ bool buttonMessage(UINT message, std::uint8_t& button, bool& down, bool& client)
 // Every press is remembered until a frame has taken it, with its time and
 // screen point; frames may come much later than the messages.
 void recordButton(HWND hwnd, UINT message, LPARAM lParam, NVEngine* engine) {
-  std::uint8_t button = 0;
+  NVPointerButton button = NVPointerButton::None;
   bool down = false, client = false;
   if (!buttonMessage(message, button, down, client)) return;
   const DWORD time = GetMessageTime();
@@ -88,11 +94,11 @@ void startComposition(HWND hwnd, NVEngine* engine) {
   const NVEngine::ImeComposition ime = engine->imeComposition();
   LOGFONTA font = {};
   font.lfHeight = ime.fontHeight;
-  font.lfWeight = 500;
-  font.lfCharSet = 128;
-  font.lfOutPrecision = 8;
-  font.lfQuality = 2;
-  font.lfPitchAndFamily = 0x31;
+  font.lfWeight = FW_MEDIUM;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfOutPrecision = OUT_OUTLINE_PRECIS;
+  font.lfQuality = PROOF_QUALITY;
+  font.lfPitchAndFamily = FF_MODERN | FIXED_PITCH;
   std::strncpy(font.lfFaceName, ime.fontName.cStr(), 31);
   ImmSetCompositionFontA(imc, &font);
   COMPOSITIONFORM form = {};
@@ -129,11 +135,11 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
   switch (message) {
     case WM_MOVE:
       stage->x = signedLow(lParam), stage->y = signedHigh(lParam);
-      raise(stage, NV_EV_MOVED);
+      pushStageEvent(stage, NV_EV_MOVED);
       return true;
     case WM_SIZE:
       stage->width = signedLow(lParam), stage->height = signedHigh(lParam);
-      raise(stage, NV_EV_RESIZED);
+      pushStageEvent(stage, NV_EV_RESIZED);
       return true;
     case WM_ACTIVATE:
       if ((wParam & 0xFFFF) != 0)
@@ -145,12 +151,12 @@ bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* 
     case WM_KILLFOCUS:
     case WM_NCRBUTTONDOWN: return true;
     case WM_PAINT: stage->paintFromWindow(hwnd); return true;
-    case WM_CLOSE: raise(stage, NV_EV_CLOSE); return true;
+    case WM_CLOSE: pushStageEvent(stage, NV_EV_CLOSE); return true;
     case WM_NCLBUTTONDOWN:
       if (engine) engine->requestFocus({stage, nullptr, stage->widget, nullptr});
       return false;
-    case WM_NCRBUTTONDBLCLK: raise(stage, NV_EV_RDOUBLE, -12345, 1); return true;
-    case WM_COMMAND: raise(stage, NV_EV_COMMAND, static_cast<int>(wParam & 0xFFFF)); return true;
+    case WM_NCRBUTTONDBLCLK: pushStageEvent(stage, NV_EV_RDOUBLE, kNonClientDoubleClickValue, 1); return true;
+    case WM_COMMAND: pushStageEvent(stage, NV_EV_COMMAND, static_cast<int>(wParam & 0xFFFF)); return true;
     case WM_CTLCOLORSTATIC: SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return true;
     case WM_DROPFILES:
       if (engine) takeDroppedFiles(stage, reinterpret_cast<HDROP>(wParam));

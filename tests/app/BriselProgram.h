@@ -52,11 +52,11 @@ inline bool movePointerSeen(int x, int y) {
 // A press or release of `button`, seen by the program.
 inline bool pressSeen(int button = VK_LBUTTON) {
   nvhost::NullDisplay::pressButton(button);
-  return programSees([](const NVUserState& input) { return input.button != 0; });
+  return programSees([](const NVUserState& input) { return input.button != NVPointerButton::None; });
 }
 inline bool releaseSeen(int button = VK_LBUTTON) {
   nvhost::NullDisplay::releaseButton(button);
-  return programSees([](const NVUserState& input) { return input.button == 0; });
+  return programSees([](const NVUserState& input) { return input.button == NVPointerButton::None; });
 }
 
 // The message log's lines, copied while the program may still write them.

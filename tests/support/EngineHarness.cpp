@@ -58,10 +58,11 @@ NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine)
   return stage;
 }
 
-EventRecorder::EventRecorder(NVStageBase* stage, std::vector<int> kinds) : connector_(new NVEventConnector(stage)) {
+EventRecorder::EventRecorder(NVStageBase* stage, std::vector<NVEventKind> kinds)
+    : connector_(new NVEventConnector(stage)) {
   if (kinds.empty())
-    for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(k);
-  for (int kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });
+    for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(static_cast<NVEventKind>(k));
+  for (NVEventKind kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });
 }
 
 EventRecorder::~EventRecorder() { delete connector_; }

@@ -37,7 +37,7 @@ NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine 
 // Records the kinds (and records) that reach a target.
 class EventRecorder {
  public:
-  explicit EventRecorder(NVStageBase* stage, std::vector<int> kinds = {});
+  explicit EventRecorder(NVStageBase* stage, std::vector<NVEventKind> kinds = {});
   ~EventRecorder();
   std::vector<int> kinds() const;
   std::vector<NVEventState> events;
