@@ -16,7 +16,7 @@
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVMessageDisplay.h"
 #include "framework/widgets/NVLabel.h"
-#include "framework/widgets/NVModal.h"
+#include "framework/window/NVModal.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
 #include "platform/runtime/TextCodec.h"

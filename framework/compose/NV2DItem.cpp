@@ -7,7 +7,7 @@
 #include "framework/compose/NVSampleFilter.h"
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventDispatch.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 NV2DItem::NV2DItem(int newDepth, int newX, int newY, int newWidth, int newHeight) : NV2DItemBase(newDepth) {
   typeName = "NV2DItem";

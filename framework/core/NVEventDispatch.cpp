@@ -8,7 +8,7 @@
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVTargetHooks.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVTargetHooks.h"
 #include "framework/core/NVThreadMessages.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 namespace {
 

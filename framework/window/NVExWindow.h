@@ -10,7 +10,7 @@
 
 #include "framework/core/NVEventState.h"
 #include "framework/widgets/NVWindowMenu.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 class NVImage;
 class NV2DStage;

@@ -6,7 +6,7 @@
 #include "framework/compose/NV2DStage.h"
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVEventDispatch.h"
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
 

@@ -10,7 +10,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVTransParentLabel.h"
 #include "platform/host/display/null/NullDisplay.h"

@@ -17,7 +17,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVInput.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
 #include "tests/support/EngineHarness.h"

@@ -13,7 +13,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVMessageDisplay.h"
 #include "framework/widgets/NVWidget.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/host/gdi/Surfaces.h"
 #include "platform/host/text/TextEngine.h"

@@ -4,7 +4,7 @@
 
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/widgets/NVModal.h"
+#include "framework/window/NVModal.h"
 #include "platform/host/display/null/NullDisplay.h"
 
 void useNullDisplay() { nvhost::NullDisplay::select(); }

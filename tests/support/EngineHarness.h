@@ -8,7 +8,7 @@
 
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEventConnector.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 // Chooses the null display; call before the first stage is made.
 void useNullDisplay();

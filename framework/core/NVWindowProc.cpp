@@ -11,9 +11,9 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVThreadMessages.h"
-#include "framework/window/NVStageBase.h"
-#include "framework/window/NVWindowClasses.h"
-#include "platform/runtime/DroppedFiles.h"
+#include "framework/core/NVStageBase.h"
+#include "framework/core/NVWindowClasses.h"
+#include "platform/desktop/DroppedFiles.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NV2DScene.h"

@@ -13,7 +13,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/widgets/NVCreditBackground.h"
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/widgets/NVTransParentLabel.h"

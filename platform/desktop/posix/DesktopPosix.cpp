@@ -1,5 +1,5 @@
 #include "platform/host/display/sdl/SdlDisplay.h"
-#include "platform/runtime/Desktop.h"
+#include "platform/desktop/Desktop.h"
 
 namespace nvrt {
 

@@ -1,6 +1,6 @@
 // On Windows the system interface is the operating system's own; it adds no
 // third-party library.
-#include "platform/runtime/HostLibraryCredits.h"
+#include "platform/desktop/HostLibraryCredits.h"
 
 namespace nvrt {
 

@@ -1,4 +1,4 @@
-#include "framework/widgets/NVModal.h"
+#include "framework/window/NVModal.h"
 
 #include "framework/compose/NV2DScene.h"
 #include "framework/core/NVEngine.h"

@@ -5,7 +5,7 @@
 
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventState.h"
-#include "framework/widgets/NVModal.h"
+#include "framework/window/NVModal.h"
 
 class NVStageBase;
 class NVExWindow;

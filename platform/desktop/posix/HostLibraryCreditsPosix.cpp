@@ -1,7 +1,7 @@
 // The portable host draws text with FreeType and fontconfig, talks to the
 // desktop through SDL2 (and Xlib for drop positions) and writes screenshots
 // with libpng.
-#include "platform/runtime/HostLibraryCredits.h"
+#include "platform/desktop/HostLibraryCredits.h"
 
 #include <SDL_version.h>
 #include <fontconfig/fontconfig.h>

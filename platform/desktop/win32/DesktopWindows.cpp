@@ -1,4 +1,4 @@
-#include "platform/runtime/Desktop.h"
+#include "platform/desktop/Desktop.h"
 
 namespace nvrt {
 

@@ -1,4 +1,4 @@
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 #include <algorithm>
 #include <mutex>

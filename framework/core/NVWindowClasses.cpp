@@ -1,4 +1,4 @@
-#include "framework/window/NVWindowClasses.h"
+#include "framework/core/NVWindowClasses.h"
 
 #include "framework/core/NVPalette.h"
 

@@ -1,4 +1,4 @@
-#include "platform/runtime/DroppedFiles.h"
+#include "platform/desktop/DroppedFiles.h"
 
 namespace nvrt {
 
