@@ -14,8 +14,8 @@
 #include <random>
 #include <vector>
 
-#include "framework/compose/NVBlitKernels.h"
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "framework/compose/blit/NVBlitters.h"
 
 namespace {
 

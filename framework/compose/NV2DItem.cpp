@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitters.h"
 #include "framework/compose/NVImage.h"
-#include "framework/compose/NVSampleFilter.h"
+#include "framework/compose/blit/NVSampleFilter.h"
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVStageBase.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/compose/NVImage.h"
-#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/blit/NVPixelTarget.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVRect.h"
 

@@ -1,4 +1,4 @@
-#include "tests/framework/compose/BlitRandomCase.h"
+#include "tests/framework/compose/blit/BlitRandomCase.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/compose/NVBlitParams.h"
+#include "framework/compose/blit/NVBlitParams.h"
 
 struct BlitCase {
   int filter = 0, layout = 1;

@@ -4,7 +4,7 @@
 // templates or shortcuts. The optimised blitters must match it byte for byte.
 #pragma once
 
-#include "framework/compose/NVBlitParams.h"
+#include "framework/compose/blit/NVBlitParams.h"
 
 // filter 0 or 1; layout 1 or 2; clipped selects the ancestor windows.
 void referenceBlit(const NVBlitParams& params, int filter, int layout, bool clipped);

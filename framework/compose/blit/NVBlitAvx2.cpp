@@ -3,7 +3,7 @@
 // that 16-bit lanes hold without loss, and the bilinear weights are split
 // into a horizontal and a vertical step whose 32-bit sums are exact. Edges and
 // tails go through the scalar pixel code.
-#include "framework/compose/NVBlitSimd.h"
+#include "framework/compose/blit/NVBlitSimd.h"
 
 #if NV_BLIT_X86
 

@@ -2,10 +2,10 @@
 // the processor has them, vector kernels that give the same bytes.
 #pragma once
 
-#include "framework/compose/NVBlendMode.h"
-#include "framework/compose/NVBlitPixel.h"
-#include "framework/compose/NVPixelTarget.h"
-#include "framework/compose/NVSampleFilter.h"
+#include "framework/compose/blit/NVBlendMode.h"
+#include "framework/compose/blit/NVBlitPixel.h"
+#include "framework/compose/blit/NVPixelTarget.h"
+#include "framework/compose/blit/NVSampleFilter.h"
 
 enum NVBlitLevel : int { NV_BLIT_SCALAR = 0, NV_BLIT_SSE2 = 1, NV_BLIT_AVX2 = 2 };
 

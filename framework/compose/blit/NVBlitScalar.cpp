@@ -1,5 +1,5 @@
 // The plain scalar row kernels: one per filter, blend mode and layout.
-#include "framework/compose/NVBlitKernels.h"
+#include "framework/compose/blit/NVBlitKernels.h"
 
 #include <cstddef>
 #include <iterator>

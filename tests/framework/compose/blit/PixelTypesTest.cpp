@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "framework/compose/NVBlendMode.h"
-#include "framework/compose/NVPixelTarget.h"
-#include "framework/compose/NVSampleFilter.h"
+#include "framework/compose/blit/NVBlendMode.h"
+#include "framework/compose/blit/NVPixelTarget.h"
+#include "framework/compose/blit/NVSampleFilter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/blit/NVPixelTarget.h"
 #include "framework/core/NVRect.h"
 
 // A 2x3 affine matrix: x' = xx*x + xy*y + tx, y' = yx*x + yy*y + ty.

@@ -2,7 +2,7 @@
 // same exact arithmetic as the AVX2 kernels on four pixels at a time, for
 // processors without AVX2. Samples of rotated or scaled mappings are read
 // one by one; the compositing is what runs in vector registers.
-#include "framework/compose/NVBlitSimd.h"
+#include "framework/compose/blit/NVBlitSimd.h"
 
 #if NV_BLIT_X86
 

@@ -1,7 +1,7 @@
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitters.h"
 
-#include "framework/compose/NVBlitKernels.h"
-#include "framework/compose/NVBlitSetup.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "framework/compose/blit/NVBlitSetup.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // paths; each returns null for the combinations it does not cover.
 #pragma once
 
-#include "framework/compose/NVBlendMode.h"
-#include "framework/compose/NVBlitPixel.h"
-#include "framework/compose/NVPixelTarget.h"
-#include "framework/compose/NVSampleFilter.h"
+#include "framework/compose/blit/NVBlendMode.h"
+#include "framework/compose/blit/NVBlitPixel.h"
+#include "framework/compose/blit/NVPixelTarget.h"
+#include "framework/compose/blit/NVSampleFilter.h"
 
 #if (defined(__x86_64__) || defined(__i386__)) && !defined(BRISEL_SCALAR_ONLY)
 #define NV_BLIT_X86 1

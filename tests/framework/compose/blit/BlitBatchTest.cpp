@@ -10,9 +10,9 @@
 #include <iterator>
 #include <string>
 
-#include "framework/compose/NVBlitKernels.h"
-#include "tests/framework/compose/BlitRandomCase.h"
-#include "tests/framework/compose/BlitReference.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "tests/framework/compose/blit/BlitRandomCase.h"
+#include "tests/framework/compose/blit/BlitReference.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "framework/compose/NVBlitters.h"
-#include "tests/framework/compose/BlitReference.h"
+#include "framework/compose/blit/NVBlitters.h"
+#include "tests/framework/compose/blit/BlitReference.h"
 
 namespace {
 

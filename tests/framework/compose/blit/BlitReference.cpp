@@ -1,11 +1,11 @@
-#include "tests/framework/compose/BlitReference.h"
+#include "tests/framework/compose/blit/BlitReference.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitters.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/compose/NVBlendMode.h"
-#include "framework/compose/NVBlitParams.h"
+#include "framework/compose/blit/NVBlendMode.h"
+#include "framework/compose/blit/NVBlitParams.h"
 
 // Positions that the blitters accept, in fixed point. Keeping every mapped
 // position of the clip rectangle within this bound keeps all of the integer

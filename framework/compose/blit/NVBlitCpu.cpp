@@ -1,8 +1,8 @@
 // Run-time choice between the scalar and the vector row kernels.
 #include <atomic>
 
-#include "framework/compose/NVBlitKernels.h"
-#include "framework/compose/NVBlitSimd.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "framework/compose/blit/NVBlitSimd.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/compose/NVBlitSetup.h"
+#include "framework/compose/blit/NVBlitSetup.h"
 
 #include <cmath>
 

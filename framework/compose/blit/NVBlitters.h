@@ -5,7 +5,7 @@
 // ancestor clipping; the parameter record carries everything else.
 #pragma once
 
-#include "framework/compose/NVBlitParams.h"
+#include "framework/compose/blit/NVBlitParams.h"
 
 void blitNearest(const NVBlitParams& params);
 void blitBilinear(const NVBlitParams& params);

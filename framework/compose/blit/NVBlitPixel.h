@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/compose/NVBlendMode.h"
+#include "framework/compose/blit/NVBlendMode.h"
 
 // What a row kernel reads besides the row itself.
 struct NVBlitSampler {
