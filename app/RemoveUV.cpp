@@ -8,9 +8,9 @@
 #include "app/ByteSink.h"
 #include "app/ConversionMessages.h"
 #include "app/MessageLog.h"
+#include "app/ModelPath.h"
 #include "app/MqoUvStripper.h"
 #include "app/RemoveUVArchive.h"
-#include "framework/core/NVPathOps.h"
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/InputFile.h"
 
@@ -96,13 +96,14 @@ ReadResult streamWithRunBuffers(nvrt::InputFile& in, MqoUvStripper& stripper) {
 }  // namespace
 
 bool removeUV(NVString path) {
+  const ModelPath model(path);
   // A compressed model file is an archive of model files.
-  if (getExtension(path) == "mqoz") return removeUVFromArchive(path);
-  if (getExtension(path) != "mqo") {
+  if (model.extension() == "mqoz") return removeUVFromArchive(model);
+  if (model.extension() != "mqo") {
     addMessage(msg::notMqo());
     return false;
   }
-  const NVString name = getFileName(path);
+  const NVString& name = model.fileName();
   nvrt::InputFile in;
   if (!in.open(path.bytes())) {
     addMessage(msg::cannotOpen(name));
@@ -110,7 +111,7 @@ bool removeUV(NVString path) {
   }
   addMessage(msg::processing(name));
 
-  const NVString outputPath = getDirectory(path) + getBaseName(path) + "_noUV." + getExtension(path);
+  const NVString& outputPath = model.outputPath();
   // The output streams into a temporary file while the input is read. If it
   // cannot be created the input is still read, so that the messages say
   // whether there was anything to write. An output that would replace the
@@ -143,7 +144,7 @@ bool removeUV(NVString path) {
     addMessage(msg::writeFailed());
     return false;
   }
-  addMessage(msg::creating(getFileName(outputPath)));
+  addMessage(msg::creating(model.outputFileName()));
   // Asked again: the names may have been linked while the input was read.
   if (!sink.flush() || in.isSameFileAs(outputPath.bytes()) || !out.commit()) {
     addMessage(msg::writeFailed());

@@ -15,7 +15,6 @@
 #include "app/ZipInputSource.h"
 #include "app/ZipMemberReader.h"
 #include "app/ZipOutputSource.h"
-#include "framework/core/NVPathOps.h"
 #include "platform/runtime/AtomicOutputFile.h"
 #include "platform/runtime/InputFile.h"
 #include "platform/runtime/TextCodec.h"
@@ -187,10 +186,10 @@ bool reportFailure(Outcome outcome, const NVString& name) {
 
 }  // namespace
 
-bool removeUVFromArchive(NVString path) {
-  const NVString name = getFileName(path);
+bool removeUVFromArchive(const ModelPath& model) {
+  const NVString& name = model.fileName();
   nvrt::InputFile in;
-  if (!in.open(path.bytes())) {
+  if (!in.open(model.path().bytes())) {
     addMessage(msg::cannotOpen(name));
     return false;
   }
@@ -209,11 +208,10 @@ bool removeUVFromArchive(NVString path) {
   }
   addMessage(msg::uvRemoved());
 
-  const NVString outputPath = getDirectory(path) + getBaseName(path) + "_noUV." + getExtension(path);
   nvrt::AtomicOutputFile out;
-  if (!out.open(outputPath.bytes())) return reportFailure(Outcome::WriteFailed, name);
-  addMessage(msg::creating(getFileName(outputPath)));
-  const Outcome written = writeArchive(input.get(), members, getBaseName(path), out);
+  if (!out.open(model.outputPath().bytes())) return reportFailure(Outcome::WriteFailed, name);
+  addMessage(msg::creating(model.outputFileName()));
+  const Outcome written = writeArchive(input.get(), members, model.baseName(), out);
   if (written != Outcome::Ok) return reportFailure(written, name);
   addMessage(msg::finished());
   return true;

@@ -5,10 +5,10 @@
 // member is copied unchanged. The steps are reported as for a model file.
 #pragma once
 
-#include "framework/core/NVString.h"
+#include "app/ModelPath.h"
 
 // True when the archive was read and handled (written, or left alone for
 // lack of UV data); false when it could not be opened or read, or writing
 // failed. Nothing is written unless the whole archive could be read, and a
 // failure never leaves a partial output behind.
-bool removeUVFromArchive(NVString path);
+bool removeUVFromArchive(const ModelPath& model);

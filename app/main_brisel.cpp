@@ -4,7 +4,7 @@
 #include "app/BriselApp.h"
 #include "app/BriselCommandLine.h"
 #include "platform/runtime/Console.h"
-#include "platform/runtime/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "platform/runtime/ProcessGuards.h"
 
 int main(int argc, char** argv) {

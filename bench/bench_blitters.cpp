@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/compose/NVBlitKernels.h"
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "framework/compose/blit/NVBlitters.h"
 
 namespace {
 

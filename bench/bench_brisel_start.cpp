@@ -12,7 +12,7 @@
 
 #include "app/BriselApp.h"
 #include "framework/core/NVEngine.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 
 namespace {

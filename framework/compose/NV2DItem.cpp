@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "framework/compose/NVBlitters.h"
+#include "framework/compose/blit/NVBlitters.h"
 #include "framework/compose/NVImage.h"
-#include "framework/compose/NVSampleFilter.h"
+#include "framework/compose/blit/NVSampleFilter.h"
 #include "framework/compose/NVStringStyle.h"
 #include "framework/core/NVEventDispatch.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 NV2DItem::NV2DItem(int newDepth, int newX, int newY, int newWidth, int newHeight) : NV2DItemBase(newDepth) {
   typeName = "NV2DItem";

@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "framework/compose/NVBlitParams.h"
-#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/blit/NVBlitParams.h"
+#include "framework/compose/blit/NVPixelTarget.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVRect.h"
 

@@ -38,7 +38,7 @@ NV2DScene::~NV2DScene() {
   roots.clear();
   targetImage = nullptr;
   targetTexture = nullptr;
-  targetLayout = 0;
+  targetLayout = NVPixelLayout::None;
   targetPixels = nullptr;
   targetWidth = targetHeight = targetStride = 0;
   stageDirtyRect = nullptr;
@@ -100,7 +100,7 @@ void NV2DScene::setBackgroundColor(int r, int g, int b, int a) {
   if (!backgroundRows) return;
   backgroundRed = r, backgroundGreen = g, backgroundBlue = b, backgroundAlpha = a;
   // The rows are kept in the target's byte order, so clearing is a copy.
-  if (targetLayout == 2)
+  if (targetLayout == NVPixelLayout::Rgba)
     backgroundRows->fill(b, g, r, a);
   else
     backgroundRows->fill(r, g, b, a);
@@ -113,7 +113,7 @@ void NV2DScene::bindImage(NVImage* image, NVRect* dirtyRect) {
     std::lock_guard lock(engineLock);
     targetImage = image;
     targetTexture = nullptr;
-    targetLayout = 1;
+    targetLayout = NVPixelLayout::Bgra;
     targetPixels = image->getPixels();
     targetWidth = image->getWidth();
     targetHeight = image->getHeight();
@@ -128,7 +128,7 @@ void NV2DScene::bindImage(NVImage* image, NVRect* dirtyRect) {
 void NV2DScene::unbind() {
   active = false;
   std::lock_guard lock(engineLock);
-  targetLayout = 0;
+  targetLayout = NVPixelLayout::None;
   targetPixels = nullptr;
   targetWidth = targetHeight = targetStride = 0;
 }
@@ -142,16 +142,16 @@ void NV2DScene::clearRect(const NVRect& area) {
   // several copies rather than read past them.
   const int rowsPixels = kRowsWidth * kRowsHeight;
   const std::uint32_t* rows = backgroundRows->getPixels();
+  const NVPixelTarget bound = target();
   for (int yy = y0; yy < y0 + h; ++yy) {
-    const int bufferRow = targetLayout == 2 ? targetHeight - 1 - yy : yy;
-    std::uint32_t* dst = targetPixels + static_cast<size_t>(bufferRow) * targetStride + x0;
+    std::uint32_t* dst = bound.row(yy) + x0;
     for (int done = 0; done < w; done += rowsPixels)
       std::memcpy(dst + done, rows, static_cast<size_t>(std::min(rowsPixels, w - done)) * 4);
   }
 }
 
 void NV2DScene::compose() {
-  if (!active || targetLayout == 0 || roots.empty()) return;
+  if (!active || targetLayout == NVPixelLayout::None || roots.empty()) return;
   std::lock_guard lock(engineLock);
   if (targetPixels) {
     const NVRect area = dirtyRect().grown(2).intersected({0, 0, targetWidth, targetHeight});

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/compose/NVImage.h"
-#include "framework/compose/NVPixelTarget.h"
+#include "framework/compose/blit/NVPixelTarget.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/core/NVRect.h"
 
@@ -34,9 +34,7 @@ class NV2DScene : public virtual NVGUICoreObject {
   // Widens the dirty rectangle (each edge only moves outward).
   void growDirty(const NVRect& area);
   // The bound target's pixels as the items draw on them.
-  NVPixelTarget target() const {
-    return {targetPixels, targetWidth, targetHeight, targetStride, NVPixelLayout(targetLayout)};
-  }
+  NVPixelTarget target() const { return {targetPixels, targetWidth, targetHeight, targetStride, targetLayout}; }
   bool isDirty() const { return !dirtyRect().isEmpty(); }
   // The dirty rectangle as it is now.
   NVRect dirtyRect() const { return {dirtyLeft.load(), dirtyTop.load(), dirtyRight.load(), dirtyBottom.load()}; }
@@ -54,7 +52,7 @@ class NV2DScene : public virtual NVGUICoreObject {
   bool active = false;
   NVImage* targetImage = nullptr;
   dv_Image* targetTexture = nullptr;
-  int targetLayout = 0;
+  NVPixelLayout targetLayout = NVPixelLayout::None;
   std::uint32_t* targetPixels = nullptr;
   int targetWidth = 0, targetHeight = 0, targetStride = 0;
   NVRect* stageDirtyRect = nullptr;

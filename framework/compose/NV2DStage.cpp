@@ -17,7 +17,7 @@ std::vector<NV2DStage*>& stageList() {
 
 NV2DStage::NV2DStage(int newWidth, int newHeight, NVString newTitle) {
   typeName = "NV2DStage";
-  stageKind = 2;
+  stageKind = NVStageKind::Scene2D;
   x = 0, y = 0;
   width = newWidth, height = newHeight;
   setWindowParams(WS_CHILD, 0, NVString("NV_OWNER"), newTitle);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/compose/NVImage.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 class NV2DScene;
 class NV2DItemBase;

@@ -5,7 +5,7 @@
 #include "framework/compose/NV3DStage.h"
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVFrameCycle.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "toolkit/dv_DrawHooks.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "framework/compose/NV3DStage.h"
 
 #include "framework/compose/NV3DItemBase.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "toolkit/dv_ModelSet.h"
 
 NV3DStage::NV3DStage(NVStageBase* newStage, dv_ModelSet* newModels) : stage(newStage), models(newModels) {}

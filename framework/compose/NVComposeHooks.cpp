@@ -11,7 +11,7 @@
 namespace {
 
 NV2DItemBase* itemAt(NVStageBase* stage, double clientX, double clientY) {
-  if (!stage || stage->stageKind != 2) return nullptr;
+  if (!stage || stage->stageKind != NVStageKind::Scene2D) return nullptr;
   const auto hits = static_cast<NV2DStage*>(stage)->hitTest(static_cast<int>(clientX), static_cast<int>(clientY));
   return hits.empty() ? nullptr : hits.front();
 }

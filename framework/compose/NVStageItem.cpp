@@ -9,7 +9,7 @@
 
 NVStageItem::NVStageItem(int newX, int newY, int newWidth, int newHeight) {
   typeName = "NVStageItem";
-  stageKind = 1;
+  stageKind = NVStageKind::Plain;
   setWindowParams(WS_CHILD, 0, NVString("NV_TOUMEI"), NVString(""));
   x = newX, y = newY;
   width = std::max(newWidth, 1), height = std::max(newHeight, 1);

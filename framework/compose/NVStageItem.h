@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/compose/NVDisplay.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 class NVImage;
 class NVStringStyle;

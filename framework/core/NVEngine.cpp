@@ -5,8 +5,8 @@
 #include "framework/core/NVEngineLock.h"
 #include "platform/runtime/LockOrderWaits.h"
 #include "framework/core/NVThreadMessages.h"
-#include "framework/window/NVStageBase.h"
-#include "framework/window/NVWindowClasses.h"
+#include "framework/core/NVStageBase.h"
+#include "framework/core/NVWindowClasses.h"
 
 nvrt::RankedRecursiveMutex engineLock{nvrt::LockRank::engine, "engineLock"};
 NVEngine* NVEngine::instance = nullptr;

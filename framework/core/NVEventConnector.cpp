@@ -78,13 +78,13 @@ NVEventConnector::~NVEventConnector() {
   r.live.erase(this);
 }
 
-void NVEventConnector::connect(int kind, Handler handler) {
+void NVEventConnector::connect(NVEventKind kind, Handler handler) {
   if (kind < 0 || kind >= NV_EV_KIND_COUNT) return;
   if (!table_[kind]) table_[kind] = std::make_unique<std::vector<Handler>>();
   table_[kind]->push_back(std::move(handler));
 }
 
-bool NVEventConnector::hasHandlers(int kind) const {
+bool NVEventConnector::hasHandlers(NVEventKind kind) const {
   return kind >= 0 && kind < NV_EV_KIND_COUNT && table_[kind] != nullptr;
 }
 

@@ -22,9 +22,9 @@ class NVEventConnector : public virtual NVGUICoreObject {
   explicit NVEventConnector(NVWidget* widget);
   ~NVEventConnector() override;
 
-  // Appends a handler for a kind (0 to 23); there is no way to remove one.
-  void connect(int kind, Handler handler);
-  bool hasHandlers(int kind) const;
+  // Appends a handler for a kind; there is no way to remove one.
+  void connect(NVEventKind kind, Handler handler);
+  bool hasHandlers(NVEventKind kind) const;
   // Calls every handler of the record's kind, in connection order.
   void deliver(const NVEventState& event) const;
 

@@ -8,7 +8,7 @@
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVTargetHooks.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ bool dispatchEvents(NVEngine* engine) {
   return true;
 }
 
-void raiseWidgetEvent(NVWidget* widget, int kind) {
+void raiseWidgetEvent(NVWidget* widget, NVEventKind kind) {
   const NVTargetHooks& hooks = targetHooks();
   const NVHostKind hostKind = widget && hooks.widgetHostKind ? hooks.widgetHostKind(widget) : NVHostKind::None;
   if (hostKind == NVHostKind::None) return;
@@ -103,7 +103,7 @@ void raiseWidgetEvent(NVWidget* widget, int kind) {
   if (engine) engine->pushEvent(event);
 }
 
-void raiseItemEvent(NV2DItemBase* item, int kind) {
+void raiseItemEvent(NV2DItemBase* item, NVEventKind kind) {
   if (!item) return;
   NVEventState event;
   event.kind = kind;

@@ -10,6 +10,6 @@ class NVEngine;
 // raise meanwhile. Always true.
 bool dispatchEvents(NVEngine* engine);
 
-void raiseWidgetEvent(NVWidget* widget, int kind);
-void raiseItemEvent(NV2DItemBase* item, int kind);
+void raiseWidgetEvent(NVWidget* widget, NVEventKind kind);
+void raiseItemEvent(NV2DItemBase* item, NVEventKind kind);
 void raiseCloseRequest(NVStageBase* stage);

@@ -49,7 +49,7 @@ enum class NVTargetType : int {
 };
 
 struct NVEventState {
-  int kind = 0;
+  NVEventKind kind = NV_EV_MOVE;
   NVTargetType targetType = NVTargetType::None;
   NVWidget* widget = nullptr;
   NVStageBase* stage = nullptr;

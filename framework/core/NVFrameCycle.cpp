@@ -5,7 +5,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVPathOps.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 void initOnce() {
   static std::once_flag once;

@@ -7,7 +7,7 @@
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVTargetHooks.h"
 #include "framework/core/NVThreadMessages.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 namespace {
 
@@ -16,9 +16,8 @@ std::atomic<unsigned> gInputSamples{0};
 
 constexpr std::uint32_t kDoubleClickMs = 300;
 
-bool buttonDown(const NVSystemState& system, std::uint8_t button) {
-  const int vk = button == 1 ? VK_LBUTTON : button == 2 ? VK_MBUTTON : VK_RBUTTON;
-  return (system.keyState[vk] & 0x80) != 0;
+bool buttonDown(const NVSystemState& system, NVPointerButton button) {
+  return (system.keyState[virtualKeyOf(button)] & 0x80) != 0;
 }
 
 void takePendingInput(NVEngine* engine) {
@@ -46,8 +45,8 @@ void takePendingInput(NVEngine* engine) {
 // when the key states show it up.
 void releaseIfUp(NVEngine* engine, std::uint32_t now) {
   NVSystemState& system = engine->systemState;
-  const std::uint8_t held = engine->previousInput.button;
-  if (held == 0) return;
+  const NVPointerButton held = engine->previousInput.button;
+  if (held == NVPointerButton::None) return;
   std::uint32_t releaseTime = now;
   if (const NVButtonPress* press = system.presses.held()) {
     if (!press->released) return;
@@ -56,7 +55,7 @@ void releaseIfUp(NVEngine* engine, std::uint32_t now) {
   } else if (buttonDown(system, held)) {
     return;
   }
-  engine->currentInput.button = 0;
+  engine->currentInput.button = NVPointerButton::None;
   ReleaseCapture();
   system.lastReleasedButton = held;
   system.lastReleaseTime = releaseTime;
@@ -68,11 +67,11 @@ void releaseIfUp(NVEngine* engine, std::uint32_t now) {
 void press(NVEngine* engine, NVStageBase* under, const NVButtonPress& seen) {
   NVSystemState& system = engine->systemState;
   NVUserState& current = engine->currentInput;
-  const std::uint8_t b = seen.button;
+  const NVPointerButton b = seen.button;
   if (b == system.lastReleasedButton && seen.time - system.lastReleaseTime <= kDoubleClickMs &&
       system.lastReleaseTime - system.lastPressTime <= kDoubleClickMs) {
     current.doubleClick = true;
-    system.lastReleasedButton = 0;
+    system.lastReleasedButton = NVPointerButton::None;
   }
   current.button = b;
   SetCapture(under->hwnd);
@@ -108,13 +107,13 @@ void locateTarget(NVEngine* engine, NVStageBase* target, POINT cursor) {
   ScreenToClient(target->hwnd, &client);
   current.clientX = current.localX = client.x;
   current.clientY = current.localY = client.y;
-  if (target->stageKind != 2) {
+  if (target->stageKind != NVStageKind::Scene2D) {
     current.targetType = NVTargetType::Stage;
     current.widget = target->widget;
     return;
   }
   current.targetType = NVTargetType::Item2D;
-  if (current.button != 0 && previous.button != 0)
+  if (current.button != NVPointerButton::None && previous.button != NVPointerButton::None)
     current.item2D = previous.item2D;
   else
     current.item2D = hooks.item2DAt ? hooks.item2DAt(target, current.clientX, current.clientY) : nullptr;
@@ -133,7 +132,7 @@ bool sampleInput(NVEngine* engine) {
   GetCursorPos(&cursor);
   takePendingInput(engine);
   NVStageBase* under = nullptr;
-  if (engine->previousInput.button != 0)
+  if (engine->previousInput.button != NVPointerButton::None)
     releaseIfUp(engine, timeGetTime());
   else
     under = takePress(engine, cursor);
@@ -142,7 +141,8 @@ bool sampleInput(NVEngine* engine) {
   if (!under) under = engine->stageForWindow(WindowFromPoint(cursor));
   // A drag keeps the stage of its press; a press goes to the stage it was
   // made on, wherever the pointer was last frame.
-  const bool dragging = engine->currentInput.button != 0 && engine->previousInput.button != 0;
+  const bool dragging =
+      engine->currentInput.button != NVPointerButton::None && engine->previousInput.button != NVPointerButton::None;
   NVStageBase* target = dragging ? engine->previousInput.stage : under;
   // A drag's stage may have lost its window since the press.
   if (target && !engine->hasWindow(target)) target = nullptr;
@@ -157,7 +157,7 @@ namespace {
 
 // An event built from an input record; the keyboard and focus kinds are then
 // addressed to a focus target instead of the pointer target.
-NVEventState fromRecord(int kind, const NVUserState& record) {
+NVEventState fromRecord(NVEventKind kind, const NVUserState& record) {
   NVEventState event;
   event.kind = kind;
   event.targetType = record.item2D ? NVTargetType::Item2D : record.item3D ? NVTargetType::Item3D : NVTargetType::Stage;
@@ -193,7 +193,7 @@ void setFocus(NVUserState& record, const FocusTarget& target) {
   record.focusWidget = target.widget;
 }
 
-void pushAddressed(NVEngine* engine, int kind, const NVUserState& record, const FocusTarget& to) {
+void pushAddressed(NVEngine* engine, NVEventKind kind, const NVUserState& record, const FocusTarget& to) {
   NVEventState event = fromRecord(kind, record);
   event.stage = to.stage;
   event.item2D = to.item2D;
@@ -202,19 +202,15 @@ void pushAddressed(NVEngine* engine, int kind, const NVUserState& record, const 
   engine->pushEvent(event);
 }
 
-int kindFor(std::uint8_t button, int left, int middle, int right) {
-  return button == 1 ? left : button == 2 ? middle : right;
+NVEventKind kindFor(NVPointerButton button, NVEventKind left, NVEventKind middle, NVEventKind right) {
+  return button == NVPointerButton::Left ? left : button == NVPointerButton::Middle ? middle : right;
 }
 
 void keyboardEvents(NVEngine* engine, const NVUserState& current) {
-  int kind = -1;
-  if (current.keyDown)
-    kind = NV_EV_KEYDOWN;
-  else if (current.keyUp)
-    kind = NV_EV_KEYUP;
-  else if (current.imeResult)
-    kind = NV_EV_KEYDOWN;
-  if (kind >= 0) pushAddressed(engine, kind, current, focusOf(current));
+  // A commit of the input method alone is delivered as a key press.
+  if (!current.keyDown && !current.keyUp && !current.imeResult) return;
+  const NVEventKind kind = current.keyDown || !current.keyUp ? NV_EV_KEYDOWN : NV_EV_KEYUP;
+  pushAddressed(engine, kind, current, focusOf(current));
 }
 
 // A press this frame: focus follows the pointer, then the press events.
@@ -230,7 +226,7 @@ void pressEvents(NVEngine* engine, NVUserState& current, const NVUserState& prev
 // Pointer events; false when the rest of the step waits for a later frame.
 bool pointerEvents(NVEngine* engine, NVUserState& current, const NVUserState& previous) {
   const bool moved = current.screenX != previous.screenX || current.screenY != previous.screenY;
-  if (current.button != 0 && previous.button != 0) {
+  if (current.button != NVPointerButton::None && previous.button != NVPointerButton::None) {
     if (moved) engine->pushEvent(fromRecord(NV_EV_MOVE, current));
     return true;
   }
@@ -240,13 +236,13 @@ bool pointerEvents(NVEngine* engine, NVUserState& current, const NVUserState& pr
     if (current.stage && current.stage->created)
       engine->postToWindowThread(NVM_CURSOR, reinterpret_cast<LPARAM>(current.stage));
   }
-  if (previous.button != 0) {
+  if (previous.button != NVPointerButton::None) {
     engine->pushEvent(fromRecord(kindFor(previous.button, NV_EV_LUP, NV_EV_MUP, NV_EV_RUP), previous));
     return false;
   }
   if (!current.stage) return false;
   if (moved) engine->pushEvent(fromRecord(NV_EV_MOVE, current));
-  if (current.button != 0) pressEvents(engine, current, previous);
+  if (current.button != NVPointerButton::None) pressEvents(engine, current, previous);
   if (current.wheel != 0) engine->pushEvent(fromRecord(NV_EV_WHEEL, current));
   return true;
 }

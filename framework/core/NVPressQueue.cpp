@@ -1,12 +1,6 @@
 #include "framework/core/NVPressQueue.h"
 
-namespace {
-
-int virtualKeyOf(std::uint8_t button) { return button == 1 ? 0x01 : button == 2 ? 0x04 : 0x02; }
-
-}  // namespace
-
-void NVPressQueue::pressed(std::uint8_t button, std::uint32_t time, int x, int y) {
+void NVPressQueue::pressed(NVPointerButton button, std::uint32_t time, int x, int y) {
   NVButtonPress press;
   press.button = button;
   press.time = time;
@@ -20,7 +14,7 @@ void NVPressQueue::pressed(std::uint8_t button, std::uint32_t time, int x, int y
   presses_.erase(oldest);
 }
 
-void NVPressQueue::released(std::uint8_t button, std::uint32_t time) {
+void NVPressQueue::released(NVPointerButton button, std::uint32_t time) {
   for (NVButtonPress& press : presses_) {
     if (press.button != button || press.released) continue;
     press.released = true;

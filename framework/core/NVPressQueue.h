@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <deque>
 
+#include "framework/core/NVPointerButton.h"
+
 struct NVButtonPress {
-  std::uint8_t button = 0;  // 1 left, 2 middle, 4 right
-  std::uint32_t time = 0;   // message time of the press
-  int x = 0, y = 0;         // screen point of the press
-  bool taken = false;       // a frame holds it as its button
+  NVPointerButton button = NVPointerButton::None;
+  std::uint32_t time = 0;  // message time of the press
+  int x = 0, y = 0;        // screen point of the press
+  bool taken = false;      // a frame holds it as its button
   bool released = false;
   std::uint32_t releaseTime = 0;
 };
@@ -23,8 +25,8 @@ class NVPressQueue {
   static constexpr std::size_t kLimit = 64;
 
   // Window thread: a button went down or up (the message's time and point).
-  void pressed(std::uint8_t button, std::uint32_t time, int x, int y);
-  void released(std::uint8_t button, std::uint32_t time);
+  void pressed(NVPointerButton button, std::uint32_t time, int x, int y);
+  void released(NVPointerButton button, std::uint32_t time);
   // Window thread, with every queued message handled: a press whose button
   // the key states show up was released where this thread did not see it.
   void releaseWhereUp(const std::uint8_t* keyState, std::uint32_t now);

@@ -23,5 +23,5 @@ class NVSystemState : public virtual NVGUICoreObject {
   std::vector<std::string> droppedFiles;
   std::uint32_t lastPressTime = 0;
   std::uint32_t lastReleaseTime = 0;
-  std::uint8_t lastReleasedButton = 0;
+  NVPointerButton lastReleasedButton = NVPointerButton::None;
 };

@@ -7,6 +7,7 @@
 
 #include "framework/core/NVEventState.h"
 #include "framework/core/NVGUICoreObject.h"
+#include "framework/core/NVPointerButton.h"
 
 class NVStageBase;
 class NV2DItemBase;
@@ -36,6 +37,6 @@ class NVUserState : public virtual NVGUICoreObject {
   bool keyDown = false;
   bool keyUp = false;
   bool imeResult = false;
-  std::uint8_t button = 0;  // 0 none, 1 left, 2 middle, 4 right
+  NVPointerButton button = NVPointerButton::None;
   bool doubleClick = false;
 };

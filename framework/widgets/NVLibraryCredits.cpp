@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/runtime/HostLibraryCredits.h"
+#include "platform/desktop/HostLibraryCredits.h"
 #include "toolkit/dv_JpegCodec.h"
 #include "toolkit/dv_PngCodec.h"
 

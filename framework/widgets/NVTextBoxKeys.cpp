@@ -5,7 +5,7 @@
 
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "framework/widgets/NVTextBox.h"
 #include "framework/widgets/NVTextBoxClipboard.h"
 #include "framework/widgets/NVTextBoxText.h"

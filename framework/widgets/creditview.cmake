@@ -1,7 +1,5 @@
-# The modal loop and the credit view.
+# What the credit view shows: its animated background and the library credits.
 target_sources(nolva PRIVATE
-  widgets/NVModal.cpp
-  widgets/NVCreditView.cpp
   widgets/NVCreditBackground.cpp
   widgets/NVLibraryCredits.cpp
 )

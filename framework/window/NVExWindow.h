@@ -10,7 +10,7 @@
 
 #include "framework/core/NVEventState.h"
 #include "framework/widgets/NVWindowMenu.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 class NVImage;
 class NV2DStage;
@@ -131,13 +131,13 @@ class NVExWindow : public NVStageBase {
   // The title label only moves the window: no resizing, no resize cursors.
   void onLabelMove(NVEventState event);
   void onLabelRelease(NVEventState event);
-  void onEdgePress(NVEventState event, int edge);
-  void onEdgeMove(NVEventState event, int edge);
+  void onEdgePress(NVEventState event, EdgeIndex edge);
+  void onEdgeMove(NVEventState event, EdgeIndex edge);
   void onEdgeRelease(NVEventState event);
   void applyResize(const NVEventState& event);
-  void followPointer(const NVEventState& event, int edge);
+  void followPointer(const NVEventState& event, EdgeIndex edge);
   // The resize mode and cursor the press rules choose at a point of an edge.
-  ResizeMode modeAt(int edge, double localX, double localY, const char*& cursor) const;
-  void setEdgeCursor(int edge, const char* cursor);
+  ResizeMode modeAt(EdgeIndex edge, double localX, double localY, const char*& cursor) const;
+  void setEdgeCursor(EdgeIndex edge, const char* cursor);
   void onCreditRequest(NVEventState event);
 };

@@ -6,7 +6,7 @@
 #include "framework/compose/NV2DStage.h"
 #include "framework/core/NVEventConnector.h"
 #include "framework/core/NVEventDispatch.h"
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
 
@@ -31,7 +31,7 @@ void NVExWindow::connectFrame() {
   label->connect(NV_EV_RDOUBLE, [this](NVEventState e) { onCreditRequest(e); });
   label->connect(NV_EV_MOVE, [this](NVEventState e) { onLabelMove(e); });
   label->connect(NV_EV_LUP, [this](NVEventState e) { onLabelRelease(e); });
-  for (int edge : {Left, Right, Bottom}) {
+  for (EdgeIndex edge : {Left, Right, Bottom}) {
     NVEventConnector* c = make(edges[edge].item);
     c->connect(NV_EV_LDOWN, [this, edge](NVEventState e) { onEdgePress(e, edge); });
     c->connect(NV_EV_MOVE, [this, edge](NVEventState e) { onEdgeMove(e, edge); });
@@ -60,7 +60,7 @@ void NVExWindow::takePressSnapshot(const NVEventState& event) {
   pressHeight = height;
 }
 
-NVExWindow::ResizeMode NVExWindow::modeAt(int edge, double lx, double ly, const char*& cursor) const {
+NVExWindow::ResizeMode NVExWindow::modeAt(EdgeIndex edge, double lx, double ly, const char*& cursor) const {
   const int w = frameStage->width;
   cursor = IDC_ARROW;
   if (edge == Top) {
@@ -81,7 +81,7 @@ NVExWindow::ResizeMode NVExWindow::modeAt(int edge, double lx, double ly, const 
   return ResizeMode::None;
 }
 
-void NVExWindow::setEdgeCursor(int edge, const char* cursor) {
+void NVExWindow::setEdgeCursor(EdgeIndex edge, const char* cursor) {
   edges[edge].stage->setCursor(LoadCursorA(nullptr, cursor));
 }
 
@@ -103,7 +103,7 @@ void NVExWindow::onTitlePress(NVEventState event, bool onLabel) {
   setEdgeCursor(Top, cursor);
 }
 
-void NVExWindow::onEdgePress(NVEventState event, int edge) {
+void NVExWindow::onEdgePress(NVEventState event, EdgeIndex edge) {
   if (maximized) return;
   takePressSnapshot(event);
   if (!resizable) {
@@ -134,7 +134,7 @@ void NVExWindow::applyResize(const NVEventState& event) {
   layout(newWidth, newX, newY, newHeight);
 }
 
-void NVExWindow::followPointer(const NVEventState& event, int edge) {
+void NVExWindow::followPointer(const NVEventState& event, EdgeIndex edge) {
   if (resizeMode != ResizeMode::None) {
     applyResize(event);
     return;
@@ -152,7 +152,7 @@ void NVExWindow::followPointer(const NVEventState& event, int edge) {
 
 void NVExWindow::onTitleMove(NVEventState event) { followPointer(event, Top); }
 
-void NVExWindow::onEdgeMove(NVEventState event, int edge) { followPointer(event, edge); }
+void NVExWindow::onEdgeMove(NVEventState event, EdgeIndex edge) { followPointer(event, edge); }
 
 void NVExWindow::onTitleRelease(NVEventState event) {
   if (resizeMode != ResizeMode::None) {

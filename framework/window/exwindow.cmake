@@ -2,4 +2,6 @@ target_sources(nolva PRIVATE
   window/NVExWindow.cpp
   window/NVExWindowHandlers.cpp
   window/NVExWindowMenu.cpp
+  window/NVModal.cpp
+  window/NVCreditView.cpp
 )

@@ -10,7 +10,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/widgets/NVCreditView.h"
+#include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVTransParentLabel.h"
 #include "platform/host/display/null/NullDisplay.h"
@@ -84,7 +84,7 @@ class BriselCredit : public BriselWindow {
       disabled = waitFor([&] { return !IsWindowEnabled(frame); });
     }
     ASSERT_TRUE(disabled);
-    const bool shown = waitFor([&] { return creditShown(); }, 20);
+    const bool shown = waitFor([&] { return creditShown(); }, {.periodMs = 20});
     if (!shown) {
       const auto desktop = NullDisplay::desktopPixels();
       refpic::writePng("credit_not_shown.png", {desktop.width, desktop.height, desktop.words});
@@ -139,7 +139,7 @@ TEST_F(BriselCredit, AQuickRightDoubleClickOpensItUnderItsOwnTitle) {
     NullDisplay::releaseButton(VK_RBUTTON);
   }
   ASSERT_TRUE(waitFor([&] { return !IsWindowEnabled(frame); }));
-  ASSERT_TRUE(waitFor([&] { return creditShown(); }, 20));
+  ASSERT_TRUE(waitFor([&] { return creditShown(); }, {.periodMs = 20}));
   HWND credit = WindowFromPoint(POINT{kCreditX + 100, kCreditY + 12});
   while (credit != nullptr && GetParent(credit) != nullptr) credit = GetParent(credit);
   ASSERT_NE(credit, nullptr);
@@ -171,13 +171,13 @@ TEST_F(BriselCredit, ADoubleClickMadeAsSoonAsTheViewIsGoneOpensItAgain) {
   for (int cycle = 0; cycle < 5; ++cycle) {
     SCOPED_TRACE("cycle " + std::to_string(cycle));
     click(closeX, closeY);
-    ASSERT_TRUE(waitFor([&] { return topLevelAt(400, 310) == frame; }, 1));
+    ASSERT_TRUE(waitFor([&] { return topLevelAt(400, 310) == frame; }, {.periodMs = 1}));
     NullDisplay::movePointer(400, 310);
     for (int i = 0; i < 2; ++i) {
       NullDisplay::pressButton(VK_RBUTTON);
       NullDisplay::releaseButton(VK_RBUTTON);
     }
-    ASSERT_TRUE(waitFor([&] { return creditShown(); }, 1)) << "the view did not open again";
+    ASSERT_TRUE(waitFor([&] { return creditShown(); }, {.periodMs = 1})) << "the view did not open again";
   }
   click(closeX, closeY);
   ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(frame) != FALSE; }));

@@ -68,7 +68,7 @@ TEST_F(BriselWindow, DropsMadeDuringABatchAreEachConvertedOnceInOrder) {
   writeFileBytes(dir.path() / "b.mqo", kModel);
   writeFileBytes(dir.path() / "c.mqo", kModel);
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, batch));
-  ASSERT_TRUE(waitFor([&] { return fs::exists(outputOf(dir, "a", 0)); }, 1));
+  ASSERT_TRUE(waitFor([&] { return fs::exists(outputOf(dir, "a", 0)); }, {.periodMs = 1}));
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("b.mqo")}));
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, {dir.file("c.mqo")}));
   // Both came while the batch was still under way.
@@ -99,7 +99,7 @@ TEST_F(BriselWindow, ACloseDuringABatchEndsAfterTheFileUnderWay) {
   TempDir dir;
   const std::vector<std::string> batch = makeModels(dir, "m", 200);
   ASSERT_TRUE(NullDisplay::dropFiles(450, 450, batch));
-  ASSERT_TRUE(waitFor([&] { return fs::exists(outputOf(dir, "m", 0)); }, 1));
+  ASSERT_TRUE(waitFor([&] { return fs::exists(outputOf(dir, "m", 0)); }, {.periodMs = 1}));
   quickClick(closeButtonOf(300, 300));
   program.join();
   EXPECT_EQ(status, 0);

@@ -17,23 +17,11 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEngineLock.h"
 #include "framework/core/NVInput.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/runtime/TextCodec.h"
 #include "tests/support/EngineHarness.h"
-
-// Polls `done` every `periodMs` for up to a minute of real time (a
-// generous bound a loaded machine stays within; reaching it fails the
-// caller). Checks that read pixels hold the drawing lock the program's
-// frames need, so they should not poll too often.
-inline bool waitFor(const std::function<bool()>& done, int periodMs = 5) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (std::chrono::steady_clock::now() < limit) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(periodMs));
-  }
-  return done();
-}
+#include "tests/support/Waiting.h"
 
 // Whether the running program's input record, as its frame loop (or a modal
 // loop) last sampled it, satisfies `seen`; waits for it.
@@ -43,7 +31,7 @@ inline bool programSees(const std::function<bool(const NVUserState&)>& seen) {
         std::lock_guard lock(engineLock);
         return NVEngine::instance && seen(NVEngine::instance->currentInput);
       },
-      1);
+      {.periodMs = 1});
 }
 
 // Waits until the program's loops (its frame loop, or a modal view's while
@@ -52,7 +40,7 @@ inline bool programSees(const std::function<bool(const NVUserState&)>& seen) {
 // with the input it had sampled.
 inline bool waitForFrames(unsigned frames = 2) {
   const unsigned first = inputSampleCount();
-  return waitFor([&] { return inputSampleCount() - first >= frames; }, 1);
+  return waitFor([&] { return inputSampleCount() - first >= frames; }, {.periodMs = 1});
 }
 
 // The pointer moved to (x, y) and seen there by the program.
@@ -64,11 +52,11 @@ inline bool movePointerSeen(int x, int y) {
 // A press or release of `button`, seen by the program.
 inline bool pressSeen(int button = VK_LBUTTON) {
   nvhost::NullDisplay::pressButton(button);
-  return programSees([](const NVUserState& input) { return input.button != 0; });
+  return programSees([](const NVUserState& input) { return input.button != NVPointerButton::None; });
 }
 inline bool releaseSeen(int button = VK_LBUTTON) {
   nvhost::NullDisplay::releaseButton(button);
-  return programSees([](const NVUserState& input) { return input.button == 0; });
+  return programSees([](const NVUserState& input) { return input.button == NVPointerButton::None; });
 }
 
 // The message log's lines, copied while the program may still write them.

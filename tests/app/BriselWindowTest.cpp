@@ -13,7 +13,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVMessageDisplay.h"
 #include "framework/widgets/NVWidget.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/host/gdi/Surfaces.h"
 #include "platform/host/text/TextEngine.h"
@@ -46,7 +46,7 @@ TEST_F(BriselWindow, OpensWhereItBelongsAndShowsThePrompt) {
           for (int x = 6; x < 6 + 190; ++x) dark += (pixels.words[y * pixels.width + x] & 0xFF) < 100;
         return dark > 100;
       },
-      20));
+      {.periodMs = 20}));
   closeByButton();
   program.join();
   EXPECT_EQ(status, 0);
@@ -153,7 +153,8 @@ TEST_F(BriselWindow, APictureOfTheWindowAfterADrop) {
     }
     return rows;
   };
-  EXPECT_TRUE(waitFor([&] { return NullDisplay::windowPixels(frame, pixels) && darkRows() > 6 * 6; }, 20));
+  EXPECT_TRUE(
+      waitFor([&] { return NullDisplay::windowPixels(frame, pixels) && darkRows() > 6 * 6; }, {.periodMs = 20}));
   const refpic::Picture picture{pixels.width, pixels.height, pixels.words};
   EXPECT_TRUE(refpic::matchesReference("app/brisel_after_drop", picture,
                                        refpic::forText(picture, nvhost::text::rasterizerVersion())));

@@ -15,8 +15,9 @@
 #include <thread>
 
 #include "XClients.h"
-#include "tests/support/SlowModel.h"
 #include "XvfbScreen.h"
+#include "tests/support/SlowModel.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -33,17 +34,6 @@ bool temporaryFileIn(const fs::path& folder) {
   for (const std::string& name : namesIn(folder))
     if (name.rfind(".noUV-", 0) == 0) return true;
   return false;
-}
-
-// Waits for `done`, a generous minute at most.
-template <class Done>
-bool waitFor(Done done) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > limit) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
 }
 
 struct Ending {

@@ -18,6 +18,8 @@
 #include "ChildProcess.h"
 #include "ModelDrops.h"
 #include "XvfbScreen.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -49,6 +51,9 @@ std::string screenshotPath(const std::string& name) {
 // The frame window: 300 x 300 client at (300, 300) gives a 312 x 338 frame
 // there, the client area at (6, 28) inside it and the 30 x 20 close button
 // at the right end of the title bar.
+// Reads of the X screen are slow; the waits that make them ask less often.
+constexpr WaitLimits kScreenPoll{.periodMs = 25};
+
 constexpr int kFrameX = 300, kFrameY = 300, kFrameW = 312, kFrameH = 338;
 constexpr int kClientX = kFrameX + 6, kClientY = kFrameY + 28;
 constexpr int kCloseX = kFrameX + kFrameW - 6 - 15, kCloseY = kFrameY + 6 + 10;
@@ -63,10 +68,12 @@ class BriselRealWindowTest : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     brisel_ = std::make_unique<ChildProcess>(briselCommand(), std::vector<std::string>{screen_.environment()});
-    const bool shown = waitFor([&] {
-      int status = 0;
-      return screen_.anyPixelOtherThan(kFrameX, kFrameY, 8, 8, 0) || brisel_->wait(status, 0);
-    });
+    const bool shown = waitFor(
+        [&] {
+          int status = 0;
+          return screen_.anyPixelOtherThan(kFrameX, kFrameY, 8, 8, 0) || brisel_->wait(status, 0);
+        },
+        kScreenPoll);
     int status = 0;
     if (brisel_->wait(status, 0)) {
       // A build whose brisel has no window yet ends at once and well; any
@@ -76,7 +83,7 @@ class BriselRealWindowTest : public ::testing::Test {
     }
     ASSERT_TRUE(shown) << "brisel's window never appeared";
     // Ready once the prompt is drawn: its band is not one plain colour.
-    if (!waitFor([&] { return promptShown(); })) {
+    if (!waitFor([&] { return promptShown(); }, kScreenPoll)) {
       const std::string shot = screenshotPath("brisel_no_prompt");
       screen_.screenshot(shot);
       FAIL() << "brisel never showed its prompt; the screen is in " << shot;
@@ -122,15 +129,16 @@ TEST_F(BriselRealWindowTest, FilesDroppedOnTheClientAreaAreConvertedAndATitleBar
   EXPECT_TRUE(tookTheDrop(status)) << "drag source status " << status;
   for (const fs::path& input : {first, second}) {
     ASSERT_TRUE(waitFor([&] { return fs::exists(converted(input)); })) << converted(input);
-    ASSERT_TRUE(waitFor([&] { return readAll(converted(input)).find("Eof") != std::string::npos; }));
-    const std::string out = readAll(converted(input));
+    ASSERT_TRUE(waitFor([&] { return readFileBytes(converted(input)).find("Eof") != std::string::npos; }));
+    const std::string out = readFileBytes(converted(input));
     EXPECT_EQ(out.find("UV("), std::string::npos);
     EXPECT_NE(out.find("V(0 1 2)"), std::string::npos);
   }
   // The title-bar drop came first; by now it would have been converted.
   EXPECT_FALSE(fs::exists(converted(onTitle)));
   // The log grew below the prompt.
-  EXPECT_TRUE(waitFor([&] { return screen_.anyPixelOtherThan(kClientX, kClientY + 40, 300, 100, background); }));
+  EXPECT_TRUE(
+      waitFor([&] { return screen_.anyPixelOtherThan(kClientX, kClientY + 40, 300, 100, background); }, kScreenPoll));
   screen_.screenshot(screenshotPath("brisel_log"));
 }
 

@@ -15,6 +15,8 @@
 #include "ChildProcess.h"
 #include "ModelDrops.h"
 #include "XvfbScreen.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Waiting.h"
 
 namespace e2e {
 namespace {
@@ -160,7 +162,7 @@ TEST_F(BriselScaledTest, AtScaleTwoTheWindowIsItsScaleOneSelfWithEveryPixelDoubl
         count = differences(single, screen_.pixels(x_, y_, kFrameW * 2, kFrameH * 2), first);
         return count == 0;
       },
-      5000);
+      {.limitMs = 5000});
   if (!same) screen_.screenshot(::testing::TempDir() + "brisel_scale2.png");
   EXPECT_TRUE(same) << count << " pixels differ, first " << first << "; the screen is in " << ::testing::TempDir()
                     << "brisel_scale2.png";

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ChildProcess.h"
+#include "tests/support/TempDir.h"
 
 namespace e2e {
 
@@ -20,25 +21,10 @@ const char* kModel =
 
 }  // namespace
 
-bool waitFor(const std::function<bool()>& done, int limitMs) {
-  for (int waited = 0; waited < limitMs; waited += 10) {
-    if (done()) return true;
-    usleep(10000);
-  }
-  return done();
-}
-
 fs::path writeModel(const fs::path& dir, const std::string& name) {
   const fs::path path = dir / name;
   std::ofstream(path, std::ios::binary) << kModel;
   return path;
-}
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 fs::path converted(const fs::path& input) {
@@ -46,7 +32,7 @@ fs::path converted(const fs::path& input) {
 }
 
 bool convertedWhole(const fs::path& input) {
-  const std::string out = readAll(converted(input));
+  const std::string out = readFileBytes(converted(input));
   return out.find("Eof") != std::string::npos && out.find("UV(") == std::string::npos;
 }
 

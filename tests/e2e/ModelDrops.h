@@ -11,12 +11,8 @@
 
 namespace e2e {
 
-// Polls every 10 ms until `done` holds; false when the limit passed first.
-bool waitFor(const std::function<bool()>& done, int limitMs = 20000);
-
 // Writes a one-triangle model whose face carries a UV group, as `dir/name`.
 std::filesystem::path writeModel(const std::filesystem::path& dir, const std::string& name);
-std::string readAll(const std::filesystem::path& path);
 // NAME_noUV.EXT beside the input.
 std::filesystem::path converted(const std::filesystem::path& input);
 // Whether the converted file is complete and without UV groups.

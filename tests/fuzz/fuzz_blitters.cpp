@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "framework/compose/NVBlitKernels.h"
-#include "tests/framework/compose/BlitRandomCase.h"
-#include "tests/framework/compose/BlitReference.h"
+#include "framework/compose/blit/NVBlitKernels.h"
+#include "tests/framework/compose/blit/BlitRandomCase.h"
+#include "tests/framework/compose/blit/BlitReference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   BlitCase expected = blitCaseFromBytes(data, size);

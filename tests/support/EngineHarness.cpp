@@ -2,23 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/compose/NV2DScene.h"
-#include "framework/core/NVEventDispatch.h"
 #include "framework/core/NVEngineLock.h"
-#include "framework/core/NVFrameCycle.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/core/NVInput.h"
+#include "framework/window/NVModal.h"
 #include "platform/host/display/null/NullDisplay.h"
 
 void useNullDisplay() { nvhost::NullDisplay::select(); }
 
+std::uint32_t windowColour(HWND window, int x, int y) {
+  nvhost::gdi::PixelImage image;
+  if (!nvhost::NullDisplay::windowPixels(window, image)) return 0xDEADBEEF;
+  return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
+}
+
 void runFrame(NVEngine* engine) {
-  sampleInput(engine);
-  generateInputEvents(engine);
-  dispatchEvents(engine);
-  updateScenes();
-  flushInvalidations(engine);
-  freeDeferred();
+  runFrameSteps(engine);
   Sleep(2);
 }
 
@@ -60,10 +58,11 @@ NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine)
   return stage;
 }
 
-EventRecorder::EventRecorder(NVStageBase* stage, std::vector<int> kinds) : connector_(new NVEventConnector(stage)) {
+EventRecorder::EventRecorder(NVStageBase* stage, std::vector<NVEventKind> kinds)
+    : connector_(new NVEventConnector(stage)) {
   if (kinds.empty())
-    for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(k);
-  for (int kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });
+    for (int k = 0; k < NV_EV_KIND_COUNT; ++k) kinds.push_back(static_cast<NVEventKind>(k));
+  for (NVEventKind kind : kinds) connector_->connect(kind, [this](NVEventState e) { events.push_back(e); });
 }
 
 EventRecorder::~EventRecorder() { delete connector_; }

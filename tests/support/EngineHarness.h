@@ -2,18 +2,22 @@
 // stages, a recorder of delivered events, and frames run until a condition.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVEventConnector.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 
 // Chooses the null display; call before the first stage is made.
 void useNullDisplay();
+// A pixel of the window's own picture on the null display as 0xRRGGBB;
+// 0xDEADBEEF when the display has no picture of the window.
+std::uint32_t windowColour(HWND window, int x, int y);
 
-// One turn of the frame loop: input, events, dispatch, invalidations,
-// deferred frees, then a short sleep so the window thread runs.
+// One turn of the program's frame loop (runFrameSteps), then a short sleep so
+// the window thread runs.
 void runFrame(NVEngine* engine);
 // Runs frames until `done` holds; false if it never did within `maxFrames`.
 bool runFramesUntil(NVEngine* engine, const std::function<bool()>& done, int maxFrames = 2000);
@@ -33,7 +37,7 @@ NVStageBase* makeTopLevel(int x, int y, int width, int height, NVEngine* engine 
 // Records the kinds (and records) that reach a target.
 class EventRecorder {
  public:
-  explicit EventRecorder(NVStageBase* stage, std::vector<int> kinds = {});
+  explicit EventRecorder(NVStageBase* stage, std::vector<NVEventKind> kinds = {});
   ~EventRecorder();
   std::vector<int> kinds() const;
   std::vector<NVEventState> events;

@@ -78,6 +78,7 @@ typedef struct tagBITMAP {
 // Font values.
 #define FW_DONTCARE 0
 #define FW_NORMAL 400
+#define FW_MEDIUM 500
 #define FW_BOLD 700
 #define ANSI_CHARSET 0
 #define DEFAULT_CHARSET 1

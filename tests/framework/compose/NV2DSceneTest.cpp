@@ -132,13 +132,6 @@ TEST_F(SceneTest, ThePointerOverAnItemNamesItInInputEvents) {
   scene->removeRoot(&item);
 }
 
-// The window's own pixels, colour only.
-std::uint32_t windowColour(HWND window, int x, int y) {
-  nvhost::gdi::PixelImage image;
-  if (!nvhost::NullDisplay::windowPixels(window, image)) return 0xDEADBEEF;
-  return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
-}
-
 TEST_F(SceneTest, TheComposedPictureReachesTheWindow) {
   NVImage red(5, 5);
   red.fill(255, 0, 0, 255);

@@ -6,7 +6,7 @@
 #include "framework/compose/NV3DItem.h"
 #include "framework/compose/NV3DStage.h"
 #include "framework/core/NVGUICoreObject.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "tests/support/EngineHarness.h"
 
 namespace {

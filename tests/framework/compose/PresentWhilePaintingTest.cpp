@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kTurns = 400;
 
-std::uint32_t windowColour(HWND window, int x, int y) {
-  nvhost::gdi::PixelImage image;
-  if (!nvhost::NullDisplay::windowPixels(window, image)) return 0xDEADBEEF;
-  return image.words[static_cast<size_t>(y) * image.width + x] & 0xFFFFFF;
-}
-
 // Whether the window thread's BeginPaint has taken the window's update area
 // within `limitMs`.
 bool paintBegun(HWND window, DWORD limitMs = 60000) {

@@ -11,7 +11,7 @@
 #include "framework/compose/NVImage.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/widgets/NVWidget.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/opengl.h"
 #include "platform/runtime/OffscreenGL.h"
 #include "tests/support/EngineHarness.h"

@@ -161,7 +161,7 @@ TEST_F(Widget3DHostTest, EventsAndFocusReachTheHostedWidget) {
   NV3DItem* host = enter(widget);
   std::vector<NVEventState> heard;
   auto* connector = new NVEventConnector(&widget);
-  for (int kind : {NV_EV_FOCUS, NV_EV_CHANGED})
+  for (NVEventKind kind : {NV_EV_FOCUS, NV_EV_CHANGED})
     connector->connect(kind, [&heard](NVEventState e) { heard.push_back(e); });
   NullDisplay::movePointer(150, 150);
   runFrames(engine, 3);

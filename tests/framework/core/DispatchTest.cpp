@@ -26,7 +26,7 @@ class DispatchTest : public ::testing::Test {
     delete top;
     freeDeferred();
   }
-  void push(int kind, NVStageBase* stage) {
+  void push(NVEventKind kind, NVStageBase* stage) {
     NVEventState e;
     e.kind = kind;
     e.stage = stage;

@@ -10,7 +10,7 @@
 #include "framework/compose/NV3DItem.h"
 #include "framework/core/NVPathOps.h"
 #include "framework/widgets/NVWidget.h"
-#include "framework/window/NVStageBase.h"
+#include "framework/core/NVStageBase.h"
 #include "platform/runtime/TextCodec.h"
 #include "tests/support/EngineHarness.h"
 

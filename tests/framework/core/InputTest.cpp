@@ -144,7 +144,7 @@ TEST_F(InputTest, EnterOfTheNewTargetComesBeforeLeaveOfTheOld) {
   // One log for both windows keeps the order in which the events arrived.
   std::vector<std::pair<NVStageBase*, int>> log;
   NVEventConnector leftLog(left), rightLog(right);
-  for (int kind : {NV_EV_ENTER, NV_EV_LEAVE}) {
+  for (NVEventKind kind : {NV_EV_ENTER, NV_EV_LEAVE}) {
     leftLog.connect(kind, [&log, this](NVEventState e) { log.push_back({left, e.kind}); });
     rightLog.connect(kind, [&log, this](NVEventState e) { log.push_back({right, e.kind}); });
   }

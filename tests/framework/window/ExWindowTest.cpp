@@ -21,7 +21,7 @@ class ExWindowTest : public ::testing::Test {
     window = new NVExWindow(300, 300, 300, 300, NVString("Brisel"));
     window->attach(true, nullptr, nullptr);
     engine = window->engine;
-    recorder = std::make_unique<EventRecorder>(window, std::vector<int>{NV_EV_CLOSE});
+    recorder = std::make_unique<EventRecorder>(window, std::vector<NVEventKind>{NV_EV_CLOSE});
     runFrames(engine, 3);
   }
   void TearDown() override {

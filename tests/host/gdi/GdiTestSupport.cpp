@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/runtime/TextCodec.h"
 #include "tests/support/ReferencePicture.h"
 
 namespace hostgdi {
@@ -64,7 +63,5 @@ nvhost::gdi::PixelImage windowImage(HWND window) {
 void expectPicture(const std::string& name, const nvhost::gdi::PixelImage& image, int tolerance) {
   EXPECT_TRUE(refpic::matchesReference("host/gdi/" + name, {image.width, image.height, image.words}, {tolerance, 0}));
 }
-
-std::string sjis(const char* utf8) { return nvrt::utf8ToCp932Text(utf8); }
 
 }  // namespace hostgdi

@@ -8,6 +8,7 @@
 
 #include "platform/host/display/null/NullDisplay.h"
 #include "platform/win32.h"
+#include "tests/support/Cp932Text.h"
 
 namespace hostgdi {
 
@@ -55,8 +56,5 @@ nvhost::gdi::PixelImage windowImage(HWND window);
 // Compares an image with tests/ref/host/gdi/NAME.png (see ReferencePicture.h).
 // `tolerance` is the largest channel difference still taken as equal.
 void expectPicture(const std::string& name, const nvhost::gdi::PixelImage& image, int tolerance = 0);
-
-// Code page 932 bytes of a UTF-8 literal.
-std::string sjis(const char* utf8);
 
 }  // namespace hostgdi

@@ -8,7 +8,6 @@
 using namespace nvhost::text;
 using hosttext::Canvas;
 using hosttext::drawBlack;
-using hosttext::sjis;
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "tests/support/ReferencePicture.h"
 
 using namespace nvhost::text;
-using hosttext::sjis;
 
 namespace {
 

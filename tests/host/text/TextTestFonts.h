@@ -6,11 +6,9 @@
 #include <string>
 
 #include "platform/host/text/TextEngine.h"
-#include "platform/runtime/TextCodec.h"
+#include "tests/support/Cp932Text.h"
 
 namespace hosttext {
-
-inline std::string sjis(const char* utf8) { return nvrt::utf8ToCp932Text(utf8); }
 
 // The framework's fonts: face, height, weight 500 (900 bold), Shift-JIS.
 inline nvhost::text::FontRef frameworkFont(const char* faceUtf8, int height, bool bold = false, bool italic = false) {

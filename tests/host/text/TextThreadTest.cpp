@@ -9,7 +9,6 @@
 #include "tests/host/text/TextTestFonts.h"
 
 using namespace nvhost::text;
-using hosttext::sjis;
 
 namespace {
 

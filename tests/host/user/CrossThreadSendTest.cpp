@@ -6,7 +6,7 @@
 #include <future>
 #include <thread>
 
-#include "tests/host/user/MessageLog.h"
+#include "tests/host/user/WindowMessageLog.h"
 
 namespace hosttest {
 namespace {
@@ -24,8 +24,8 @@ class WindowThread {
     auto window = created.get_future();
     thread_ = std::thread([this, &created] {
       threadId_ = GetCurrentThreadId();
-      HWND w =
-          CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+      HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
       created.set_value(w);
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0)) {
@@ -41,7 +41,7 @@ class WindowThread {
     if (!thread_.joinable()) return;
     PostThreadMessageA(threadId_, kStop, 0, 0);
     thread_.join();
-    MessageLog::forget(window_);
+    WindowMessageLog::forget(window_);
   }
   HWND window() const { return window_; }
   DWORD threadId() const { return threadId_; }
@@ -56,15 +56,15 @@ class CrossThreadSend : public ::testing::Test {
  protected:
   void SetUp() override {
     pumpMessages();
-    MessageLog::clear();
+    WindowMessageLog::clear();
   }
-  void TearDown() override { MessageLog::clear(); }
+  void TearDown() override { WindowMessageLog::clear(); }
 };
 
 TEST_F(CrossThreadSend, TheReceivingThreadRunsTheProcedureAndAnswers) {
   WindowThread other;
   std::atomic<DWORD> ranOn{0};
-  MessageLog::react(other.window(), kAsk, [&ranOn](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  WindowMessageLog::react(other.window(), kAsk, [&ranOn](HWND, WPARAM wp, LPARAM) -> LRESULT {
     ranOn = GetCurrentThreadId();
     return static_cast<LRESULT>(wp * 2);
   });
@@ -74,14 +74,15 @@ TEST_F(CrossThreadSend, TheReceivingThreadRunsTheProcedureAndAnswers) {
 
 TEST_F(CrossThreadSend, AThreadWaitingForAReplyAnswersSendsToItself) {
   WindowThread other;
-  HWND mine = MessageLog::create(0, 0, 10, 10);
-  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
-  MessageLog::react(other.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  HWND mine = WindowMessageLog::create(0, 0, 10, 10);
+  WindowMessageLog::react(mine, kAskBack,
+                          [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
+  WindowMessageLog::react(other.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
     // Sends back to the thread that is waiting for this very reply.
     return SendMessageA(mine, kAskBack, wp, 0) * 10;
   });
   EXPECT_EQ(SendMessageA(other.window(), kAsk, 4, 0), 50);
-  MessageLog::forget(mine);
+  WindowMessageLog::forget(mine);
   DestroyWindow(mine);
 }
 
@@ -89,12 +90,13 @@ TEST_F(CrossThreadSend, TwoThreadsSendingToEachOtherAtOnceBothGetAnswers) {
   WindowThread first;
   WindowThread second;
   for (HWND w : {first.window(), second.window()}) {
-    MessageLog::react(w, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 100); });
+    WindowMessageLog::react(w, kAskBack,
+                            [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 100); });
   }
-  MessageLog::react(first.window(), kAsk, [&second](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  WindowMessageLog::react(first.window(), kAsk, [&second](HWND, WPARAM wp, LPARAM) -> LRESULT {
     return SendMessageA(second.window(), kAskBack, wp, 0);
   });
-  MessageLog::react(second.window(), kAsk, [&first](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  WindowMessageLog::react(second.window(), kAsk, [&first](HWND, WPARAM wp, LPARAM) -> LRESULT {
     return SendMessageA(first.window(), kAskBack, wp, 0);
   });
   for (int round = 0; round < 50; ++round) {
@@ -108,26 +110,28 @@ TEST_F(CrossThreadSend, TwoThreadsSendingToEachOtherAtOnceBothGetAnswers) {
 TEST_F(CrossThreadSend, ASendAroundACycleOfThreeThreadsComesBack) {
   WindowThread second;
   WindowThread third;
-  HWND mine = MessageLog::create(0, 0, 10, 10);
-  MessageLog::react(mine, kAskBack, [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
-  MessageLog::react(third.window(), kAsk,
-                    [mine](HWND, WPARAM wp, LPARAM) -> LRESULT { return SendMessageA(mine, kAskBack, wp, 0) + 10; });
-  MessageLog::react(second.window(), kAsk, [&third](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  HWND mine = WindowMessageLog::create(0, 0, 10, 10);
+  WindowMessageLog::react(mine, kAskBack,
+                          [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp + 1); });
+  WindowMessageLog::react(third.window(), kAsk, [mine](HWND, WPARAM wp, LPARAM) -> LRESULT {
+    return SendMessageA(mine, kAskBack, wp, 0) + 10;
+  });
+  WindowMessageLog::react(second.window(), kAsk, [&third](HWND, WPARAM wp, LPARAM) -> LRESULT {
     return SendMessageA(third.window(), kAsk, wp, 0) + 100;
   });
   for (int round = 0; round < 20; ++round) {
     EXPECT_EQ(SendMessageA(second.window(), kAsk, round, 0), round + 111);
   }
-  MessageLog::forget(mine);
+  WindowMessageLog::forget(mine);
   DestroyWindow(mine);
 }
 
 TEST_F(CrossThreadSend, ManySendersAndPostersShareOneReceiver) {
   WindowThread receiver;
   std::atomic<int> posted{0};
-  MessageLog::react(receiver.window(), kAsk,
-                    [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp); });
-  MessageLog::react(receiver.window(), kAskBack, [&posted](HWND, WPARAM, LPARAM) -> LRESULT {
+  WindowMessageLog::react(receiver.window(), kAsk,
+                          [](HWND, WPARAM wp, LPARAM) -> LRESULT { return static_cast<LRESULT>(wp); });
+  WindowMessageLog::react(receiver.window(), kAskBack, [&posted](HWND, WPARAM, LPARAM) -> LRESULT {
     ++posted;
     return 0;
   });
@@ -153,8 +157,8 @@ TEST_F(CrossThreadSend, ASendEndsWhenTheReceivingThreadEnds) {
   std::promise<HWND> created;
   std::promise<void> mayEnd;
   std::thread silent([&] {
-    HWND w =
-        CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             nullptr);
     created.set_value(w);
     // Never looks at its queue; its window dies with the thread.
     mayEnd.get_future().wait();
@@ -171,8 +175,8 @@ TEST_F(CrossThreadSend, ASendEndsWhenItsWindowIsDestroyed) {
   std::promise<HWND> created;
   std::promise<void> mayDestroy;
   std::thread owner([&] {
-    HWND w =
-        CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             nullptr);
     created.set_value(w);
     mayDestroy.get_future().wait();
     // Destroys the window without looking at the message sent to it.
@@ -190,8 +194,8 @@ TEST_F(CrossThreadSend, AnInvalidationWakesAThreadWaitingForMessages) {
   std::promise<HWND> created;
   std::promise<void> painted;
   std::thread painter([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
-                             nullptr, nullptr);
+    HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                             nullptr, nullptr, nullptr);
     pumpMessages();
     created.set_value(w);
     MSG msg;
@@ -210,10 +214,10 @@ TEST_F(CrossThreadSend, AnInvalidationWakesAThreadWaitingForMessages) {
 
 TEST_F(CrossThreadSend, ShowingAnotherThreadsWindowWaitsForItsMessages) {
   WindowThread other;
-  MessageLog::clear();
+  WindowMessageLog::clear();
   ShowWindow(other.window(), SW_SHOWNA);
   EXPECT_TRUE(IsWindowVisible(other.window()));
-  auto log = MessageLog::take({WM_SHOWWINDOW});
+  auto log = WindowMessageLog::take({WM_SHOWWINDOW});
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].window, other.window());
 }
@@ -221,7 +225,7 @@ TEST_F(CrossThreadSend, ShowingAnotherThreadsWindowWaitsForItsMessages) {
 TEST_F(CrossThreadSend, PostedMessagesReachTheOwningThread) {
   WindowThread other;
   std::promise<DWORD> ranOn;
-  MessageLog::react(other.window(), kAsk, [&ranOn](HWND, WPARAM, LPARAM) -> LRESULT {
+  WindowMessageLog::react(other.window(), kAsk, [&ranOn](HWND, WPARAM, LPARAM) -> LRESULT {
     ranOn.set_value(GetCurrentThreadId());
     return 0;
   });

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "platform/host/display/null/NullDisplay.h"
-#include "tests/host/user/MessageLog.h"
+#include "tests/host/user/WindowMessageLog.h"
 
 namespace hosttest {
 namespace {
@@ -22,19 +22,19 @@ class InjectedInput : public ::testing::Test {
   void SetUp() override {
     NullDisplay::setDesktop(1280, 1024, RECT{0, 0, 1280, 1024});
     pumpMessages();
-    MessageLog::clear();
+    WindowMessageLog::clear();
   }
   void TearDown() override {
     for (HWND w : windows_) {
-      MessageLog::forget(w);
+      WindowMessageLog::forget(w);
       if (IsWindow(w)) DestroyWindow(w);
     }
     ReleaseCapture();
     pumpMessages();
-    MessageLog::clear();
+    WindowMessageLog::clear();
   }
   HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0, DWORD exStyle = 0) {
-    HWND window = MessageLog::create(x, y, w, h, parent, style, exStyle);
+    HWND window = WindowMessageLog::create(x, y, w, h, parent, style, exStyle);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
     pumpMessages();
@@ -42,7 +42,7 @@ class InjectedInput : public ::testing::Test {
   }
   static std::vector<Logged> run(const std::vector<UINT>& interesting) {
     pumpMessages();
-    return MessageLog::take(interesting);
+    return WindowMessageLog::take(interesting);
   }
   std::vector<HWND> windows_;
 };
@@ -87,7 +87,7 @@ TEST_F(InjectedInput, KeysReachTheFocusWindowWithCharacters) {
 
 TEST_F(InjectedInput, KeysWithAltAreSystemKeys) {
   HWND w = make(0, 0, 100, 100);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::pressKey(VK_MENU);
   NullDisplay::typeKey('F');
   NullDisplay::releaseKey(VK_MENU);
@@ -142,7 +142,7 @@ TEST_F(InjectedInput, CapsLockTogglesWithEveryPress) {
     EXPECT_EQ((state[VK_CAPITAL] & 1) != 0, on);
   }
   HWND w = make(0, 0, 100, 100);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::typeKey('B');
   auto chars = run({WM_CHAR});
   ASSERT_EQ(chars.size(), 1u);
@@ -153,7 +153,7 @@ TEST_F(InjectedInput, CapsLockTogglesWithEveryPress) {
 
 TEST_F(InjectedInput, ClicksBecomeClientMessagesAndDoubleClicks) {
   HWND w = make(100, 100, 200, 200);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   const DWORD t = 100000;
   NullDisplay::click(150, 160, VK_LBUTTON, t);
   NullDisplay::click(151, 160, VK_LBUTTON, t + 100);
@@ -177,7 +177,7 @@ TEST_F(InjectedInput, CaptionPressesAreNonClientMessages) {
   GetClientRect(w, &client);
   ASSERT_GT(origin.y, outer.top);
   int captionY = (outer.top + origin.y) / 2;
-  MessageLog::clear();
+  WindowMessageLog::clear();
   const DWORD t = 200000;
   NullDisplay::click(150, captionY, VK_RBUTTON, t);
   NullDisplay::click(150, captionY, VK_RBUTTON, t + 50);
@@ -195,7 +195,7 @@ TEST_F(InjectedInput, ACapturedPointerReportsToTheCaptureWindow) {
   HWND a = make(0, 0, 100, 100);
   HWND b = make(300, 0, 100, 100);
   SetCapture(a);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::click(350, 50);
   auto log = run(kMouse);
   std::vector<Logged> expected = {{a, WM_LBUTTONDOWN}, {a, WM_LBUTTONUP}};
@@ -211,7 +211,7 @@ TEST_F(InjectedInput, APressActivatesTheWindowUnderThePointer) {
   HWND a = make(0, 0, 100, 100);
   HWND b = make(300, 0, 100, 100);
   ASSERT_EQ(GetActiveWindow(), b);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::click(50, 50);
   auto log = run({WM_ACTIVATE, WM_SETFOCUS, WM_LBUTTONDOWN});
   std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {a, WM_SETFOCUS}, {a, WM_LBUTTONDOWN}};
@@ -225,7 +225,7 @@ TEST_F(InjectedInput, WheelNotchesGoToTheFocusAndUpToItsParent) {
   HWND parent = make(0, 0, 200, 200);
   HWND child = make(10, 10, 50, 50, parent);
   SetFocus(child);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::turnWheel(2);
   NullDisplay::turnWheel(-1);
   auto log = run({WM_MOUSEWHEEL});
@@ -240,7 +240,7 @@ TEST_F(InjectedInput, AnImeCommitArrivesAsACompositionWithItsResult) {
   HWND w = make(0, 0, 100, 100);
   const std::string text = "\x82\xa0\x82\xa2\x8a\xbf";  // あい漢
   std::string seen;
-  MessageLog::react(w, WM_IME_COMPOSITION, [&seen](HWND hwnd, WPARAM, LPARAM lp) -> LRESULT {
+  WindowMessageLog::react(w, WM_IME_COMPOSITION, [&seen](HWND hwnd, WPARAM, LPARAM lp) -> LRESULT {
     if (!(lp & GCS_RESULTSTR)) return 0;
     HIMC context = ImmGetContext(hwnd);
     LONG size = ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0);
@@ -250,7 +250,7 @@ TEST_F(InjectedInput, AnImeCommitArrivesAsACompositionWithItsResult) {
     seen = buffer;
     return 0;
   });
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::commitIme(text);
   std::vector<Logged> expected = {{w, WM_IME_STARTCOMPOSITION}, {w, WM_IME_COMPOSITION}, {w, WM_IME_ENDCOMPOSITION}};
   EXPECT_EQ(run({WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION}), expected);
@@ -259,7 +259,7 @@ TEST_F(InjectedInput, AnImeCommitArrivesAsACompositionWithItsResult) {
 
 TEST_F(InjectedInput, AnImeCommitKeepsItsPlaceAmongTheKeys) {
   HWND w = make(0, 0, 100, 100);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   NullDisplay::pressKey('X');
   NullDisplay::commitIme("\x82\xa0");
   NullDisplay::releaseKey('X');
@@ -288,10 +288,10 @@ TEST_F(InjectedInput, TheCompositionFontAndWindowAreKept) {
   EXPECT_STREQ(readFont.lfFaceName, font.lfFaceName);
   EXPECT_EQ(readForm.ptCurrentPos.y, 34);
   EXPECT_FALSE(ImmGetOpenStatus(context));
-  MessageLog::clear();
+  WindowMessageLog::clear();
   EXPECT_TRUE(ImmSetOpenStatus(context, TRUE));
   EXPECT_TRUE(ImmGetOpenStatus(context));
-  EXPECT_EQ(MessageLog::take({WM_IME_NOTIFY}).size(), 1u);
+  EXPECT_EQ(WindowMessageLog::take({WM_IME_NOTIFY}).size(), 1u);
   ImmReleaseContext(w, context);
 }
 
@@ -321,10 +321,10 @@ TEST_F(InjectedInput, ADropGoesToTheNearestWindowThatAcceptsFiles) {
   HWND child = make(10, 10, 100, 100, parent);
   DragAcceptFiles(parent, TRUE);
   DropResult result;
-  MessageLog::react(parent, WM_DROPFILES, [&result](HWND, WPARAM wp, LPARAM) { return readDrop(result, wp); });
+  WindowMessageLog::react(parent, WM_DROPFILES, [&result](HWND, WPARAM wp, LPARAM) { return readDrop(result, wp); });
   const std::string longName = "/tmp/" + std::string(600, 'x') + ".mqo";
   const std::vector<std::string> paths = {"/tmp/a.mqo", "/tmp/\xe6\x97\xa5\xe6\x9c\xac.mqo", longName};
-  MessageLog::clear();
+  WindowMessageLog::clear();
   ASSERT_TRUE(NullDisplay::dropFiles(130, 140, paths));
   std::vector<Logged> expected = {{parent, WM_DROPFILES}};
   EXPECT_EQ(run({WM_DROPFILES}), expected);
@@ -350,7 +350,7 @@ TEST_F(InjectedInput, APathIsCutToASmallBuffer) {
   HWND w = make(0, 0, 100, 100, nullptr, 0, WS_EX_ACCEPTFILES);
   std::string cut;
   UINT copied = 0;
-  MessageLog::react(w, WM_DROPFILES, [&](HWND, WPARAM wp, LPARAM) -> LRESULT {
+  WindowMessageLog::react(w, WM_DROPFILES, [&](HWND, WPARAM wp, LPARAM) -> LRESULT {
     char buffer[8];
     copied = DragQueryFileA(reinterpret_cast<HDROP>(wp), 0, buffer, sizeof(buffer));
     cut = buffer;
@@ -367,8 +367,8 @@ TEST_F(InjectedInput, APathIsCutToASmallBuffer) {
 
 TEST_F(InjectedInput, ACloseRequestBecomesCloseAndTheProcedureDecides) {
   HWND kept = make(0, 0, 100, 100);
-  MessageLog::react(kept, WM_CLOSE, [](HWND, WPARAM, LPARAM) -> LRESULT { return 0; });
-  MessageLog::clear();
+  WindowMessageLog::react(kept, WM_CLOSE, [](HWND, WPARAM, LPARAM) -> LRESULT { return 0; });
+  WindowMessageLog::clear();
   NullDisplay::requestClose(kept);
   std::vector<Logged> expected = {{kept, WM_SYSCOMMAND}, {kept, WM_CLOSE}};
   EXPECT_EQ(run({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}), expected);
@@ -474,7 +474,7 @@ TEST_F(InjectedInput, AWindowThreadReceivesInputThroughItsOwnLoop) {
   std::promise<HWND> created;
   std::promise<std::vector<UINT>> received;
   std::thread windowThread([&] {
-    HWND w = CreateWindowExA(0, MessageLog::className(), "", WS_POPUP | WS_VISIBLE, 500, 500, 100, 100, nullptr,
+    HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP | WS_VISIBLE, 500, 500, 100, 100, nullptr,
                              nullptr, nullptr, nullptr);
     created.set_value(w);
     std::vector<UINT> seen;

@@ -4,7 +4,7 @@
 #include <future>
 #include <thread>
 
-#include "tests/host/user/MessageLog.h"
+#include "tests/host/user/WindowMessageLog.h"
 
 namespace hosttest {
 namespace {
@@ -42,8 +42,8 @@ TEST_F(MessageQueue, PeekWithoutRemovingLeavesTheMessage) {
 }
 
 TEST_F(MessageQueue, FiltersPickMessagesOutOfOrder) {
-  HWND a = MessageLog::create(0, 0, 10, 10);
-  HWND b = MessageLog::create(0, 0, 10, 10);
+  HWND a = WindowMessageLog::create(0, 0, 10, 10);
+  HWND b = WindowMessageLog::create(0, 0, 10, 10);
   PostMessageA(a, WM_USER + 1, 0, 0);
   PostMessageA(b, WM_USER + 2, 0, 0);
   PostThreadMessageA(GetCurrentThreadId(), WM_USER + 3, 0, 0);
@@ -72,7 +72,7 @@ TEST_F(MessageQueue, FiltersPickMessagesOutOfOrder) {
 }
 
 TEST_F(MessageQueue, PostingToADestroyedWindowFails) {
-  HWND w = MessageLog::create(0, 0, 10, 10);
+  HWND w = WindowMessageLog::create(0, 0, 10, 10);
   PostMessageA(w, WM_USER, 0, 0);
   DestroyWindow(w);
   EXPECT_FALSE(PostMessageA(w, WM_USER, 0, 0));
@@ -121,7 +121,7 @@ TEST_F(MessageQueue, GetMessageWaitsForAPostFromAnotherThread) {
 int timerProcCalls = 0;
 
 TEST_F(MessageQueue, TimersComeAfterPostedMessagesUntilKilled) {
-  HWND w = MessageLog::create(0, 0, 10, 10);
+  HWND w = WindowMessageLog::create(0, 0, 10, 10);
   ASSERT_NE(SetTimer(w, 7, 1, nullptr), 0u);
   PostMessageA(w, WM_USER, 0, 0);
   MSG msg;
@@ -160,7 +160,7 @@ TEST_F(MessageQueue, AThreadTimerCallsItsProcedure) {
 }
 
 TEST_F(MessageQueue, TranslateMessageAddsCharactersForKeys) {
-  HWND w = MessageLog::create(0, 0, 10, 10);
+  HWND w = WindowMessageLog::create(0, 0, 10, 10);
   // Space, whose character does not depend on Shift or Caps Lock.
   MSG key{w, WM_KEYDOWN, VK_SPACE, 1, 0, {0, 0}};
   EXPECT_TRUE(TranslateMessage(&key));

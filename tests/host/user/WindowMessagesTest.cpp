@@ -2,7 +2,7 @@
 // destruction, and window geometry. Win32 calls only.
 #include <gtest/gtest.h>
 
-#include "tests/host/user/MessageLog.h"
+#include "tests/host/user/WindowMessageLog.h"
 
 namespace hosttest {
 namespace {
@@ -14,25 +14,25 @@ class WindowMessages : public ::testing::Test {
  protected:
   void SetUp() override {
     pumpMessages();
-    MessageLog::clear();
+    WindowMessageLog::clear();
   }
   void TearDown() override {
     for (HWND w : windows_) {
       if (IsWindow(w)) DestroyWindow(w);
-      MessageLog::forget(w);
+      WindowMessageLog::forget(w);
     }
     pumpMessages();
-    MessageLog::clear();
+    WindowMessageLog::clear();
   }
   HWND make(int x, int y, int w, int h, HWND parent = nullptr, DWORD style = 0, DWORD exStyle = 0) {
-    HWND window = MessageLog::create(x, y, w, h, parent, style, exStyle);
+    HWND window = WindowMessageLog::create(x, y, w, h, parent, style, exStyle);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
     return window;
   }
   HWND makeHidden(int x, int y, int w, int h, LPVOID param = nullptr) {
-    HWND window =
-        CreateWindowExA(0, MessageLog::className(), "hidden", WS_POPUP, x, y, w, h, nullptr, nullptr, nullptr, param);
+    HWND window = CreateWindowExA(0, WindowMessageLog::className(), "hidden", WS_POPUP, x, y, w, h, nullptr, nullptr,
+                                  nullptr, param);
     EXPECT_NE(window, nullptr);
     windows_.push_back(window);
     return window;
@@ -42,7 +42,7 @@ class WindowMessages : public ::testing::Test {
 
 TEST_F(WindowMessages, CreationSendsCreateThenSizeAndMove) {
   HWND w = makeHidden(10, 20, 200, 100);
-  auto log = MessageLog::take(kLifecycle);
+  auto log = WindowMessageLog::take(kLifecycle);
   std::vector<Logged> expected = {{w, WM_NCCREATE}, {w, WM_CREATE}, {w, WM_SIZE}, {w, WM_MOVE}};
   EXPECT_EQ(log, expected);
   EXPECT_EQ(LOWORD(log[2].lParam), 200);
@@ -91,29 +91,30 @@ TEST_F(WindowMessages, CreateReturningMinusOneFailsTheCreation) {
 TEST_F(WindowMessages, RegisteringAClassTwiceFailsQuietly) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = MessageLog::className();
+  wc.lpszClassName = WindowMessageLog::className();
   SetLastError(0);
   EXPECT_EQ(RegisterClassA(&wc), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
   // The first registration still serves.
   HWND w = makeHidden(0, 0, 10, 10);
-  MessageLog::take();
+  WindowMessageLog::take();
   SendMessageA(w, WM_USER, 0, 0);
-  EXPECT_EQ(MessageLog::take({WM_USER}).size(), 1u);
+  EXPECT_EQ(WindowMessageLog::take({WM_USER}).size(), 1u);
 }
 
 TEST_F(WindowMessages, ShowingActivatesAndFocuses) {
   HWND w = makeHidden(0, 0, 50, 50);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   EXPECT_FALSE(ShowWindow(w, SW_SHOW));
   std::vector<Logged> expected = {{w, WM_SHOWWINDOW}, {w, WM_NCACTIVATE}, {w, WM_ACTIVATE}, {w, WM_SETFOCUS}};
-  EXPECT_EQ(MessageLog::take({WM_SHOWWINDOW, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_SIZE, WM_MOVE}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_SHOWWINDOW, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_SIZE, WM_MOVE}),
+            expected);
   EXPECT_TRUE(IsWindowVisible(w));
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(GetFocus(), w);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   EXPECT_TRUE(ShowWindow(w, SW_SHOW));
-  EXPECT_TRUE(MessageLog::take({WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}).empty());
+  EXPECT_TRUE(WindowMessageLog::take({WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}).empty());
   EXPECT_TRUE(ShowWindow(w, SW_HIDE));
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_EQ(GetFocus(), nullptr);
@@ -133,9 +134,9 @@ TEST_F(WindowMessages, MoveWindowSendsMoveAndSizeOnlyForWhatChanged) {
   };
   HWND w = make(10, 20, 100, 50);
   for (const MoveCase& c : cases) {
-    MessageLog::clear();
+    WindowMessageLog::clear();
     MoveWindow(w, c.to.left, c.to.top, c.to.right - c.to.left, c.to.bottom - c.to.top, TRUE);
-    auto log = MessageLog::take({WM_MOVE, WM_SIZE});
+    auto log = WindowMessageLog::take({WM_MOVE, WM_SIZE});
     ASSERT_EQ(log.size(), c.messages.size());
     for (size_t i = 0; i < log.size(); ++i) {
       EXPECT_EQ(log[i].message, c.messages[i]);
@@ -157,7 +158,7 @@ TEST_F(WindowMessages, MoveWindowSendsMoveAndSizeOnlyForWhatChanged) {
 TEST_F(WindowMessages, InvalidationProducesPaintOnceTheQueueIsEmpty) {
   HWND w = make(0, 0, 100, 100);
   pumpMessages();
-  MessageLog::clear();
+  WindowMessageLog::clear();
   RECT area{10, 10, 20, 30};
   InvalidateRect(w, &area, TRUE);
   RECT update;
@@ -173,7 +174,7 @@ TEST_F(WindowMessages, InvalidationProducesPaintOnceTheQueueIsEmpty) {
   EXPECT_EQ(msg.hwnd, w);
   DispatchMessageA(&msg);
   std::vector<Logged> expected = {{w, WM_PAINT}, {w, WM_ERASEBKGND}};
-  EXPECT_EQ(MessageLog::take({WM_PAINT, WM_ERASEBKGND}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_PAINT, WM_ERASEBKGND}), expected);
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
   EXPECT_FALSE(PeekMessageA(&msg, w, WM_PAINT, WM_PAINT, PM_NOREMOVE));
 }
@@ -190,12 +191,12 @@ TEST_F(WindowMessages, ValidateRectClearsThePendingPaint) {
 TEST_F(WindowMessages, UpdateWindowPaintsAtOnce) {
   HWND w = make(0, 0, 100, 100);
   pumpMessages();
-  MessageLog::clear();
+  WindowMessageLog::clear();
   InvalidateRect(w, nullptr, FALSE);
   UpdateWindow(w);
-  EXPECT_EQ(MessageLog::take({WM_PAINT}).size(), 1u);
+  EXPECT_EQ(WindowMessageLog::take({WM_PAINT}).size(), 1u);
   UpdateWindow(w);
-  EXPECT_TRUE(MessageLog::take({WM_PAINT}).empty());
+  EXPECT_TRUE(WindowMessageLog::take({WM_PAINT}).empty());
 }
 
 TEST_F(WindowMessages, DestructionGoesParentFirstThenFinishesChildrenFirst) {
@@ -203,39 +204,39 @@ TEST_F(WindowMessages, DestructionGoesParentFirstThenFinishesChildrenFirst) {
   HWND first = make(0, 0, 50, 50, parent);
   HWND grandchild = make(0, 0, 10, 10, first);
   HWND second = make(60, 0, 50, 50, parent);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   DestroyWindow(parent);
   std::vector<Logged> expected = {
       {parent, WM_DESTROY},       {first, WM_DESTROY},   {grandchild, WM_DESTROY}, {second, WM_DESTROY},
       {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY}, {second, WM_NCDESTROY},   {parent, WM_NCDESTROY},
   };
-  EXPECT_EQ(MessageLog::take({WM_DESTROY, WM_NCDESTROY}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_DESTROY, WM_NCDESTROY}), expected);
   for (HWND w : {parent, first, grandchild, second}) EXPECT_FALSE(IsWindow(w));
 }
 
 TEST_F(WindowMessages, DestroyingAnOwnerDestroysItsOwnedWindowsFirst) {
   HWND owner = make(0, 0, 100, 100);
   HWND owned =
-      CreateWindowExA(0, MessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+      CreateWindowExA(0, WindowMessageLog::className(), "", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
   windows_.push_back(owned);
   EXPECT_EQ(GetParent(owned), owner);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   DestroyWindow(owner);
   std::vector<Logged> expected = {{owned, WM_DESTROY}, {owner, WM_DESTROY}};
-  EXPECT_EQ(MessageLog::take({WM_DESTROY}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_DESTROY}), expected);
 }
 
 TEST_F(WindowMessages, CloseDestroysByDefaultAndNotWhenHandled) {
   HWND kept = make(0, 0, 10, 10);
-  MessageLog::react(kept, WM_CLOSE, [](HWND, WPARAM, LPARAM) -> LRESULT { return 0; });
+  WindowMessageLog::react(kept, WM_CLOSE, [](HWND, WPARAM, LPARAM) -> LRESULT { return 0; });
   SendMessageA(kept, WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(kept));
   HWND closed = make(0, 0, 10, 10);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   SendMessageA(closed, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(closed));
   std::vector<Logged> expected = {{closed, WM_CLOSE}, {closed, WM_DESTROY}};
-  EXPECT_EQ(MessageLog::take({WM_CLOSE, WM_DESTROY}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_CLOSE, WM_DESTROY}), expected);
 }
 
 TEST_F(WindowMessages, ActivationAndFocusMoveBetweenWindows) {
@@ -243,16 +244,16 @@ TEST_F(WindowMessages, ActivationAndFocusMoveBetweenWindows) {
   HWND b = make(200, 0, 100, 100);
   HWND c = make(10, 10, 20, 20, b);
   ASSERT_EQ(GetActiveWindow(), b);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   SetActiveWindow(a);
   std::vector<Logged> toA = {{b, WM_NCACTIVATE}, {b, WM_ACTIVATE},  {a, WM_NCACTIVATE},
                              {a, WM_ACTIVATE},   {b, WM_KILLFOCUS}, {a, WM_SETFOCUS}};
-  EXPECT_EQ(MessageLog::take(kActivation), toA);
-  MessageLog::clear();
+  EXPECT_EQ(WindowMessageLog::take(kActivation), toA);
+  WindowMessageLog::clear();
   SetFocus(c);
   std::vector<Logged> toC = {{a, WM_NCACTIVATE}, {a, WM_ACTIVATE}, {b, WM_NCACTIVATE}, {b, WM_ACTIVATE},
                              {a, WM_KILLFOCUS},  {b, WM_SETFOCUS}, {b, WM_KILLFOCUS},  {c, WM_SETFOCUS}};
-  auto log = MessageLog::take(kActivation);
+  auto log = WindowMessageLog::take(kActivation);
   EXPECT_EQ(log, toC);
   EXPECT_EQ(LOWORD(log[1].wParam), WA_INACTIVE);
   EXPECT_EQ(LOWORD(log[3].wParam), WA_ACTIVE);
@@ -264,12 +265,12 @@ TEST_F(WindowMessages, HidingTheActiveWindowActivatesTheNextOne) {
   HWND a = make(0, 0, 100, 100);
   HWND b = make(200, 0, 100, 100);
   ASSERT_EQ(GetActiveWindow(), b);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   ShowWindow(b, SW_HIDE);
   EXPECT_EQ(GetActiveWindow(), a);
   EXPECT_EQ(GetFocus(), a);
   std::vector<Logged> expected = {{b, WM_ACTIVATE}, {a, WM_ACTIVATE}, {b, WM_KILLFOCUS}, {a, WM_SETFOCUS}};
-  EXPECT_EQ(MessageLog::take({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}), expected);
 }
 
 TEST_F(WindowMessages, AHiddenOrDestroyedChildGivesTheFocusToItsParent) {
@@ -278,7 +279,7 @@ TEST_F(WindowMessages, AHiddenOrDestroyedChildGivesTheFocusToItsParent) {
   for (bool gone : destroy) {
     HWND child = make(10, 10, 20, 20, parent);
     SetFocus(child);
-    MessageLog::clear();
+    WindowMessageLog::clear();
     if (gone) {
       DestroyWindow(child);
     } else {
@@ -286,20 +287,20 @@ TEST_F(WindowMessages, AHiddenOrDestroyedChildGivesTheFocusToItsParent) {
     }
     EXPECT_EQ(GetFocus(), parent);
     std::vector<Logged> expected = {{child, WM_KILLFOCUS}, {parent, WM_SETFOCUS}};
-    EXPECT_EQ(MessageLog::take({WM_KILLFOCUS, WM_SETFOCUS}), expected);
+    EXPECT_EQ(WindowMessageLog::take({WM_KILLFOCUS, WM_SETFOCUS}), expected);
   }
 }
 
 TEST_F(WindowMessages, DisablingTakesTheFocusAndReportsThePreviousState) {
   HWND w = make(0, 0, 100, 100);
   ASSERT_EQ(GetFocus(), w);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   EXPECT_FALSE(EnableWindow(w, FALSE));
   EXPECT_FALSE(IsWindowEnabled(w));
   EXPECT_TRUE(EnableWindow(w, FALSE));
   EXPECT_EQ(GetFocus(), nullptr);
   std::vector<Logged> expected = {{w, WM_KILLFOCUS}, {w, WM_ENABLE}};
-  EXPECT_EQ(MessageLog::take({WM_KILLFOCUS, WM_ENABLE}), expected);
+  EXPECT_EQ(WindowMessageLog::take({WM_KILLFOCUS, WM_ENABLE}), expected);
   EXPECT_TRUE(EnableWindow(w, TRUE));
   EXPECT_TRUE(IsWindowEnabled(w));
 }
@@ -307,13 +308,13 @@ TEST_F(WindowMessages, DisablingTakesTheFocusAndReportsThePreviousState) {
 TEST_F(WindowMessages, CaptureChangesAreAnnounced) {
   HWND a = make(0, 0, 10, 10);
   HWND b = make(20, 0, 10, 10);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   EXPECT_EQ(SetCapture(a), nullptr);
   EXPECT_EQ(GetCapture(), a);
   EXPECT_EQ(SetCapture(b), a);
   EXPECT_TRUE(ReleaseCapture());
   EXPECT_EQ(GetCapture(), nullptr);
-  auto log = MessageLog::take({WM_CAPTURECHANGED});
+  auto log = WindowMessageLog::take({WM_CAPTURECHANGED});
   std::vector<Logged> expected = {{a, WM_CAPTURECHANGED}, {b, WM_CAPTURECHANGED}};
   ASSERT_EQ(log, expected);
   EXPECT_EQ(reinterpret_cast<HWND>(log[0].lParam), b);
@@ -324,7 +325,7 @@ TEST_F(WindowMessages, MaximizeCoversTheWorkAreaAndRestoreComesBack) {
   HWND w = make(30, 40, 100, 80);
   RECT work;
   ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
-  MessageLog::clear();
+  WindowMessageLog::clear();
   ShowWindow(w, SW_SHOWMAXIMIZED);
   RECT r;
   GetWindowRect(w, &r);
@@ -333,24 +334,24 @@ TEST_F(WindowMessages, MaximizeCoversTheWorkAreaAndRestoreComesBack) {
   EXPECT_EQ(r.right, work.right);
   EXPECT_EQ(r.bottom, work.bottom);
   EXPECT_TRUE(IsZoomed(w));
-  auto sizes = MessageLog::take({WM_SIZE});
+  auto sizes = WindowMessageLog::take({WM_SIZE});
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back().wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
   ShowWindow(w, SW_SHOWNORMAL);
   GetWindowRect(w, &r);
   EXPECT_EQ(r.left, 30);
   EXPECT_EQ(r.bottom, 120);
-  sizes = MessageLog::take({WM_SIZE});
+  sizes = WindowMessageLog::take({WM_SIZE});
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back().wParam, static_cast<WPARAM>(SIZE_RESTORED));
 }
 
 TEST_F(WindowMessages, MinimizeReportsItAndRestoreComesBack) {
   HWND w = make(30, 40, 100, 80);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   ShowWindow(w, SW_SHOWMINIMIZED);
   EXPECT_TRUE(IsIconic(w));
-  auto sizes = MessageLog::take({WM_SIZE});
+  auto sizes = WindowMessageLog::take({WM_SIZE});
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back().wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
   ShowWindow(w, SW_SHOWNORMAL);
@@ -365,8 +366,8 @@ TEST_F(WindowMessages, FramesMatchAdjustWindowRectEx) {
   const DWORD styles[] = {WS_POPUP, WS_POPUP | WS_BORDER, WS_POPUP | WS_CAPTION, WS_OVERLAPPEDWINDOW,
                           WS_POPUP | WS_DLGFRAME};
   for (DWORD style : styles) {
-    HWND w =
-        CreateWindowExA(0, MessageLog::className(), "", style, 50, 60, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(0, WindowMessageLog::className(), "", style, 50, 60, 300, 200, nullptr, nullptr, nullptr,
+                             nullptr);
     ASSERT_NE(w, nullptr);
     RECT outer, client;
     GetWindowRect(w, &outer);
@@ -408,8 +409,8 @@ TEST_F(WindowMessages, WindowFromPointFollowsZOrderThenChildren) {
   HWND second = make(50, 50, 100, 100, lower);
   HWND nested = make(5, 5, 20, 20, first);
   HWND disabled = make(150, 10, 30, 30, lower, WS_DISABLED);
-  HWND hidden =
-      CreateWindowExA(0, MessageLog::className(), "", WS_CHILD, 10, 150, 30, 30, lower, nullptr, nullptr, nullptr);
+  HWND hidden = CreateWindowExA(0, WindowMessageLog::className(), "", WS_CHILD, 10, 150, 30, 30, lower, nullptr,
+                                nullptr, nullptr);
   windows_.push_back(hidden);
   struct Case {
     POINT at;

@@ -1,5 +1,0 @@
-target_sources(nolva PRIVATE
-  window/NVStageBase.cpp
-  window/NVWindowClasses.cpp
-  window/NVWindowProc.cpp
-)

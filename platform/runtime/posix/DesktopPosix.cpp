@@ -1,8 +1,0 @@
-#include "platform/host/display/sdl/SdlDisplay.h"
-#include "platform/runtime/Desktop.h"
-
-namespace nvrt {
-
-bool openDesktop(std::string& reason) { return nvhost::SdlDisplay::select(reason); }
-
-}  // namespace nvrt

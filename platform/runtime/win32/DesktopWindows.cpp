@@ -1,8 +1,0 @@
-#include "platform/runtime/Desktop.h"
-
-namespace nvrt {
-
-// Windows always has its desktop.
-bool openDesktop(std::string&) { return true; }
-
-}  // namespace nvrt

@@ -1,9 +1,0 @@
-// On Windows the system interface is the operating system's own; it adds no
-// third-party library.
-#include "platform/runtime/HostLibraryCredits.h"
-
-namespace nvrt {
-
-std::vector<std::string> hostLibraryCredits() { return {}; }
-
-}  // namespace nvrt
