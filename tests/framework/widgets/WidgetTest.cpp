@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <list>
 #include <string>
 #include <vector>
 
 #include "framework/compose/NV2DItem.h"
+#include "framework/compose/NVImage.h"
 #include "framework/compose/NVStageItem.h"
 #include "framework/widgets/NVLabel.h"
 #include "framework/widgets/NVPushButton.h"
@@ -92,6 +94,88 @@ TEST_F(WidgetTest, RemovingAWidgetAddedTwiceRemovesBothEntries) {
   parent.children.push_back(&child);  // as a second addChild would leave it
   parent.removeChild(&child);
   EXPECT_TRUE(parent.children.empty());
+  window->removeChild(parent.stageItem());
+}
+
+// Records every hook of the widget base with what its host showed when the
+// hook ran.
+class HookWidget : public NVWidget {
+ public:
+  HookWidget() : NVWidget(3, 4, 50, 20) {}
+  void onAttach() override { calls.push_back(std::string("attach") + (hostParent() ? " under" : " alone")); }
+  void onDetach() override { calls.push_back(std::string("detach") + (hostParent() ? " under" : " alone")); }
+  void onShow() override { calls.push_back(std::string("show") + (hostShown() ? " shown" : " hidden")); }
+  void onHide() override { calls.push_back(std::string("hide") + (hostShown() ? " shown" : " hidden")); }
+  void onResize(int w, int h) override {
+    calls.push_back("resize " + std::to_string(w) + "x" + std::to_string(h) + " host " + std::to_string(getWidth()));
+  }
+  void onEnableChanged(bool effective) override { calls.push_back(effective ? "enable+" : "enable-"); }
+  bool hostParent() const { return stageItemHost && stageItemHost->parent; }
+  bool hostShown() const { return stageItemHost && stageItemHost->shown; }
+  std::vector<std::string> calls;
+};
+
+// What a widget is given before it has a host goes into the host when it is
+// made, and the enabled state is announced once; nothing else runs.
+TEST_F(WidgetTest, HostingCopiesTheWidgetsValues) {
+  NVImage face(50, 20);
+  HookWidget widget;
+  widget.setText(NVString("caption"));
+  widget.setImage(&face);
+  widget.passEventsToParent = true;
+  widget.setEnabled(false);
+  EXPECT_FALSE(widget.isEnabled());
+  widget.setTextOffset(7, 7);  // no host: nothing to keep it
+  EXPECT_EQ(widget.moveTo(9, 9), 0);
+  EXPECT_EQ(widget.moveBy(1, 1), 0);
+  widget.show();
+  widget.hide();
+  EXPECT_EQ(widget.calls, (std::vector<std::string>{"show hidden", "hide hidden"}));
+  widget.calls.clear();
+  NVStageItem* host = widget.stageItem();
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(widget.calls, (std::vector<std::string>{"enable-"}));
+  EXPECT_EQ(host->x, 3);
+  EXPECT_EQ(host->y, 4);
+  EXPECT_EQ(host->width, 50);
+  EXPECT_EQ(host->height, 20);
+  EXPECT_EQ(host->text, "caption");
+  EXPECT_EQ(host->image, &face);
+  EXPECT_FALSE(host->enabled);
+  EXPECT_TRUE(host->passToParent);
+  EXPECT_EQ(host->textX, 0);
+  EXPECT_FALSE(host->shown);
+  EXPECT_EQ(widget.getText(), "caption");
+}
+
+// The hooks of a child in a parent's stage item: attach after its host is
+// under the parent, detach before it leaves, show and hide before the host
+// changes, resize after the host took the new size.
+TEST_F(WidgetTest, TheHooksRunAroundTheirHostsChanges) {
+  TracingWidget parent("parent", 200, 100);
+  ASSERT_TRUE(window->addChild(parent.stageItem(), true));
+  HookWidget child;
+  parent.addChild(&child, false);
+  ASSERT_EQ(child.parent, &parent);
+  EXPECT_EQ(parent.children, (std::list<NVWidget*>{&child}));
+  child.show();
+  EXPECT_TRUE(child.stageItemHost->shown);
+  child.hide();
+  EXPECT_FALSE(child.stageItemHost->shown);
+  EXPECT_EQ(child.setRect(5, 6, 30, 40), 1);
+  EXPECT_EQ(child.getX(), 5);
+  EXPECT_EQ(child.getHeight(), 40);
+  child.setSize(31, 41);
+  EXPECT_EQ(child.getX(), 5);
+  EXPECT_NE(child.moveTo(8, 9), 0);
+  EXPECT_EQ(child.getX(), 8);
+  child.setTextOffset(4, 2);
+  EXPECT_EQ(child.stageItemHost->textX, 4);
+  parent.removeChild(&child);
+  EXPECT_EQ(child.parent, nullptr);
+  EXPECT_TRUE(parent.children.empty());
+  EXPECT_EQ(child.calls, (std::vector<std::string>{"enable+", "attach under", "show hidden", "hide shown",
+                                                   "resize 30x40 host 30", "resize 31x41 host 31", "detach under"}));
   window->removeChild(parent.stageItem());
 }
 
