@@ -7,6 +7,7 @@
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NVImage.h"
 #include "framework/compose/NVStageItem.h"
+#include "framework/compose/NVStringStyle.h"
 #include "framework/widgets/NVLabel.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
@@ -189,27 +190,53 @@ TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
   ASSERT_TRUE(window->addChild(button.stageItem(), true));
   button.onAttach();
   NVStageItem* host = button.stageItem();
+  const SIZE caption = NVStringStyle::sharedDefault()->measure(NVString("OK"));
+  const int centreX = 40 - caption.cx / 2, centreY = 12 - caption.cy / 2;
   EXPECT_EQ(host->image, button.normalFace.get());
-  // Press inside, leave, release outside: the normal face.
-  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace.get());
-  NullDisplay::pressButton();
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.pressedFace.get());
-  NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150);
-  runFrames(engine, 3);
-  NullDisplay::releaseButton();
-  runFrames(engine, 3);
+  EXPECT_EQ(host->textX, centreX);
+  EXPECT_EQ(host->textY, centreY);
+  enum class Do { Over, Away, Press, Release };
+  struct Step {
+    Do act;
+    NVImage* face;
+    int shift;  // the caption moves by (1, 1) while pressed
+  };
+  const Step steps[] = {
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Away, button.normalFace.get(), 0},
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Press, button.pressedFace.get(), 1},
+      {Do::Away, nullptr, 1},
+      {Do::Release, button.normalFace.get(), 0},  // released outside
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Press, button.pressedFace.get(), 1},
+      {Do::Release, button.hoverFace.get(), 0},  // released inside
+  };
+  int n = 0;
+  for (const Step& step : steps) {
+    switch (step.act) {
+      case Do::Over: NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30); break;
+      case Do::Away: NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150); break;
+      case Do::Press: NullDisplay::pressButton(); break;
+      case Do::Release: NullDisplay::releaseButton(); break;
+    }
+    runFrames(engine, 3);
+    if (step.face) {
+      EXPECT_EQ(host->image, step.face) << "step " << n;
+    }
+    EXPECT_EQ(host->textX, centreX + step.shift) << "step " << n;
+    EXPECT_EQ(host->textY, centreY + step.shift) << "step " << n;
+    ++n;
+  }
+  // A new size: every face painted at it, the caption centred in it.
+  button.setRect(20, 20, 100, 30);
+  for (NVImage* face : {button.normalFace.get(), button.hoverFace.get(), button.pressedFace.get()}) {
+    EXPECT_EQ(face->getWidth(), 100);
+    EXPECT_EQ(face->getHeight(), 30);
+  }
   EXPECT_EQ(host->image, button.normalFace.get());
-  // Press and release inside: the hover face.
-  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
-  runFrames(engine, 3);
-  NullDisplay::pressButton();
-  runFrames(engine, 3);
-  NullDisplay::releaseButton();
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace.get());
+  EXPECT_EQ(host->textX, 50 - caption.cx / 2);
+  EXPECT_EQ(host->textY, 15 - caption.cy / 2);
   window->removeChild(host);
 }
 
@@ -223,6 +250,21 @@ TEST_F(WidgetTest, ADisabledButtonShowsItsNormalFaceDimmed) {
   EXPECT_EQ(button.normalFace->getPixels()[0], corner);  // transparent corners stay
   EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
   EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  // A disabled button hears no pointer: it keeps its dimmed normal face.
+  NullDisplay::movePointer(100 + 6 + 60, 100 + 28 + 30);
+  runFrames(engine, 3);
+  NullDisplay::pressButton();
+  runFrames(engine, 3);
+  NullDisplay::releaseButton();
+  runFrames(engine, 3);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
+  // Enabled again: the normal face repainted as it was.
+  button.setEnabled(true);
+  EXPECT_EQ(button.normalFace->getPixels()[12 * 80 + 40], middle);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  NullDisplay::movePointer(1200, 1000);
+  runFrames(engine, 3);
   window->removeChild(button.stageItem());
 }
 
@@ -234,6 +276,11 @@ TEST_F(WidgetTest, TheLabelIsCreatedAtTheOriginWithItsBackground) {
   label.onAttach();
   EXPECT_EQ(label.stageItem()->image, label.backgroundImage.get());
   EXPECT_EQ(label.backgroundImage->getPixels()[0], 0xFFF7FAFFu);
+  // Moving or resizing it keeps the background it was attached with.
+  label.setRect(10, 10, 100, 50);
+  EXPECT_EQ(label.backgroundImage->getWidth(), 300);
+  EXPECT_EQ(label.backgroundImage->getHeight(), 300);
+  EXPECT_EQ(label.stageItem()->image, label.backgroundImage.get());
   window->removeChild(label.stageItem());
 }
 
