@@ -83,6 +83,14 @@ TEST_F(WidgetTest, DisablingAParentDisablesTheDescendantsFirst) {
   parent.setEnabled(false);
   EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild-", "child-", "parent-"}));
   EXPECT_FALSE(grandchild.isEnabled());
+  // Enabling a child under a disabled parent announces the effective state.
+  gEnableCalls.clear();
+  grandchild.setEnabled(true);
+  EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild-"}));
+  EXPECT_FALSE(grandchild.isEnabled());
+  gEnableCalls.clear();
+  parent.setEnabled(true);
+  EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild+", "child+", "parent+"}));
   child.removeChild(&grandchild);
   parent.removeChild(&child);
   window->removeChild(parent.stageItem());
