@@ -40,7 +40,11 @@ class NVTextBox : public NVWidget {
   void onResize(int width, int height) override;
   void onEnableChanged(bool effective) override;
 
-  void setText(NVString text) override;
+  // Replaces the whole text as one undoable step; the cursor goes to the
+  // start. Hides the widget's setText, which only shows text in the host:
+  // the host is given the visible part of the text without touching the
+  // history.
+  void setText(NVString text);
   NVString getText() const { return content; }
   void setIdlePainter(NVPainter painter, int param);
   void setFocusedPainter(NVPainter painter, int param);

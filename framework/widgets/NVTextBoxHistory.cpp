@@ -1,5 +1,7 @@
 // The text box's undo history: runs of typing or deleting are one step,
 // moving around after an undo keeps the redo entries, 30 entries at most.
+// An undo brings back the text, cursor, selection and scroll start exactly as
+// they were before the step.
 #include "framework/widgets/NVTextBox.h"
 
 namespace {
@@ -23,7 +25,15 @@ void NVTextBox::recordEdit(NVTextEditKind kind, const NVTextBoxSnapshot& snapsho
   entry.kind = kind;
   history.push_back(entry);
   const std::size_t count = history.size();
-  if (count >= 2 && history[count - 1].text == history[count - 2].text) history.pop_back();
+  if (count >= 2 && history[count - 1].text == history[count - 2].text) {
+    // Two steps with the same text would make an undo that changes nothing
+    // visible; one is enough. The newer one stays, in the older one's place:
+    // it holds the cursor and selection from just before the edit (a
+    // selection made with Shift and the arrows, or by select all), which an
+    // undo brings back.
+    history[count - 2] = history[count - 1];
+    history.pop_back();
+  }
   if (history.size() > kHistoryLimit) history.erase(history.begin());
 }
 

@@ -168,15 +168,16 @@ bool NVWidget::isEnabled() const {
 }
 
 void NVWidget::setEnabled(bool on) {
-  for (NVWidget* child : children) child->setEnabled(on);
-  if (hostKind == NVHostKind::None) {
-    enabled = on;
-    return;
-  }
+  // The own host takes the flag before the children are told, so that a
+  // child enabled together with its parent announces that it is enabled;
+  // told first, it would see its parent still disabled and keep a disabled
+  // look. The announcements still run from the deepest widget up.
+  if (hostKind == NVHostKind::None) enabled = on;
   if (stageItemHost) stageItemHost->setEnabled(on);
   if (item2DHost) item2DHost->setEnabled(on);
   if (item3DHost) item3DHost->setEnabled(on);
-  onEnableChanged(isEnabled());
+  for (NVWidget* child : children) child->setEnabled(on);
+  if (hostKind != NVHostKind::None) onEnableChanged(isEnabled());
 }
 
 int NVWidget::moveBy(int dx, int dy) {

@@ -54,8 +54,8 @@ class NVWidget : public virtual NVGUICoreObject {
   int getStageX() const;
   int getStageY() const;
   NVEngine* getEngine() const;
-  virtual void setImage(NVImage* image);
-  virtual void setText(NVString text);
+  void setImage(NVImage* image);
+  void setText(NVString text);
   NVString getText() const;
   void setTextStyle(NVStringStyle* style);
   NVStringStyle* getTextStyle() const;

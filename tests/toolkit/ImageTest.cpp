@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "toolkit/dv_Color.h"
 #include "toolkit/dv_Image.h"
 
 namespace {
@@ -100,18 +101,52 @@ TEST(ImageTest, ExtractAtTheEdge) {
   EXPECT_FALSE(part.extract(&part, 0, 0, 1, 1));
 }
 
+void expectArea(const dv_Image& image, int x, int y, int w, int h, const char* what) {
+  const dv_ImageArea area = image.getUpdateArea();
+  EXPECT_EQ(area.x, x) << what;
+  EXPECT_EQ(area.y, y) << what;
+  EXPECT_EQ(area.w, w) << what;
+  EXPECT_EQ(area.h, h) << what;
+}
+
+// Every change of the pixels marks the whole image updated (an area of all
+// -1); a write that changes nothing leaves the update state as it was.
 TEST(ImageTest, UpdateState) {
-  dv_Image image(4, 4);
-  image.clearUpdate();
-  EXPECT_FALSE(image.isUpdated());
-  image.setUpdateArea(1, 2, 3, 1);
-  EXPECT_TRUE(image.isUpdated());
-  EXPECT_EQ(image.getUpdateArea().w, 3);
-  image.clearUpdate();
-  image.setBlue(0, 0, 1);
-  EXPECT_TRUE(image.isUpdated());
-  EXPECT_EQ(image.getUpdateArea().x, -1);
-  EXPECT_EQ(image.getUpdateArea().h, -1);
+  const dv_Image source(4, 4);
+  struct Case {
+    const char* what;
+    bool (*write)(dv_Image&, const dv_Image&);
+    bool changes;
+  };
+  const Case cases[] = {
+      {"red", [](dv_Image& i, const dv_Image&) { return i.setRed(1, 1, 9); }, true},
+      {"green", [](dv_Image& i, const dv_Image&) { return i.setGreen(3, 0, 9); }, true},
+      {"blue", [](dv_Image& i, const dv_Image&) { return i.setBlue(0, 3, 9); }, true},
+      {"alpha", [](dv_Image& i, const dv_Image&) { return i.setAlpha(2, 2, 9); }, true},
+      {"rgba", [](dv_Image& i, const dv_Image&) { return i.setRGBA(0, 0, 1, 2, 3, 4); }, true},
+      {"colour", [](dv_Image& i, const dv_Image&) { return i.setColor(1, 2, dv_Color(0.5, 0.5, 0.5, 1.0)); }, true},
+      {"fill", [](dv_Image& i, const dv_Image&) { return i.fill(1, 2, 3, 4); }, true},
+      {"reset", [](dv_Image& i, const dv_Image&) { return i.reset(2, 2); }, true},
+      {"clear", [](dv_Image& i, const dv_Image&) { return (i.clear(), true); }, true},
+      {"extract", [](dv_Image& i, const dv_Image& src) { return i.extract(&src, 1, 1, 2, 2); }, true},
+      {"outside", [](dv_Image& i, const dv_Image&) { return i.setBlue(4, 0, 9); }, false},
+      {"bad fill", [](dv_Image& i, const dv_Image&) { return i.fill(1, 2, 3, 256); }, false},
+  };
+  for (const Case& c : cases) {
+    dv_Image image(4, 4);
+    image.setUpdateArea(1, 2, 3, 4);
+    EXPECT_TRUE(image.isUpdated()) << c.what;
+    expectArea(image, 1, 2, 3, 4, c.what);
+    image.clearUpdate();
+    EXPECT_FALSE(image.isUpdated()) << c.what;
+    expectArea(image, 0, 0, 0, 0, c.what);
+    EXPECT_EQ(c.write(image, source), c.changes) << c.what;
+    EXPECT_EQ(image.isUpdated(), c.changes) << c.what;
+    if (c.changes)
+      expectArea(image, -1, -1, -1, -1, c.what);
+    else
+      expectArea(image, 0, 0, 0, 0, c.what);
+  }
 }
 
 TEST(ImageTest, CopiesAreDeepAndKeepTheTextureName) {

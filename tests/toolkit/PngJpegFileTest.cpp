@@ -13,10 +13,13 @@
 
 namespace {
 
+// Every channel varies, each its own way, so that channels swapped by a
+// writer and swapped back by the reader show. Smooth, for JPEG; w and h at
+// most 32.
 dv_Image gradient(int w, int h) {
   dv_Image image(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) image.setRGBA(x, y, 8 * x, 8 * y, 128, 10 + x + y);
+    for (int x = 0; x < w; ++x) image.setRGBA(x, y, 7 * x, 7 * y, 250 - 3 * x - 4 * y, 10 + x + 2 * y);
   return image;
 }
 
@@ -33,12 +36,13 @@ TEST(PngFileTest, RoundTripsRgbAndRgba) {
       for (int x = 0; x < 17; ++x) {
         EXPECT_EQ(back.getRed(x, y), image.getRed(x, y));
         EXPECT_EQ(back.getGreen(x, y), image.getGreen(x, y));
+        EXPECT_EQ(back.getBlue(x, y), image.getBlue(x, y));
         EXPECT_EQ(back.getAlpha(x, y), withAlpha ? image.getAlpha(x, y) : 255);
       }
     const std::vector<uint8_t> bytes = readBytes(path);
     dv_Image fromMemory;
     ASSERT_EQ(fromMemory.loadPNGData(bytes.data(), bytes.size()), dv_Image::LoadOk);
-    EXPECT_EQ(fromMemory.getBlue(16, 8), 128);
+    for (const int x : {0, 9, 16}) EXPECT_EQ(fromMemory.getColor(x, 8), back.getColor(x, 8)) << x;
     std::remove(path.c_str());
   }
 }
@@ -198,6 +202,97 @@ TEST(JpegFileTest, CutAndLyingStreamsFail) {
   EXPECT_TRUE(image.loadJPEGData(good.data(), good.size()));
   EXPECT_FALSE(image.loadJPEG(tempPath("missing.jpg")));
   std::remove(path.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// The picture's samples as libpng and libjpeg take them: R, G, B (and A).
+std::vector<uint8_t> samplesOf(const dv_Image& image, int components) {
+  std::vector<uint8_t> samples;
+  for (int y = 0; y < image.getHeight(); ++y)
+    for (int x = 0; x < image.getWidth(); ++x) {
+      samples.push_back(static_cast<uint8_t>(image.getRed(x, y)));
+      samples.push_back(static_cast<uint8_t>(image.getGreen(x, y)));
+      samples.push_back(static_cast<uint8_t>(image.getBlue(x, y)));
+      if (components == 4) samples.push_back(static_cast<uint8_t>(image.getAlpha(x, y)));
+    }
+  return samples;
+}
+
+std::vector<uint8_t> readPngWithLibpng(const std::vector<uint8_t>& bytes, bool withAlpha) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return {};
+  image.format = withAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+  std::vector<uint8_t> samples(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, samples.data(), 0, nullptr)) return {};
+  return samples;
+}
+
+std::vector<uint8_t> readJpegWithLibjpeg(const std::vector<uint8_t>& bytes) {
+  jpeg_decompress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&cinfo);
+  jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&cinfo, TRUE);
+  cinfo.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&cinfo);
+  std::vector<uint8_t> samples(static_cast<size_t>(cinfo.output_width) * cinfo.output_height * 3);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW row = samples.data() + static_cast<size_t>(cinfo.output_scanline) * cinfo.output_width * 3;
+    jpeg_read_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_decompress(&cinfo);
+  jpeg_destroy_decompress(&cinfo);
+  return samples;
+}
+
+int worstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+  if (a.size() != b.size()) return 256;
+  int worst = 0;
+  for (size_t i = 0; i < a.size(); ++i) worst = std::max(worst, std::abs(int(a[i]) - int(b[i])));
+  return worst;
+}
+
+// The toolkit's files read the same with the libraries themselves, and
+// files the libraries wrote read the same with the toolkit: a channel order
+// wrong in both the toolkit's writer and its reader would still round-trip.
+TEST(ImageFileChannelsTest, AgreeWithTheLibrariesThemselves) {
+  struct Case {
+    const char* name;
+    int components;  // 3 RGB, 4 RGBA
+    bool jpeg;
+    int tolerance;
+  };
+  const Case cases[] = {{"png rgb", 3, false, 0}, {"png rgba", 4, false, 0}, {"jpeg", 3, true, 10}};
+  const dv_Image image = gradient(24, 16);
+  for (const Case& c : cases) {
+    const std::vector<uint8_t> expected = samplesOf(image, c.components);
+    const std::string path = tempPath(c.jpeg ? "channels.jpg" : "channels.png");
+    ASSERT_TRUE(c.jpeg ? image.saveJPEG(path, 95) : image.savePNG(path, c.components == 4)) << c.name;
+    const std::vector<uint8_t> written = readBytes(path);
+    std::remove(path.c_str());
+    const std::vector<uint8_t> theirs =
+        c.jpeg ? readJpegWithLibjpeg(written) : readPngWithLibpng(written, c.components == 4);
+    EXPECT_LE(worstDifference(theirs, expected), c.tolerance) << c.name << " written by the toolkit";
+
+    std::vector<std::vector<uint8_t>> rows;
+    const size_t rowBytes = size_t(24) * c.components;
+    for (int y = 0; y < 16; ++y)
+      rows.emplace_back(expected.begin() + y * rowBytes, expected.begin() + (y + 1) * rowBytes);
+    const std::vector<uint8_t> encoded =
+        c.jpeg ? encodeJpeg(24, 16, 3, expected, 95)
+               : encodePng(24, 16, c.components == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, 8, rows);
+    dv_Image back;
+    ASSERT_TRUE(c.jpeg ? back.loadJPEGData(encoded.data(), encoded.size())
+                       : back.loadPNGData(encoded.data(), encoded.size()) == dv_Image::LoadOk)
+        << c.name;
+    EXPECT_LE(worstDifference(samplesOf(back, c.components), expected), c.tolerance)
+        << c.name << " read by the toolkit";
+  }
 }
 
 }  // namespace

@@ -68,6 +68,39 @@ TEST_F(AnimationTest, ProgressRunsLinearlyAndEndsOnce) {
   EXPECT_EQ(activeAnimationCount(), 0);
 }
 
+// A new animation is idle with callbacks that do nothing; every callback is
+// handed the animation itself; the millisecond clock may wrap around during
+// a run without ending it early or late.
+TEST_F(AnimationTest, CallbacksSeeTheirAnimationAcrossAClockWrap) {
+  NVAnimation idle;
+  EXPECT_FALSE(idle.running || idle.finished || idle.stopped || idle.repeat);
+  EXPECT_FALSE(idle.onStart(idle.data));
+  EXPECT_FALSE(idle.onUpdate(idle.data));
+  EXPECT_FALSE(idle.onEnd(idle.data));
+  NVAnimation a;
+  std::vector<const NVAnimation*> seen;
+  record(a);
+  auto keep = [&seen](NVAnimeData d) {
+    seen.push_back(d.animation);
+    return false;
+  };
+  a.setOnStart(keep);
+  a.setOnEnd(keep);
+  a.setOnUpdate([&seen, this](NVAnimeData d) {
+    seen.push_back(d.animation);
+    return note("update", d);
+  });
+  now = 0xFFFFFF00u;
+  a.start();
+  frameAt(0x40u);   // 0x140 ms after the start
+  frameAt(0x2E7u);  // 999 ms
+  frameAt(0x2E8u);  // 1000 ms: the end
+  frameAt(0x2E9u);
+  EXPECT_EQ(log, (Log{"update 1 320", "update 2 999"}));
+  EXPECT_EQ(seen, (std::vector<const NVAnimation*>{&a, &a, &a, &a}));
+  EXPECT_FALSE(a.running);
+}
+
 TEST_F(AnimationTest, EndsExactlyAtItsDuration) {
   NVAnimation a;
   record(a);

@@ -242,6 +242,9 @@ TEST_F(ListEditorTest, ReturnWritesAndEscapeDiscards) {
   EXPECT_FALSE(editorShown());
   EXPECT_FALSE(list->editing);
   frames(2);
+  key(0x51);  // not typed into the hidden editor
+  EXPECT_EQ(list->editor->getText().toStdString(), "xb");
+  EXPECT_EQ(joined(*list), "a,xb,c,");
   key(kDown);  // the list has the keyboard again
   EXPECT_EQ(list->selected, 2);
 

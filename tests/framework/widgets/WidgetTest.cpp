@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <list>
 #include <string>
 #include <vector>
 
 #include "framework/compose/NV2DItem.h"
+#include "framework/compose/NVImage.h"
 #include "framework/compose/NVStageItem.h"
+#include "framework/compose/NVStringStyle.h"
 #include "framework/widgets/NVLabel.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/window/NVExWindow.h"
@@ -80,6 +83,14 @@ TEST_F(WidgetTest, DisablingAParentDisablesTheDescendantsFirst) {
   parent.setEnabled(false);
   EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild-", "child-", "parent-"}));
   EXPECT_FALSE(grandchild.isEnabled());
+  // Enabling a child under a disabled parent announces the effective state.
+  gEnableCalls.clear();
+  grandchild.setEnabled(true);
+  EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild-"}));
+  EXPECT_FALSE(grandchild.isEnabled());
+  gEnableCalls.clear();
+  parent.setEnabled(true);
+  EXPECT_EQ(gEnableCalls, (std::vector<std::string>{"grandchild+", "child+", "parent+"}));
   child.removeChild(&grandchild);
   parent.removeChild(&child);
   window->removeChild(parent.stageItem());
@@ -95,6 +106,88 @@ TEST_F(WidgetTest, RemovingAWidgetAddedTwiceRemovesBothEntries) {
   window->removeChild(parent.stageItem());
 }
 
+// Records every hook of the widget base with what its host showed when the
+// hook ran.
+class HookWidget : public NVWidget {
+ public:
+  HookWidget() : NVWidget(3, 4, 50, 20) {}
+  void onAttach() override { calls.push_back(std::string("attach") + (hostParent() ? " under" : " alone")); }
+  void onDetach() override { calls.push_back(std::string("detach") + (hostParent() ? " under" : " alone")); }
+  void onShow() override { calls.push_back(std::string("show") + (hostShown() ? " shown" : " hidden")); }
+  void onHide() override { calls.push_back(std::string("hide") + (hostShown() ? " shown" : " hidden")); }
+  void onResize(int w, int h) override {
+    calls.push_back("resize " + std::to_string(w) + "x" + std::to_string(h) + " host " + std::to_string(getWidth()));
+  }
+  void onEnableChanged(bool effective) override { calls.push_back(effective ? "enable+" : "enable-"); }
+  bool hostParent() const { return stageItemHost && stageItemHost->parent; }
+  bool hostShown() const { return stageItemHost && stageItemHost->shown; }
+  std::vector<std::string> calls;
+};
+
+// What a widget is given before it has a host goes into the host when it is
+// made, and the enabled state is announced once; nothing else runs.
+TEST_F(WidgetTest, HostingCopiesTheWidgetsValues) {
+  NVImage face(50, 20);
+  HookWidget widget;
+  widget.setText(NVString("caption"));
+  widget.setImage(&face);
+  widget.passEventsToParent = true;
+  widget.setEnabled(false);
+  EXPECT_FALSE(widget.isEnabled());
+  widget.setTextOffset(7, 7);  // no host: nothing to keep it
+  EXPECT_EQ(widget.moveTo(9, 9), 0);
+  EXPECT_EQ(widget.moveBy(1, 1), 0);
+  widget.show();
+  widget.hide();
+  EXPECT_EQ(widget.calls, (std::vector<std::string>{"show hidden", "hide hidden"}));
+  widget.calls.clear();
+  NVStageItem* host = widget.stageItem();
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(widget.calls, (std::vector<std::string>{"enable-"}));
+  EXPECT_EQ(host->x, 3);
+  EXPECT_EQ(host->y, 4);
+  EXPECT_EQ(host->width, 50);
+  EXPECT_EQ(host->height, 20);
+  EXPECT_EQ(host->text, "caption");
+  EXPECT_EQ(host->image, &face);
+  EXPECT_FALSE(host->enabled);
+  EXPECT_TRUE(host->passToParent);
+  EXPECT_EQ(host->textX, 0);
+  EXPECT_FALSE(host->shown);
+  EXPECT_EQ(widget.getText(), "caption");
+}
+
+// The hooks of a child in a parent's stage item: attach after its host is
+// under the parent, detach before it leaves, show and hide before the host
+// changes, resize after the host took the new size.
+TEST_F(WidgetTest, TheHooksRunAroundTheirHostsChanges) {
+  TracingWidget parent("parent", 200, 100);
+  ASSERT_TRUE(window->addChild(parent.stageItem(), true));
+  HookWidget child;
+  parent.addChild(&child, false);
+  ASSERT_EQ(child.parent, &parent);
+  EXPECT_EQ(parent.children, (std::list<NVWidget*>{&child}));
+  child.show();
+  EXPECT_TRUE(child.stageItemHost->shown);
+  child.hide();
+  EXPECT_FALSE(child.stageItemHost->shown);
+  EXPECT_EQ(child.setRect(5, 6, 30, 40), 1);
+  EXPECT_EQ(child.getX(), 5);
+  EXPECT_EQ(child.getHeight(), 40);
+  child.setSize(31, 41);
+  EXPECT_EQ(child.getX(), 5);
+  EXPECT_NE(child.moveTo(8, 9), 0);
+  EXPECT_EQ(child.getX(), 8);
+  child.setTextOffset(4, 2);
+  EXPECT_EQ(child.stageItemHost->textX, 4);
+  parent.removeChild(&child);
+  EXPECT_EQ(child.parent, nullptr);
+  EXPECT_TRUE(parent.children.empty());
+  EXPECT_EQ(child.calls, (std::vector<std::string>{"enable+", "attach under", "show hidden", "hide shown",
+                                                   "resize 30x40 host 30", "resize 31x41 host 31", "detach under"}));
+  window->removeChild(parent.stageItem());
+}
+
 TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
   NVPushButton empty(0, 0, 80, 24, NVString(""));
   const NVPoint none = empty.centreText();
@@ -105,27 +198,53 @@ TEST_F(WidgetTest, AButtonCentresItsCaptionAndFollowsThePointer) {
   ASSERT_TRUE(window->addChild(button.stageItem(), true));
   button.onAttach();
   NVStageItem* host = button.stageItem();
+  const SIZE caption = NVStringStyle::sharedDefault()->measure(NVString("OK"));
+  const int centreX = 40 - caption.cx / 2, centreY = 12 - caption.cy / 2;
   EXPECT_EQ(host->image, button.normalFace.get());
-  // Press inside, leave, release outside: the normal face.
-  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace.get());
-  NullDisplay::pressButton();
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.pressedFace.get());
-  NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150);
-  runFrames(engine, 3);
-  NullDisplay::releaseButton();
-  runFrames(engine, 3);
+  EXPECT_EQ(host->textX, centreX);
+  EXPECT_EQ(host->textY, centreY);
+  enum class Do { Over, Away, Press, Release };
+  struct Step {
+    Do act;
+    NVImage* face;
+    int shift;  // the caption moves by (1, 1) while pressed
+  };
+  const Step steps[] = {
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Away, button.normalFace.get(), 0},
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Press, button.pressedFace.get(), 1},
+      {Do::Away, nullptr, 1},
+      {Do::Release, button.normalFace.get(), 0},  // released outside
+      {Do::Over, button.hoverFace.get(), 0},
+      {Do::Press, button.pressedFace.get(), 1},
+      {Do::Release, button.hoverFace.get(), 0},  // released inside
+  };
+  int n = 0;
+  for (const Step& step : steps) {
+    switch (step.act) {
+      case Do::Over: NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30); break;
+      case Do::Away: NullDisplay::movePointer(100 + 6 + 250, 100 + 28 + 150); break;
+      case Do::Press: NullDisplay::pressButton(); break;
+      case Do::Release: NullDisplay::releaseButton(); break;
+    }
+    runFrames(engine, 3);
+    if (step.face) {
+      EXPECT_EQ(host->image, step.face) << "step " << n;
+    }
+    EXPECT_EQ(host->textX, centreX + step.shift) << "step " << n;
+    EXPECT_EQ(host->textY, centreY + step.shift) << "step " << n;
+    ++n;
+  }
+  // A new size: every face painted at it, the caption centred in it.
+  button.setRect(20, 20, 100, 30);
+  for (NVImage* face : {button.normalFace.get(), button.hoverFace.get(), button.pressedFace.get()}) {
+    EXPECT_EQ(face->getWidth(), 100);
+    EXPECT_EQ(face->getHeight(), 30);
+  }
   EXPECT_EQ(host->image, button.normalFace.get());
-  // Press and release inside: the hover face.
-  NullDisplay::movePointer(100 + 6 + 40, 100 + 28 + 30);
-  runFrames(engine, 3);
-  NullDisplay::pressButton();
-  runFrames(engine, 3);
-  NullDisplay::releaseButton();
-  runFrames(engine, 3);
-  EXPECT_EQ(host->image, button.hoverFace.get());
+  EXPECT_EQ(host->textX, 50 - caption.cx / 2);
+  EXPECT_EQ(host->textY, 15 - caption.cy / 2);
   window->removeChild(host);
 }
 
@@ -139,6 +258,21 @@ TEST_F(WidgetTest, ADisabledButtonShowsItsNormalFaceDimmed) {
   EXPECT_EQ(button.normalFace->getPixels()[0], corner);  // transparent corners stay
   EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
   EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  // A disabled button hears no pointer: it keeps its dimmed normal face.
+  NullDisplay::movePointer(100 + 6 + 60, 100 + 28 + 30);
+  runFrames(engine, 3);
+  NullDisplay::pressButton();
+  runFrames(engine, 3);
+  NullDisplay::releaseButton();
+  runFrames(engine, 3);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  EXPECT_NE(button.normalFace->getPixels()[12 * 80 + 40], middle);
+  // Enabled again: the normal face repainted as it was.
+  button.setEnabled(true);
+  EXPECT_EQ(button.normalFace->getPixels()[12 * 80 + 40], middle);
+  EXPECT_EQ(button.stageItem()->image, button.normalFace.get());
+  NullDisplay::movePointer(1200, 1000);
+  runFrames(engine, 3);
   window->removeChild(button.stageItem());
 }
 
@@ -150,6 +284,11 @@ TEST_F(WidgetTest, TheLabelIsCreatedAtTheOriginWithItsBackground) {
   label.onAttach();
   EXPECT_EQ(label.stageItem()->image, label.backgroundImage.get());
   EXPECT_EQ(label.backgroundImage->getPixels()[0], 0xFFF7FAFFu);
+  // Moving or resizing it keeps the background it was attached with.
+  label.setRect(10, 10, 100, 50);
+  EXPECT_EQ(label.backgroundImage->getWidth(), 300);
+  EXPECT_EQ(label.backgroundImage->getHeight(), 300);
+  EXPECT_EQ(label.stageItem()->image, label.backgroundImage.get());
   window->removeChild(label.stageItem());
 }
 

@@ -194,6 +194,52 @@ TEST_F(WindowMenuBarTest, PressingAnotherTitleMovesTheDropDownWithoutACommand) {
   EXPECT_EQ(recorder->events.size(), 1u);
 }
 
+// Every entry sends its own identifier, 0 for an entry without one, once.
+TEST_F(WindowMenuBarTest, EachEntrySendsItsOwnCommand) {
+  window->setWindowMenu(sampleMenu());
+  struct Case {
+    int title, entry, command;
+  };
+  const Case cases[] = {{0, 0, 101}, {0, 1, 102}, {0, 2, 0}, {1, 0, 201}};
+  for (const Case& c : cases) {
+    recorder->events.clear();
+    clickTitle(c.title);
+    ASSERT_TRUE(dropDownShown()) << c.title << " " << c.entry;
+    const int dx = window->dropDown.stage->x, dy = window->dropDown.stage->y;
+    clickAt(dx + 10, dy + 2 + 20 * c.entry + 10);
+    clickAt(kX + 150, kY + 150);
+    ASSERT_EQ(recorder->events.size(), 1u) << c.title << " " << c.entry;
+    EXPECT_EQ(recorder->events[0].kind, NV_EV_COMMAND);
+    EXPECT_EQ(recorder->events[0].value, c.command) << c.title << " " << c.entry;
+    EXPECT_FALSE(dropDownShown());
+  }
+}
+
+// Two titles with the same text both open the drop-down of the first; a new
+// menu replaces the old one whole.
+TEST_F(WindowMenuBarTest, TitlesWithTheSameTextOpenTheFirstsColumn) {
+  window->setWindowMenu(sampleMenu());
+  NVWindowMenu twins;
+  twins.columns.push_back(column("File", {{"Open", 101}}));
+  twins.columns.push_back(column("File", {{"Print", 301}, {"Close", 302}}));
+  window->setWindowMenu(twins);
+  ASSERT_EQ(window->menuTitles.size(), 2u);
+  ASSERT_EQ(window->menuEntries.size(), 3u);
+  EXPECT_EQ(window->entryCounts, (std::vector<int>{1, 2}));
+  EXPECT_EQ(window->commandIds, (std::vector<int>{101, 301, 302}));
+  clickTitle(1);
+  ASSERT_TRUE(dropDownShown());
+  EXPECT_TRUE(window->menuEntries[0]->item2D()->visible);
+  EXPECT_FALSE(window->menuEntries[1]->item2D()->visible);
+  EXPECT_FALSE(window->menuEntries[2]->item2D()->visible);
+  EXPECT_EQ(window->dropDown.stage->height, 20 + 4);
+  const int dx = window->dropDown.stage->x, dy = window->dropDown.stage->y;
+  clickAt(dx + 10, dy + 12);
+  clickAt(kX + 150, kY + 150);
+  ASSERT_EQ(recorder->events.size(), 1u);
+  EXPECT_EQ(recorder->events[0].value, 101);
+}
+
 TEST_F(WindowMenuBarTest, PictureOfAnOpenDropDown) {
   window->setWindowMenu(sampleMenu());
   clickTitle(0);

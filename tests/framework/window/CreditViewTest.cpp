@@ -13,6 +13,7 @@
 #include "framework/core/NVEngine.h"
 #include "framework/core/NVGUICoreObject.h"
 #include "framework/widgets/NVCreditBackground.h"
+#include "framework/widgets/NVLibraryCredits.h"
 #include "framework/window/NVCreditView.h"
 #include "framework/widgets/NVListView.h"
 #include "framework/widgets/NVPushButton.h"
@@ -244,6 +245,26 @@ TEST_F(CreditViewTest, PictureOfTheView) {
   EXPECT_NE(at(10, 146), wash(10, 146));    // the credit list's outline
   EXPECT_NE(at(10, 262), wash(10, 262));    // the library list's outline
   EXPECT_EQ(at(5, 380), wash(5, 380));      // left of everything
+}
+
+// Without credit lines the credit list is empty but shown; the two lists and
+// the button are translucent as laid out; opening again makes nothing twice.
+TEST_F(CreditViewTest, AnEmptyCreditListIsShownAndOpenMakesNothingTwice) {
+  ASSERT_TRUE(getCreditLines().empty());  // this program adds none
+  EXPECT_EQ(view.creditList->getItemCount(), 0);
+  ASSERT_NE(view.creditList->item2DHost, nullptr);
+  EXPECT_TRUE(view.creditList->item2DHost->visible);
+  EXPECT_EQ(view.creditList->item2DHost->alpha, 200);
+  EXPECT_EQ(view.okButton->item2DHost->alpha, 220);
+  EXPECT_EQ(view.okButton->getText(), "OK");
+  EXPECT_EQ(view.libraryList->getItemCount(), static_cast<int>(libraryCreditLines().size()));
+  NVExWindow* window = view.window;
+  NVListView* credits = view.creditList;
+  NVPushButton* ok = view.okButton;
+  view.open();
+  EXPECT_EQ(view.window, window);
+  EXPECT_EQ(view.creditList, credits);
+  EXPECT_EQ(view.okButton, ok);
 }
 
 TEST_F(CreditViewTest, CloseDeletesEverythingItMade) {

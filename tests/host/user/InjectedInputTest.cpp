@@ -453,21 +453,27 @@ TEST_F(InjectedInput, TheDisplayFollowsShownWindows) {
   EXPECT_FALSE(NullDisplay::isShown(w));
 }
 
+// A cursor set over a window is that window's: the pointer shows it again
+// whenever it comes back over the window, after visiting the other one.
 TEST_F(InjectedInput, EachWindowKeepsItsCursor) {
-  HWND a = make(0, 0, 100, 100);
-  HWND b = make(200, 0, 100, 100);
-  HCURSOR sizing = LoadCursorA(nullptr, IDC_SIZEWE);
-  HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  make(0, 0, 100, 100);
+  make(200, 0, 100, 100);
+  // Neither is a window's default, which is the arrow.
+  HCURSOR sizingWE = LoadCursorA(nullptr, IDC_SIZEWE);
+  HCURSOR sizingNS = LoadCursorA(nullptr, IDC_SIZENS);
   NullDisplay::movePointer(50, 50);
-  SetCursor(sizing);
+  SetCursor(sizingWE);
   NullDisplay::movePointer(250, 50);
-  SetCursor(arrow);
-  EXPECT_EQ(NullDisplay::cursor(), arrow);
-  NullDisplay::movePointer(60, 50);
-  EXPECT_EQ(NullDisplay::cursor(), sizing);
-  EXPECT_EQ(GetCursor(), sizing);
-  (void)a;
-  (void)b;
+  SetCursor(sizingNS);
+  struct Visit {
+    int x;
+    HCURSOR shown;
+  };
+  for (const Visit& v : {Visit{60, sizingWE}, Visit{260, sizingNS}, Visit{40, sizingWE}, Visit{240, sizingNS}}) {
+    NullDisplay::movePointer(v.x, 50);
+    EXPECT_EQ(NullDisplay::cursor(), v.shown) << v.x;
+    EXPECT_EQ(GetCursor(), v.shown) << v.x;
+  }
 }
 
 TEST_F(InjectedInput, AWindowThreadReceivesInputThroughItsOwnLoop) {
