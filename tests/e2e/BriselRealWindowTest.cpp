@@ -5,7 +5,8 @@
 //
 // With BRISEL_E2E_WINDOWS_BIN set (scripts/wine-test) the same tests run
 // brisel.exe of the Windows build under Wine, on the display that
-// BRISEL_E2E_DISPLAY names.
+// BRISEL_E2E_DISPLAY names, with the Wine loader that WINELOADER names (the
+// 64-bit loader for a 64-bit build) or else `wine`.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -34,8 +35,13 @@ const char* windowsBin() {
   return bin != nullptr && *bin != '\0' ? bin : nullptr;
 }
 
+std::string wineLoader() {
+  const char* loader = std::getenv("WINELOADER");
+  return loader != nullptr && *loader != '\0' ? std::string(loader) : findProgram("wine");
+}
+
 std::vector<std::string> briselCommand() {
-  if (windowsBin()) return {findProgram("wine"), std::string(windowsBin()) + "/brisel.exe"};
+  if (windowsBin()) return {wineLoader(), std::string(windowsBin()) + "/brisel.exe"};
   return {kBin + "/brisel"};
 }
 

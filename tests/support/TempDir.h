@@ -35,8 +35,9 @@ std::string readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // Makes a folder refuse new files for its lifetime: by its permissions, or for
-// root (whom permissions do not stop) by the file system's immutable flag.
-// `active()` is false when neither works here.
+// root (whom permissions do not stop) by the file system's immutable flag;
+// under Wine the same through the Linux kernel. `active()` is false when
+// neither works here (Windows itself).
 class ReadOnlyFolder {
  public:
   explicit ReadOnlyFolder(const std::filesystem::path& folder);
@@ -53,7 +54,7 @@ class ReadOnlyFolder {
 
 // Lowers the file-size limit of this process for its lifetime; writes past it
 // fail instead of raising a signal. `active()` is false where there is no
-// such limit (Windows).
+// such limit (Windows itself; under Wine the Linux limit applies).
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(unsigned long long bytes);
