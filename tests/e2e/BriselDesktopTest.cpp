@@ -258,6 +258,28 @@ TEST_P(BriselDesktopTest, AMoveByAnotherProgramAfterTitleDragsIsKept) {
   ASSERT_NO_FATAL_FAILURE(dragTitle(30, 20));
 }
 
+// A click on the close button made at once after a drag of the title ends
+// the program.
+TEST_P(BriselDesktopTest, TheCloseButtonAnswersRightAfterATitleDrag) {
+  ASSERT_NO_FATAL_FAILURE(dragTitle(50, 40));
+  quickClickAt(x_ + kCloseDX, y_ + kCloseDY);
+  int status = -1;
+  ASSERT_TRUE(ended(status)) << "the click on the close button right after the drag was missed";
+  EXPECT_EQ(status, 0);
+}
+
+// Another program moves the window and a title drag starts there at once:
+// the press is matched against the window's new place.
+TEST_P(BriselDesktopTest, ATitleDragStartedRightAfterAMoveByAnotherProgramMovesTheWindow) {
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE("move " + std::to_string(i));
+    const int movedX = 120 + 70 * i, movedY = 90 + 40 * i;
+    screen_.moveWindow(frame_, movedX, movedY);
+    ASSERT_TRUE(at(movedX, movedY)) << "the window did not move; at " << x_ << "," << y_;
+    ASSERT_NO_FATAL_FAILURE(dragTitle(40, 30));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Desktops, BriselDesktopTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return info.param ? std::string("WithAWindowManager") : std::string("Bare");
