@@ -70,7 +70,7 @@ class BriselDesktopTest : public ::testing::TestWithParam<bool> {
 
   // Waits until the window's top left corner is at a point.
   bool at(int x, int y, int limitMs = 20000) {
-    return waitFor([&] { return locate() && x_ == x && y_ == y; }, limitMs);
+    return waitFor([&] { return locate() && x_ == x && y_ == y; }, {.limitMs = limitMs});
   }
 
   // Drags the title from where the window is by a way, in two steps, each

@@ -399,7 +399,7 @@ TEST_F(InjectedInput, ARestoreRequestBringsAMinimizedWindowBack) {
 // when it next pumps; the move message still comes, before the click.
 TEST_F(InjectedInput, AClickRightAfterTheDesktopMovesAWindowLandsAtItsNewPlace) {
   HWND w = make(100, 100, 200, 200);
-  MessageLog::clear();
+  WindowMessageLog::clear();
   std::thread([w] { NullDisplay::placeWindow(w, RECT{400, 300, 600, 500}); }).join();
   NullDisplay::click(450, 360, VK_LBUTTON, 100000);
   RECT placed{};
