@@ -169,12 +169,10 @@ void NVExWindow::onLabelMove(NVEventState event) {
   setEdgeCursor(Top, IDC_ARROW);
 }
 
-// The release ends the move where the last step of the drag put the window:
-// a release carries the pointer of the frame before it, which that step has
-// already followed. Moving again from the press would undo a move the
-// desktop or another program made since.
-void NVExWindow::onLabelRelease(NVEventState) {
+void NVExWindow::onLabelRelease(NVEventState event) {
   if (!moving) return;
+  moveTo(pressFrameX + static_cast<int>(event.screenX) - pressScreenX,
+         pressFrameY + static_cast<int>(event.screenY) - pressScreenY);
   moving = false;
   setFocus();
   invalidate(true);

@@ -68,25 +68,6 @@ class BriselDesktopTest : public ::testing::TestWithParam<bool> {
   // Follows the window wherever the desktop has put it.
   bool locate() { return screen_.originOf(frame_, x_, y_); }
 
-  // Waits until the window's top left corner is at a point.
-  bool at(int x, int y, int limitMs = 20000) {
-    return waitFor([&] { return locate() && x_ == x && y_ == y; }, {.limitMs = limitMs});
-  }
-
-  // Drags the title from where the window is by a way, in two steps, each
-  // followed by the window, and releases it there.
-  void dragTitle(int dx, int dy) {
-    ASSERT_TRUE(locate());
-    const int fromX = x_, fromY = y_, grabX = x_ + 100, grabY = y_ + 12;
-    screen_.movePointer(grabX, grabY);
-    screen_.setButton(1, true);
-    screen_.movePointer(grabX + dx / 2, grabY + dy / 2);
-    ASSERT_TRUE(at(fromX + dx / 2, fromY + dy / 2)) << "the window did not follow; at " << x_ << "," << y_;
-    screen_.movePointer(grabX + dx, grabY + dy);
-    ASSERT_TRUE(at(fromX + dx, fromY + dy)) << "at " << x_ << "," << y_;
-    screen_.setButton(1, false);
-  }
-
   void quickClickAt(int x, int y, int button = 1) {
     screen_.movePointer(x, y);
     screen_.quickClick(button);
@@ -236,50 +217,6 @@ TEST_P(BriselDesktopTest, AWindowMovedByAnotherProgramStillTakesADrop) {
   int status = -1;
   ASSERT_TRUE(ended(status)) << "the close button did not answer at the new place";
   EXPECT_EQ(status, 0);
-}
-
-// Title drags, then another program moves the window: the program keeps
-// it at its new place through the drops and the clicks that follow, and a
-// drag from there starts from there.
-TEST_P(BriselDesktopTest, AMoveByAnotherProgramAfterTitleDragsIsKept) {
-  ASSERT_NO_FATAL_FAILURE(dragTitle(60, 24));
-  ASSERT_NO_FATAL_FAILURE(dragTitle(-40, 30));
-  const int movedX = 150, movedY = 110;
-  screen_.moveWindow(frame_, movedX, movedY);
-  ASSERT_TRUE(at(movedX, movedY)) << "the window did not move; at " << x_ << "," << y_;
-  ASSERT_TRUE(waitFor([&] { return promptShown(); }));
-  for (int i = 0; i < 2; ++i) {
-    const fs::path input = model("kept" + std::to_string(i) + ".mqo");
-    EXPECT_EQ(dropOnClient({input}), 0);
-    ASSERT_TRUE(waitFor([&] { return convertedWhole(input); })) << converted(input);
-    ASSERT_TRUE(locate());
-    EXPECT_EQ(x_, movedX) << "drop " << i << ": the window moved back";
-    EXPECT_EQ(y_, movedY) << "drop " << i << ": the window moved back";
-    quickClickAt(movedX + kClientDX + 150, movedY + kClientDY + 250);
-  }
-  ASSERT_NO_FATAL_FAILURE(dragTitle(30, 20));
-}
-
-// A click on the close button made at once after a drag of the title ends
-// the program.
-TEST_P(BriselDesktopTest, TheCloseButtonAnswersRightAfterATitleDrag) {
-  ASSERT_NO_FATAL_FAILURE(dragTitle(50, 40));
-  quickClickAt(x_ + kCloseDX, y_ + kCloseDY);
-  int status = -1;
-  ASSERT_TRUE(ended(status)) << "the click on the close button right after the drag was missed";
-  EXPECT_EQ(status, 0);
-}
-
-// Another program moves the window and a title drag starts there at once:
-// the press is matched against the window's new place.
-TEST_P(BriselDesktopTest, ATitleDragStartedRightAfterAMoveByAnotherProgramMovesTheWindow) {
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE("move " + std::to_string(i));
-    const int movedX = 120 + 70 * i, movedY = 90 + 40 * i;
-    screen_.moveWindow(frame_, movedX, movedY);
-    ASSERT_TRUE(at(movedX, movedY)) << "the window did not move; at " << x_ << "," << y_;
-    ASSERT_NO_FATAL_FAILURE(dragTitle(40, 30));
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, BriselDesktopTest, ::testing::Values(false, true),

@@ -27,9 +27,6 @@ void loseInputState(HWND window);
 
 // window: moves, sizes and reorders a window with the messages Windows sends.
 constexpr UINT kStateChanged = 0x8000;
-// The record already stands where the desktop put the window (see
-// `windowPlaced`): the move messages are still due.
-constexpr UINT kOriginTaken = 0x10000;
 BOOL setWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 
 // defwindow: the default answer to WM_NCHITTEST for a screen point.

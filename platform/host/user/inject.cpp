@@ -260,22 +260,14 @@ void windowPlaced(HWND window, const RECT& screen) {
   {
     HostLock lock(hostMutex());
     top = WindowRegistry::get().topLevelOf(window);
-    WindowRecord* r = WindowRegistry::get().find(top);
-    if (r == nullptr) return;
-    // The window is at its new place on the screen now: the input that
-    // follows is hit-tested and given client points there, not where the
-    // window was before its thread hears of the move.
-    if (!r->minimized()) {
-      const LONG w = r->rect.right - r->rect.left, h = r->rect.bottom - r->rect.top;
-      r->rect = RECT{screen.left, screen.top, screen.left + w, screen.top + h};
-    }
+    if (WindowRegistry::get().find(top) == nullptr) return;
   }
   // On the window's own thread, as the desktop's moves reach a Windows
   // program: the position messages go to its procedure there.
   runOnWindowThread(top, [top, screen] {
     if (!IsWindow(top) || IsIconic(top)) return;
     setWindowPos(top, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | kOriginTaken);
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   });
 }
 

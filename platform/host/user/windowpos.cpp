@@ -68,7 +68,7 @@ Change apply(WindowRecord& r, WINDOWPOS& wp) {
   RECT newClient = registry.clientScreenRect(r);
   c.moved = oldRect.left != r.rect.left || oldRect.top != r.rect.top;
   c.sized = width(oldClient) != width(newClient) || height(oldClient) != height(newClient);
-  if (!c.moved && !(wp.flags & (nvhost::kStateChanged | nvhost::kOriginTaken))) wp.flags |= SWP_NOCLIENTMOVE;
+  if (!c.moved && !(wp.flags & nvhost::kStateChanged)) wp.flags |= SWP_NOCLIENTMOVE;
   if (!c.sized && !(wp.flags & nvhost::kStateChanged)) wp.flags |= SWP_NOCLIENTSIZE;
   c.shown = !wasVisible && r.visible();
   c.hidden = wasVisible && !r.visible();
@@ -129,7 +129,7 @@ BOOL setWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
   tellDisplay(window, c, visible);
   if (activate) activateWindow(window, WA_ACTIVE);
   if (c.hidden) loseInputState(window);
-  wp.flags &= ~(kStateChanged | kOriginTaken);
+  wp.flags &= ~kStateChanged;
   SendMessageA(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
   return TRUE;
 }

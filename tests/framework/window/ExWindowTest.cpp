@@ -117,36 +117,6 @@ TEST_F(ExWindowTest, WithoutResizingTheTitleBarsEdgesMoveTheWindow) {
   EXPECT_EQ(window->height, 300);
 }
 
-// The desktop moves the window while its title is held (a window manager's
-// own move, another program): the release leaves it where the desktop put
-// it, and the next drag starts from there.
-TEST_F(ExWindowTest, AReleaseOfTheTitleKeepsAMoveTheDesktopMadeDuringTheDrag) {
-  press(400, 312);
-  NullDisplay::movePointer(430, 332);
-  settle();
-  ASSERT_EQ(frameRect().left, 330);
-  const RECT before = frameRect();
-  NullDisplay::placeWindow(window->frameStage->hwnd,
-                           RECT{100, 80, 100 + before.right - before.left, 80 + before.bottom - before.top});
-  ASSERT_TRUE(runFramesUntil(engine, [&] { return frameRect().left == 100 && window->frameStage->x == 100; }));
-  release();
-  EXPECT_EQ(frameRect().left, 100);
-  EXPECT_EQ(frameRect().top, 80);
-  // A second press stamped well after the release, so that it is not a
-  // double click (which would maximize).
-  const DWORD later = timeGetTime() + 1000;
-  NullDisplay::movePointer(200, 92, later);
-  settle();
-  NullDisplay::pressButton(VK_LBUTTON, later);
-  settle();
-  NullDisplay::movePointer(230, 112, later);
-  settle();
-  NullDisplay::releaseButton(VK_LBUTTON, later);
-  settle();
-  EXPECT_EQ(frameRect().left, 130);
-  EXPECT_EQ(frameRect().top, 100);
-}
-
 TEST_F(ExWindowTest, ADoubleClickOnTheTitleMaximizesAndASecondRestores) {
   doubleClick(400, 312);
   EXPECT_TRUE(window->maximized);

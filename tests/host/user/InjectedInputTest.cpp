@@ -393,28 +393,6 @@ TEST_F(InjectedInput, ARestoreRequestBringsAMinimizedWindowBack) {
   EXPECT_EQ(r.bottom, 70);
 }
 
-// The desktop moves a window (reported on another thread) and a click
-// follows at once: the click is hit-tested at the new place and given client
-// points from there, though the window's own thread hears of the move only
-// when it next pumps; the move message still comes, before the click.
-TEST_F(InjectedInput, AClickRightAfterTheDesktopMovesAWindowLandsAtItsNewPlace) {
-  HWND w = make(100, 100, 200, 200);
-  WindowMessageLog::clear();
-  std::thread([w] { NullDisplay::placeWindow(w, RECT{400, 300, 600, 500}); }).join();
-  NullDisplay::click(450, 360, VK_LBUTTON, 100000);
-  RECT placed{};
-  GetWindowRect(w, &placed);
-  EXPECT_EQ(placed.left, 400);
-  EXPECT_EQ(placed.top, 300);
-  auto log = run({WM_MOVE, WM_SIZE, WM_LBUTTONDOWN, WM_LBUTTONUP});
-  const std::vector<Logged> expected = {{w, WM_MOVE}, {w, WM_LBUTTONDOWN}, {w, WM_LBUTTONUP}};
-  ASSERT_EQ(log, expected);
-  EXPECT_EQ(GET_X_LPARAM(log[0].lParam), 400);
-  EXPECT_EQ(GET_Y_LPARAM(log[0].lParam), 300);
-  EXPECT_EQ(GET_X_LPARAM(log[1].lParam), 50);
-  EXPECT_EQ(GET_Y_LPARAM(log[1].lParam), 60);
-}
-
 TEST_F(InjectedInput, TheDesktopCanActivateAWindow) {
   HWND a = make(0, 0, 100, 100);
   HWND b = make(200, 0, 100, 100);
