@@ -114,6 +114,15 @@ NV_AVX2_INLINE void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, cons
   _mm256_storeu_si256(p + 1, blend8(s1, _mm256_loadu_si256(p + 1), beta1, opaque1, k));
 }
 
+// Compositing of eight mode colours whose weights come from the samples s
+// under them (blend8 reads only the colour bytes of what it blends in).
+NV_AVX2_INLINE __m256i overColour8(__m256i colour, __m256i beta, __m256i opaque, __m256i t, const OverConstants& k) {
+  if (_mm256_movemask_epi8(opaque) == -1) {
+    return _mm256_blendv_epi8(colour, _mm256_slli_epi32(beta, 24), k.alphaMask);
+  }
+  return blend8(colour, t, beta, opaque, k);
+}
+
 // Samples of a mode that reads the target: the target is loaded whenever
 // some sample is not fully transparent. The colours of sixteen pixels are
 // worked out together (see nvModeColour16); eight pass their group twice.
@@ -126,8 +135,9 @@ NV_AVX2_INLINE void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, con
   const __m256i s[2] = {s0, s1}, t[2] = {_mm256_loadu_si256(p), _mm256_loadu_si256(p + 1)};
   __m256i colour[2];
   nvModeColour16<Mode>(s, t, colour);
-  _mm256_storeu_si256(p, over8(colour[0], t[0], k));
-  _mm256_storeu_si256(p + 1, over8(colour[1], t[1], k));
+  const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
+  _mm256_storeu_si256(p, overColour8(colour[0], beta0, _mm256_cmpgt_epi16(beta0, k.limit), t[0], k));
+  _mm256_storeu_si256(p + 1, overColour8(colour[1], beta1, _mm256_cmpgt_epi16(beta1, k.limit), t[1], k));
 }
 
 template <NVBlendMode Mode>
@@ -140,7 +150,8 @@ NV_AVX2_INLINE void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConsta
   const __m256i s[2] = {s0, s0}, t[2] = {t0, t0};
   __m256i colour[2];
   nvModeColour16<Mode>(s, t, colour);
-  _mm256_storeu_si256(p, over8(colour[0], t0, k));
+  const __m256i beta = betaOf(s0, k);
+  _mm256_storeu_si256(p, overColour8(colour[0], beta, _mm256_cmpgt_epi16(beta, k.limit), t0, k));
 }
 
 // The sample's own colour for the modes that do not read the target.

@@ -1,6 +1,7 @@
 // The blend-mode colours of eight pixels at a time for the AVX2 kernels: the
-// scalar formulas of nvBlendChannel on every colour byte, with each pixel's
-// alpha byte taken from the sample so that compositing reads it as before.
+// scalar formulas of nvBlendChannel on every colour byte. The alpha bytes
+// come out as they fall: compositing takes each pixel's weight from the
+// sample and never reads them.
 // Included only by the AVX2 kernels, which are compiled for AVX2 alone.
 #pragma once
 
@@ -16,10 +17,6 @@
 // the larger kernels and pass their vectors through memory.
 #define NV_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
 #define NV_AVX2_LAMBDA __attribute__((target("avx2"), always_inline))
-
-NV_AVX2_INLINE __m256i nvKeepSampleAlpha(__m256i colour, __m256i s) {
-  return _mm256_blendv_epi8(colour, s, _mm256_set1_epi32(int(0xFF000000u)));
-}
 
 // Colour dodge and colour burn divide. Both are one quotient on bytes:
 // dodge(s, t) = q(t, 255 - s) and burn(s, t) = 255 - q(255 - t, s), where
@@ -56,27 +53,43 @@ NV_AVX2_INLINE void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], 
   }
 }
 
-// The remaining modes work on 16-bit lanes, where every intermediate of the
-// scalar formulas fits: (s * t) >> 8 is the high half of (s << 8) * t, and
-// packing with unsigned saturation is the scalar code's clamp to 0..255.
+// The remaining modes stay on bytes. Their one product, (s * t) >> 8, is
+// the high byte of a 16-bit product: the even bytes multiply the odd ones'
+// positions shifted up (mulhi gives the high half), and the odd bytes
+// multiply in place, keeping the product's high byte. Every use below keeps
+// to 0..255 or saturates where the scalar formula clamps:
+// - screen: s + t - p with p <= t, so s + (t - p) with unsigned saturation;
+// - overlay below 128: (s * t) >> 7 is the same product of s and 2t (which
+//   fits a byte there), and never above 254;
+// - overlay from 128: with the screen value x (already clamped, at least
+//   t), 2 * x - 255 lies in 1..255 and equals x - (255 - x); where the
+//   unclamped sum passes 255 the scalar clamp also gives 255.
+NV_AVX2_INLINE __m256i nvProductHigh(__m256i a, __m256i b) {
+  const __m256i even = _mm256_set1_epi16(0x00FF);
+  const __m256i low = _mm256_mulhi_epu16(_mm256_and_si256(a, even), _mm256_slli_epi16(b, 8));
+  const __m256i high = _mm256_mullo_epi16(_mm256_srli_epi16(a, 8), _mm256_srli_epi16(b, 8));
+  return _mm256_or_si256(low, _mm256_andnot_si256(even, high));
+}
+
 template <NVBlendMode Mode>
-NV_AVX2_INLINE __m256i nvModeWords(__m256i s, __m256i t) {
-  const __m256i product = _mm256_mullo_epi16(s, t);  // at most 65,025: exact as unsigned
+NV_AVX2_INLINE __m256i nvModeBytes(__m256i s, __m256i t) {
   if constexpr (Mode == NVBlendMode::Multiply) {
-    return _mm256_srli_epi16(product, 8);
+    return nvProductHigh(s, t);
   } else if constexpr (Mode == NVBlendMode::Screen) {
-    return _mm256_sub_epi16(_mm256_add_epi16(s, t), _mm256_srli_epi16(product, 8));
+    return _mm256_adds_epu8(s, _mm256_sub_epi8(t, nvProductHigh(s, t)));
   } else {
     static_assert(Mode == NVBlendMode::Overlay);
-    const __m256i dark = _mm256_srli_epi16(product, 7);
-    const __m256i sum = _mm256_sub_epi16(_mm256_add_epi16(s, t), _mm256_srli_epi16(product, 8));
-    const __m256i light = _mm256_sub_epi16(_mm256_add_epi16(sum, sum), _mm256_set1_epi16(255));
-    return _mm256_blendv_epi8(dark, light, _mm256_cmpgt_epi16(t, _mm256_set1_epi16(127)));
+    const __m256i light = _mm256_cmpgt_epi8(_mm256_setzero_si256(), t);  // t >= 128
+    const __m256i product = nvProductHigh(s, _mm256_add_epi8(t, _mm256_andnot_si256(light, t)));
+    const __m256i screen = _mm256_adds_epu8(s, _mm256_sub_epi8(t, product));
+    const __m256i lit = _mm256_sub_epi8(screen, _mm256_xor_si256(screen, _mm256_set1_epi8(-1)));
+    return _mm256_blendv_epi8(product, lit, light);
   }
 }
 
 // Two groups of eight samples recoloured by a mode that reads the target
-// against the target pixels under them, all in the target's channel order.
+// against the target pixels under them, all in the target's channel order;
+// the alpha bytes of the result mean nothing.
 template <NVBlendMode Mode>
 NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i (&out)[2]) {
   static_assert(nvModeReadsTarget(Mode));
@@ -96,13 +109,7 @@ NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2],
     out[0] = _mm256_max_epu8(s[0], t[0]);
     out[1] = _mm256_max_epu8(s[1], t[1]);
   } else {
-    const __m256i zero = _mm256_setzero_si256();
-    for (int g = 0; g < 2; ++g) {
-      const __m256i low = nvModeWords<Mode>(_mm256_unpacklo_epi8(s[g], zero), _mm256_unpacklo_epi8(t[g], zero));
-      const __m256i high = nvModeWords<Mode>(_mm256_unpackhi_epi8(s[g], zero), _mm256_unpackhi_epi8(t[g], zero));
-      out[g] = _mm256_packus_epi16(low, high);
-    }
+    out[0] = nvModeBytes<Mode>(s[0], t[0]);
+    out[1] = nvModeBytes<Mode>(s[1], t[1]);
   }
-  out[0] = nvKeepSampleAlpha(out[0], s[0]);
-  out[1] = nvKeepSampleAlpha(out[1], s[1]);
 }
