@@ -134,7 +134,7 @@ NV_AVX2_INLINE void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, con
   __m256i* p = reinterpret_cast<__m256i*>(dst);
   const __m256i s[2] = {s0, s1}, t[2] = {_mm256_loadu_si256(p), _mm256_loadu_si256(p + 1)};
   __m256i colour[2];
-  nvModeColour16<Mode>(s, t, colour);
+  nvModeColour16<Mode>(s, t, k.pairs, colour);
   const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
   _mm256_storeu_si256(p, overColour8(colour[0], beta0, _mm256_cmpgt_epi16(beta0, k.limit), t[0], k));
   _mm256_storeu_si256(p + 1, overColour8(colour[1], beta1, _mm256_cmpgt_epi16(beta1, k.limit), t[1], k));
@@ -149,7 +149,7 @@ NV_AVX2_INLINE void storeBlend8(std::uint32_t* dst, __m256i s0, const OverConsta
   const __m256i t0 = _mm256_loadu_si256(p);
   const __m256i s[2] = {s0, s0}, t[2] = {t0, t0};
   __m256i colour[2];
-  nvModeColour16<Mode>(s, t, colour);
+  nvModeColour16<Mode>(s, t, k.pairs, colour);
   const __m256i beta = betaOf(s0, k);
   _mm256_storeu_si256(p, overColour8(colour[0], beta, _mm256_cmpgt_epi16(beta, k.limit), t0, k));
 }

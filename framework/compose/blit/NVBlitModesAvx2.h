@@ -64,23 +64,24 @@ NV_AVX2_INLINE void nvQuotient255(const __m256i (&x)[2], const __m256i (&d)[2], 
 // - overlay from 128: with the screen value x (already clamped, at least
 //   t), 2 * x - 255 lies in 1..255 and equals x - (255 - x); where the
 //   unclamped sum passes 255 the scalar clamp also gives 255.
-NV_AVX2_INLINE __m256i nvProductHigh(__m256i a, __m256i b) {
-  const __m256i even = _mm256_set1_epi16(0x00FF);
+// even is 0x00FF in every 16-bit lane; the kernels pass the register they
+// already hold it in.
+NV_AVX2_INLINE __m256i nvProductHigh(__m256i a, __m256i b, __m256i even) {
   const __m256i low = _mm256_mulhi_epu16(_mm256_and_si256(a, even), _mm256_slli_epi16(b, 8));
   const __m256i high = _mm256_mullo_epi16(_mm256_srli_epi16(a, 8), _mm256_srli_epi16(b, 8));
   return _mm256_or_si256(low, _mm256_andnot_si256(even, high));
 }
 
 template <NVBlendMode Mode>
-NV_AVX2_INLINE __m256i nvModeBytes(__m256i s, __m256i t) {
+NV_AVX2_INLINE __m256i nvModeBytes(__m256i s, __m256i t, __m256i even) {
   if constexpr (Mode == NVBlendMode::Multiply) {
-    return nvProductHigh(s, t);
+    return nvProductHigh(s, t, even);
   } else if constexpr (Mode == NVBlendMode::Screen) {
-    return _mm256_adds_epu8(s, _mm256_sub_epi8(t, nvProductHigh(s, t)));
+    return _mm256_adds_epu8(s, _mm256_sub_epi8(t, nvProductHigh(s, t, even)));
   } else {
     static_assert(Mode == NVBlendMode::Overlay);
     const __m256i light = _mm256_cmpgt_epi8(_mm256_setzero_si256(), t);  // t >= 128
-    const __m256i product = nvProductHigh(s, _mm256_add_epi8(t, _mm256_andnot_si256(light, t)));
+    const __m256i product = nvProductHigh(s, _mm256_add_epi8(t, _mm256_andnot_si256(light, t)), even);
     const __m256i screen = _mm256_adds_epu8(s, _mm256_sub_epi8(t, product));
     const __m256i lit = _mm256_sub_epi8(screen, _mm256_xor_si256(screen, _mm256_set1_epi8(-1)));
     return _mm256_blendv_epi8(product, lit, light);
@@ -91,7 +92,7 @@ NV_AVX2_INLINE __m256i nvModeBytes(__m256i s, __m256i t) {
 // against the target pixels under them, all in the target's channel order;
 // the alpha bytes of the result mean nothing.
 template <NVBlendMode Mode>
-NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i (&out)[2]) {
+NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2], __m256i even, __m256i (&out)[2]) {
   static_assert(nvModeReadsTarget(Mode));
   const __m256i ones = _mm256_set1_epi8(-1);
   if constexpr (Mode == NVBlendMode::ColourDodge) {
@@ -109,7 +110,7 @@ NV_AVX2_INLINE void nvModeColour16(const __m256i (&s)[2], const __m256i (&t)[2],
     out[0] = _mm256_max_epu8(s[0], t[0]);
     out[1] = _mm256_max_epu8(s[1], t[1]);
   } else {
-    out[0] = nvModeBytes<Mode>(s[0], t[0]);
-    out[1] = nvModeBytes<Mode>(s[1], t[1]);
+    out[0] = nvModeBytes<Mode>(s[0], t[0], even);
+    out[1] = nvModeBytes<Mode>(s[1], t[1], even);
   }
 }
