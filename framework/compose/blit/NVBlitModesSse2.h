@@ -24,21 +24,30 @@ NV_SSE2_INLINE __m128i nvKeepSampleAlpha4(__m128i colour, __m128i s) {
   return nvSelect4(_mm_set1_epi32(int(0xFF000000u)), s, colour);
 }
 
-// On 16-bit lanes every intermediate of the scalar formulas fits, and
-// packing with unsigned saturation is the scalar code's clamp to 0..255.
+// Multiply, screen and overlay on bytes, by the formulas of the AVX2
+// kernels (see nvModeBytes there): (s * t) >> 8 is the high byte of a
+// 16-bit product, formed for the even bytes with mulhi and for the odd ones
+// in place.
+NV_SSE2_INLINE __m128i nvProductHigh4(__m128i a, __m128i b) {
+  const __m128i even = _mm_set1_epi16(0x00FF);
+  const __m128i low = _mm_mulhi_epu16(_mm_and_si128(a, even), _mm_slli_epi16(b, 8));
+  const __m128i high = _mm_mullo_epi16(_mm_srli_epi16(a, 8), _mm_srli_epi16(b, 8));
+  return _mm_or_si128(low, _mm_andnot_si128(even, high));
+}
+
 template <NVBlendMode Mode>
-NV_SSE2_INLINE __m128i nvModeWords4(__m128i s, __m128i t) {
-  const __m128i product = _mm_mullo_epi16(s, t);  // at most 65,025: exact as unsigned
+NV_SSE2_INLINE __m128i nvModeBytes4(__m128i s, __m128i t) {
   if constexpr (Mode == NVBlendMode::Multiply) {
-    return _mm_srli_epi16(product, 8);
+    return nvProductHigh4(s, t);
   } else if constexpr (Mode == NVBlendMode::Screen) {
-    return _mm_sub_epi16(_mm_add_epi16(s, t), _mm_srli_epi16(product, 8));
+    return _mm_adds_epu8(s, _mm_sub_epi8(t, nvProductHigh4(s, t)));
   } else {
     static_assert(Mode == NVBlendMode::Overlay);
-    const __m128i dark = _mm_srli_epi16(product, 7);
-    const __m128i sum = _mm_sub_epi16(_mm_add_epi16(s, t), _mm_srli_epi16(product, 8));
-    const __m128i light = _mm_sub_epi16(_mm_add_epi16(sum, sum), _mm_set1_epi16(255));
-    return nvSelect4(_mm_cmpgt_epi16(t, _mm_set1_epi16(127)), light, dark);
+    const __m128i light = _mm_cmpgt_epi8(_mm_setzero_si128(), t);  // t >= 128
+    const __m128i product = nvProductHigh4(s, _mm_add_epi8(t, _mm_andnot_si128(light, t)));
+    const __m128i screen = _mm_adds_epu8(s, _mm_sub_epi8(t, product));
+    const __m128i lit = _mm_sub_epi8(screen, _mm_xor_si128(screen, _mm_set1_epi8(-1)));
+    return nvSelect4(light, lit, product);
   }
 }
 
@@ -76,9 +85,6 @@ NV_SSE2_INLINE __m128i nvModeColour4(__m128i s, __m128i t) {
     const __m128i ones = _mm_set1_epi8(-1);
     return nvKeepSampleAlpha4(_mm_xor_si128(nvQuotient255x4(_mm_xor_si128(t, ones), s), ones), s);
   } else {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i low = nvModeWords4<Mode>(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(t, zero));
-    const __m128i high = nvModeWords4<Mode>(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(t, zero));
-    return nvKeepSampleAlpha4(_mm_packus_epi16(low, high), s);
+    return nvKeepSampleAlpha4(nvModeBytes4<Mode>(s, t), s);
   }
 }
