@@ -29,6 +29,10 @@ NV_AVX2_INLINE __m256i pinned(__m256i v) {
 
 struct OverConstants {
   __m256i alpha, sampleAlpha, limit, colour, two, whole, pairs, low, roundUp, green, alphaMask;
+  // At the item's full alpha a sample of alpha 255 (and only such a sample)
+  // is nearly opaque, and stores alpha (255 * 255) >> 8 = 254: a group of
+  // such samples needs no weights worked out.
+  bool fullAlpha;
   NV_AVX2 explicit OverConstants(int m)
       : alpha(pinned(_mm256_set1_epi16(std::int16_t(m)))),
         sampleAlpha(pinned(_mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1,  //
@@ -41,7 +45,8 @@ struct OverConstants {
         low(pinned(_mm256_set1_epi32(0xFF))),
         roundUp(pinned(_mm256_set1_epi32(0xFF0000))),
         green(pinned(_mm256_set1_epi32(0xFF00))),
-        alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))) {}
+        alphaMask(pinned(_mm256_set1_epi32(int(0xFF000000u)))),
+        fullAlpha(m == 255) {}
 };
 
 // Normal-mode compositing of eight samples over eight target pixels. The
@@ -97,12 +102,27 @@ NV_AVX2_INLINE void storeOver(std::uint32_t* dst, __m256i s, const OverConstants
   _mm256_storeu_si256(p, over8(s, _mm256_loadu_si256(p), k));
 }
 
+// Sixteen samples of alpha 255 drawn at the item's full alpha.
+NV_AVX2_INLINE bool allOpaque(__m256i s0, __m256i s1, const OverConstants& k) {
+  return k.fullAlpha && _mm256_testc_si256(_mm256_and_si256(s0, s1), k.alphaMask);
+}
+
+// The colour of such a sample (or of its mode) with the alpha it stores.
+NV_AVX2_INLINE __m256i storedOpaque(__m256i colour, const OverConstants& k) {
+  return _mm256_blendv_epi8(colour, _mm256_set1_epi32(int(0xFE000000u)), k.alphaMask);
+}
+
 // Sixteen pixels with one test for transparency and one for opacity.
 NV_AVX2_INLINE void storeOver16(std::uint32_t* dst, __m256i s0, __m256i s1, const OverConstants& k) {
   if (_mm256_testz_si256(_mm256_or_si256(s0, s1), k.alphaMask)) {
     return;
   }
   __m256i* p = reinterpret_cast<__m256i*>(dst);
+  if (allOpaque(s0, s1, k)) {
+    _mm256_storeu_si256(p, storedOpaque(s0, k));
+    _mm256_storeu_si256(p + 1, storedOpaque(s1, k));
+    return;
+  }
   const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
   const __m256i opaque0 = _mm256_cmpgt_epi16(beta0, k.limit), opaque1 = _mm256_cmpgt_epi16(beta1, k.limit);
   if (_mm256_movemask_epi8(_mm256_and_si256(opaque0, opaque1)) == -1) {
@@ -135,6 +155,11 @@ NV_AVX2_INLINE void storeBlend16(std::uint32_t* dst, __m256i s0, __m256i s1, con
   const __m256i s[2] = {s0, s1}, t[2] = {_mm256_loadu_si256(p), _mm256_loadu_si256(p + 1)};
   __m256i colour[2];
   nvModeColour16<Mode>(s, t, k.pairs, colour);
+  if (allOpaque(s0, s1, k)) {
+    _mm256_storeu_si256(p, storedOpaque(colour[0], k));
+    _mm256_storeu_si256(p + 1, storedOpaque(colour[1], k));
+    return;
+  }
   const __m256i beta0 = betaOf(s0, k), beta1 = betaOf(s1, k);
   _mm256_storeu_si256(p, overColour8(colour[0], beta0, _mm256_cmpgt_epi16(beta0, k.limit), t[0], k));
   _mm256_storeu_si256(p + 1, overColour8(colour[1], beta1, _mm256_cmpgt_epi16(beta1, k.limit), t[1], k));

@@ -80,11 +80,12 @@ NV_AVX2_INLINE __m256i nvModeBytes(__m256i s, __m256i t, __m256i even) {
     return _mm256_adds_epu8(s, _mm256_sub_epi8(t, nvProductHigh(s, t, even)));
   } else {
     static_assert(Mode == NVBlendMode::Overlay);
-    const __m256i light = _mm256_cmpgt_epi8(_mm256_setzero_si256(), t);  // t >= 128
-    const __m256i product = nvProductHigh(s, _mm256_add_epi8(t, _mm256_andnot_si256(light, t)), even);
+    // 2t where it fits a byte (t < 128), t itself where doubling wraps.
+    const __m256i doubled = _mm256_max_epu8(t, _mm256_add_epi8(t, t));
+    const __m256i product = nvProductHigh(s, doubled, even);
     const __m256i screen = _mm256_adds_epu8(s, _mm256_sub_epi8(t, product));
     const __m256i lit = _mm256_sub_epi8(screen, _mm256_xor_si256(screen, _mm256_set1_epi8(-1)));
-    return _mm256_blendv_epi8(product, lit, light);
+    return _mm256_blendv_epi8(product, lit, t);  // blendv reads the top bit: t >= 128
   }
 }
 
