@@ -42,14 +42,22 @@ void takePendingInput(NVEngine* engine) {
 
 // The button held since last frame goes up when the window thread saw its
 // release (at the release's own time), or, for a press it has no record of,
-// when the key states show it up.
-void releaseIfUp(NVEngine* engine, std::uint32_t now) {
+// when the key states show it up. A release made where the last frame did
+// not see the pointer stays held for this frame, at the release's point: the
+// drag moves there first, as it would have had a frame come between the last
+// motion and the release, and the release follows from that point next frame.
+void releaseIfUp(NVEngine* engine, std::uint32_t now, POINT& cursor) {
   NVSystemState& system = engine->systemState;
-  const NVPointerButton held = engine->previousInput.button;
+  const NVUserState& previous = engine->previousInput;
+  const NVPointerButton held = previous.button;
   if (held == NVPointerButton::None) return;
   std::uint32_t releaseTime = now;
   if (const NVButtonPress* press = system.presses.held()) {
     if (!press->released) return;
+    if (press->releasePlaced && (press->releaseX != previous.screenX || press->releaseY != previous.screenY)) {
+      cursor = POINT{press->releaseX, press->releaseY};
+      return;
+    }
     releaseTime = press->releaseTime;
     system.presses.dropOldest();
   } else if (buttonDown(system, held)) {
@@ -133,7 +141,7 @@ bool sampleInput(NVEngine* engine) {
   takePendingInput(engine);
   NVStageBase* under = nullptr;
   if (engine->previousInput.button != NVPointerButton::None)
-    releaseIfUp(engine, timeGetTime());
+    releaseIfUp(engine, timeGetTime(), cursor);
   else
     under = takePress(engine, cursor);
   engine->currentInput.screenX = cursor.x;

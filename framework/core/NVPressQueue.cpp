@@ -14,11 +14,14 @@ void NVPressQueue::pressed(NVPointerButton button, std::uint32_t time, int x, in
   presses_.erase(oldest);
 }
 
-void NVPressQueue::released(NVPointerButton button, std::uint32_t time) {
+void NVPressQueue::released(NVPointerButton button, std::uint32_t time, int x, int y) {
   for (NVButtonPress& press : presses_) {
     if (press.button != button || press.released) continue;
     press.released = true;
     press.releaseTime = time;
+    press.releasePlaced = true;
+    press.releaseX = x;
+    press.releaseY = y;
     return;
   }
 }

@@ -16,6 +16,8 @@ struct NVButtonPress {
   bool taken = false;      // a frame holds it as its button
   bool released = false;
   std::uint32_t releaseTime = 0;
+  bool releasePlaced = false;  // the release's screen point is known
+  int releaseX = 0, releaseY = 0;
 };
 
 class NVPressQueue {
@@ -26,7 +28,7 @@ class NVPressQueue {
 
   // Window thread: a button went down or up (the message's time and point).
   void pressed(NVPointerButton button, std::uint32_t time, int x, int y);
-  void released(NVPointerButton button, std::uint32_t time);
+  void released(NVPointerButton button, std::uint32_t time, int x, int y);
   // Window thread, with every queued message handled: a press whose button
   // the key states show up was released where this thread did not see it.
   void releaseWhereUp(const std::uint8_t* keyState, std::uint32_t now);

@@ -73,19 +73,22 @@ bool buttonMessage(UINT message, NVPointerButton& button, bool& down, bool& clie
 }
 
 // Every press is remembered until a frame has taken it, with its time and
-// screen point; frames may come much later than the messages.
-void recordButton(HWND hwnd, UINT message, LPARAM lParam, NVEngine* engine) {
+// screen point, and so is where its release was; frames may come much later
+// than the messages. The screen point is the pointer's when the message was
+// made: a client point turned with the window's place now would be off by
+// any move the window has made since (a title drag moves it on every frame).
+void recordButton(UINT message, NVEngine* engine) {
   NVPointerButton button = NVPointerButton::None;
   bool down = false, client = false;
   if (!buttonMessage(message, button, down, client)) return;
   const DWORD time = GetMessageTime();
-  POINT at = {signedLow(lParam), signedHigh(lParam)};
-  if (client) ClientToScreen(hwnd, &at);
+  const DWORD pos = GetMessagePos();
+  const int x = signedLow(LPARAM(pos)), y = signedHigh(LPARAM(pos));
   std::lock_guard lock(engineLock);
   if (down)
-    engine->systemState.presses.pressed(button, time, at.x, at.y);
+    engine->systemState.presses.pressed(button, time, x, y);
   else
-    engine->systemState.presses.released(button, time);
+    engine->systemState.presses.released(button, time, x, y);
 }
 
 void startComposition(HWND hwnd, NVEngine* engine) {
@@ -131,7 +134,7 @@ bool updateImeOpen(HWND hwnd, NVStageBase* stage) {
 // Messages whose result is 0; false for those that go on to default processing.
 bool handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, NVStageBase* stage) {
   NVEngine* engine = stage->engine;
-  if (engine) recordButton(hwnd, message, lParam, engine);
+  if (engine) recordButton(message, engine);
   switch (message) {
     case WM_MOVE:
       stage->x = signedLow(lParam), stage->y = signedHigh(lParam);

@@ -85,6 +85,7 @@ class ThreadQueue {
   bool quitPending = false;
   int quitCode = 0;
   DWORD lastMessageTime = 0;
+  POINT lastMessagePos{0, 0};  // the pointer when the last message was made
   int sendDepth = 0;
   // The key state of the last key message this thread took from its queue.
   std::shared_ptr<const KeyTable> messageKeys;

@@ -7,6 +7,8 @@
 //  [x] TranslateMessage: WM_CHAR for letters, digits, space, enter, tab,
 //      backspace and escape on a US layout, Shift, Caps Lock and Control
 //  [x] WM_TIMER after everything else; DispatchMessageA calls timer procedures
+//  [x] GetMessageTime, GetMessagePos: the time and pointer of the last message
+//      taken from the queue
 //  [ ] hooks, GetQueueStatus, MsgWaitForMultipleObjects
 #include <algorithm>
 #include <chrono>
@@ -139,6 +141,7 @@ bool retrieve(MSG* out, const Filter& f, bool remove, bool wait) {
     }
   }
   q->lastMessageTime = out->time;
+  q->lastMessagePos = out->pt;
   return true;
 }
 
@@ -210,4 +213,10 @@ LRESULT DispatchMessageA(const MSG* msg) {
 DWORD GetMessageTime() {
   HostLock lock(nvhost::hostMutex());
   return ThreadQueue::current()->lastMessageTime;
+}
+
+DWORD GetMessagePos() {
+  HostLock lock(nvhost::hostMutex());
+  const POINT p = ThreadQueue::current()->lastMessagePos;
+  return static_cast<DWORD>(static_cast<WORD>(p.x)) | static_cast<DWORD>(static_cast<WORD>(p.y)) << 16;
 }

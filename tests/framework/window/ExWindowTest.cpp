@@ -185,6 +185,47 @@ TEST_F(ExWindowTest, EdgeAndCornerDragsResizeFromTheirSide) {
   }
 }
 
+// Drags whose end reaches the program between two frames: the last motion
+// and the release together, or the whole drag (press, motion and release)
+// at once, as a quick hand or a busy machine gives them. Each ends where the
+// button came up, not where the last frame saw the pointer.
+TEST_F(ExWindowTest, ADragWhoseEndComesBetweenFramesEndsWhereTheButtonCameUp) {
+  struct Case {
+    const char* name;
+    bool wholeAtOnce;
+    int x, y, dx, dy;
+    int left, top, width;
+  };
+  const Case cases[] = {
+      {"title, release with the last motion", false, 400, 312, 40, 25, 340, 325, 300},
+      {"title, whole drag at once", true, 400, 312, -30, 20, 270, 320, 300},
+      {"left edge, release with the last motion", false, 302, 450, -50, 0, 250, 300, 350},
+      {"left edge, whole drag at once", true, 302, 450, 40, 0, 340, 300, 260},
+  };
+  window->maximizeOnDoubleClick = false;
+  for (const Case& c : cases) {
+    window->setRect(300, 300, 300, 300);
+    settle();
+    NullDisplay::movePointer(c.x, c.y);
+    settle();
+    NullDisplay::pressButton();
+    if (!c.wholeAtOnce) {
+      settle();
+      NullDisplay::movePointer(c.x + c.dx / 2, c.y + c.dy / 2);
+      settle();
+    }
+    NullDisplay::movePointer(c.x + c.dx, c.y + c.dy);
+    NullDisplay::releaseButton();
+    settle();
+    const RECT frame = frameRect();
+    EXPECT_EQ(frame.left, c.left) << c.name;
+    EXPECT_EQ(frame.top, c.top) << c.name;
+    EXPECT_EQ(window->width, c.width) << c.name;
+    EXPECT_FALSE(window->moving) << c.name;
+    EXPECT_EQ(window->resizeMode, NVExWindow::ResizeMode::None) << c.name;
+  }
+}
+
 TEST_F(ExWindowTest, TheMinimizeButtonMinimizesTheFrame) {
   ASSERT_FALSE(IsIconic(window->frameStage->hwnd));
   press(300 + 6 + 300 - 82 + 12, 314);               // the minimize button's middle
