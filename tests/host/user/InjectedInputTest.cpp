@@ -168,6 +168,27 @@ TEST_F(InjectedInput, ClicksBecomeClientMessagesAndDoubleClicks) {
   EXPECT_NE(log[0].wParam & MK_LBUTTON, 0u);
 }
 
+// A button message keeps the pointer where it was made: a program that takes
+// it late, after the pointer and the window have moved on, still learns where
+// the button went down and up.
+TEST_F(InjectedInput, ButtonMessagesKeepThePointerWhereTheyWereMade) {
+  HWND w = make(100, 100, 200, 200);
+  NullDisplay::click(150, 160, VK_LBUTTON, 100000);
+  NullDisplay::movePointer(420, 330);
+  MoveWindow(w, 300, 300, 200, 200, FALSE);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    MSG m{};
+    ASSERT_TRUE(PeekMessageA(&m, w, message, message, PM_REMOVE)) << message;
+    const DWORD pos = GetMessagePos();
+    EXPECT_EQ(GET_X_LPARAM(pos), 150) << message;
+    EXPECT_EQ(GET_Y_LPARAM(pos), 160) << message;
+  }
+  POINT now{};
+  GetCursorPos(&now);
+  EXPECT_EQ(now.x, 420);
+  EXPECT_EQ(now.y, 330);
+}
+
 TEST_F(InjectedInput, CaptionPressesAreNonClientMessages) {
   HWND w = make(100, 100, 200, 200, nullptr, WS_CAPTION | WS_SYSMENU);
   RECT outer, client;
