@@ -280,8 +280,7 @@ TEST_P(BriselScaledDesktopTest, AtAnOddPlaceTheCloseButtonLandsWhereItIsSeen) {
   ASSERT_NO_FATAL_FAILURE(closeAndExpectStatusZero());
 }
 
-// Disabled while the drag ordering fault (docs/testing.md) is open: it fails by that race.
-TEST_P(BriselScaledDesktopTest, DISABLED_DragsOfTheTitleFromAnOddPlaceMoveTheWindowByThePointersWay) {
+TEST_P(BriselScaledDesktopTest, DragsOfTheTitleFromAnOddPlaceMoveTheWindowByThePointersWay) {
   auto at = [&](int x, int y) { return waitFor([&] { return locate() && x_ == x && y_ == y; }); };
   int wantX = x_, wantY = y_;
   for (int i = 0; i < 4; ++i) {
