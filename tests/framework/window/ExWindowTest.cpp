@@ -3,6 +3,7 @@
 #include "framework/compose/NV2DItem.h"
 #include "framework/compose/NV2DStage.h"
 #include "framework/compose/NVImage.h"
+#include "framework/core/NVEngineLock.h"
 #include "framework/widgets/NVPushButton.h"
 #include "framework/widgets/NVTransParentLabel.h"
 #include "framework/window/NVExWindow.h"
@@ -21,6 +22,12 @@ class ExWindowTest : public ::testing::Test {
     window = new NVExWindow(300, 300, 300, 300, NVString("Brisel"));
     window->attach(true, nullptr, nullptr);
     engine = window->engine;
+    // The engine outlives each case: a press here must not make a double
+    // click with the last release of the case before.
+    {
+      std::lock_guard lock(engineLock);
+      engine->systemState.lastReleasedButton = NVPointerButton::None;
+    }
     recorder = std::make_unique<EventRecorder>(window, std::vector<NVEventKind>{NV_EV_CLOSE});
     runFrames(engine, 3);
   }
