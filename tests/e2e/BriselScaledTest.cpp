@@ -14,6 +14,7 @@
 
 #include "ChildProcess.h"
 #include "ModelDrops.h"
+#include "TitleDrags.h"
 #include "XvfbScreen.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/Waiting.h"
@@ -281,22 +282,8 @@ TEST_P(BriselScaledDesktopTest, AtAnOddPlaceTheCloseButtonLandsWhereItIsSeen) {
 }
 
 TEST_P(BriselScaledDesktopTest, DragsOfTheTitleFromAnOddPlaceMoveTheWindowByThePointersWay) {
-  auto at = [&](int x, int y) { return waitFor([&] { return locate() && x_ == x && y_ == y; }); };
-  int wantX = x_, wantY = y_;
-  for (int i = 0; i < 4; ++i) {
-    const int dx = i % 2 == 0 ? 60 : -60, dy = i % 2 == 0 ? 24 : -24;
-    ASSERT_TRUE(at(wantX, wantY)) << "before drag " << i << ": at " << x_ << "," << y_;
-    const int grabX = atX(100), grabY = atY(12);
-    screen_.movePointer(grabX, grabY);
-    screen_.setButton(1, true);
-    screen_.movePointer(grabX + dx / 2, grabY + dy / 2);
-    ASSERT_TRUE(at(wantX + dx / 2, wantY + dy / 2))
-        << "drag " << i << ": the window did not follow; at " << x_ << "," << y_;
-    screen_.movePointer(grabX + dx, grabY + dy);
-    wantX += dx, wantY += dy;
-    ASSERT_TRUE(at(wantX, wantY)) << "drag " << i << ": at " << x_ << "," << y_;
-    screen_.setButton(1, false);
-  }
+  // 100 and 12 pixels in, in the program's own pixels, at their middle.
+  ASSERT_NO_FATAL_FAILURE(dragTitleThereAndBack(screen_, frame_, 4, atX(100) - x_, atY(12) - y_));
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, BriselScaledDesktopTest, ::testing::Values(false, true),

@@ -14,6 +14,7 @@
 
 #include "ChildProcess.h"
 #include "ModelDrops.h"
+#include "TitleDrags.h"
 #include "XvfbScreen.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/Waiting.h"
@@ -108,23 +109,7 @@ TEST_P(BriselDesktopTest, TheFrameWindowIsNamedBrisel) {
 // on by the move once more, and the next drag, made where the window should
 // be, would find it elsewhere.
 TEST_P(BriselDesktopTest, DragsOfTheTitleMoveTheWindowByThePointersWayAndNoFurther) {
-  ASSERT_TRUE(locate());
-  auto at = [&](int x, int y) { return waitFor([&] { return locate() && x_ == x && y_ == y; }); };
-  int wantX = x_, wantY = y_;
-  for (int i = 0; i < 8; ++i) {
-    const int dx = i % 2 == 0 ? 60 : -60, dy = i % 2 == 0 ? 24 : -24;
-    ASSERT_TRUE(at(wantX, wantY)) << "before drag " << i << ": at " << x_ << "," << y_;
-    const int grabX = wantX + 100, grabY = wantY + 12;
-    screen_.movePointer(grabX, grabY);
-    screen_.setButton(1, true);
-    screen_.movePointer(grabX + dx / 2, grabY + dy / 2);
-    ASSERT_TRUE(at(wantX + dx / 2, wantY + dy / 2))
-        << "drag " << i << ": the window did not follow; at " << x_ << "," << y_;
-    screen_.movePointer(grabX + dx, grabY + dy);
-    wantX += dx, wantY += dy;
-    ASSERT_TRUE(at(wantX, wantY)) << "drag " << i << ": at " << x_ << "," << y_;
-    screen_.setButton(1, false);
-  }
+  ASSERT_NO_FATAL_FAILURE(dragTitleThereAndBack(screen_, frame_, 8, 100, 12));
 }
 
 TEST_P(BriselDesktopTest, QuickClicksOnTheCloseButtonEndTheProgramFiveTimesOutOfFive) {
